@@ -1,0 +1,22 @@
+// A 10 x 10 grid of piece kinds: the hidden fleet layout.
+#pragma once
+
+#include "PieceKind.h"
+
+#include <array>
+
+// A plain value, row-major; a new board holds WATER everywhere. Rows and columns are 0..9 and unchecked.
+class Board {
+public:
+    Board();
+
+    PieceKind At(int row, int column) const { return cells[CellIndex(row, column)]; }
+    void Set(int row, int column, PieceKind kind) { cells[CellIndex(row, column)] = kind; }
+    void FillWater();
+    void CopyFrom(const Board& other);
+
+    friend bool operator==(const Board&, const Board&) = default;
+
+private:
+    std::array<PieceKind, CellCount> cells;
+};

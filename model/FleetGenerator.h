@@ -1,0 +1,32 @@
+// Draws a new hidden fleet of ten non-touching ships onto a board.
+#pragma once
+
+#include "Board.h"
+#include "GameRandom.h"
+
+#include <array>
+
+// Ship lengths in the order they are placed: 20 ship cells in all.
+inline constexpr std::array<int, 10> FleetTable = {4, 3, 3, 2, 2, 2, 1, 1, 1, 1};
+
+struct CellOffset {
+    int row;
+    int column;
+};
+
+// The cell itself, then its eight neighbours clockwise from the one on its right.
+inline constexpr std::array<CellOffset, 9> NeighbourOffsets = {{
+    {0, 0}, {0, +1}, {+1, +1}, {+1, 0}, {+1, -1}, {0, -1}, {-1, -1}, {-1, 0}, {-1, +1},
+}};
+
+// Fills the board with a complete fleet; the result depends only on the random state.
+void GenerateLayout(Board& board, GameRandom& random);
+
+// One attempt at a ship of length 1..4 (three draws). On failure the board is unchanged.
+bool PlaceShip(Board& board, int length, GameRandom& random);
+
+// True when the cell and each of its on-board neighbours hold WATER.
+bool AreaIsClear(const Board& board, int row, int column);
+
+// True when a ship of this length fits somewhere on the board without touching another.
+bool HasClearPosition(const Board& board, int length);

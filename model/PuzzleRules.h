@@ -1,0 +1,34 @@
+// The rules that relate the hidden layout to the player's marks.
+#pragma once
+
+#include "Board.h"
+#include "GameRandom.h"
+#include "MarkGrid.h"
+
+#include <optional>
+#include <string>
+
+struct CellPosition {
+    int row;
+    int column;
+    friend bool operator==(const CellPosition&, const CellPosition&) = default;
+};
+
+int RowShipCount(const Board& layout, int row);
+int ColumnShipCount(const Board& layout, int column);
+
+// Every ship cell carries exactly its piece and no water cell carries a ship piece.
+bool IsSolved(const Board& layout, const MarkGrid& marks);
+// Every ship cell carries some ship piece.
+bool AllShipsMarked(const Board& layout, const MarkGrid& marks);
+
+// The cell a clue reveals, drawing a row and a column per try. Returns no cell, without drawing,
+// when every mark already equals the layout.
+std::optional<CellPosition> ChooseClueCell(const Board& layout, const MarkGrid& marks, GameRandom& random);
+
+// The status line for a clue: format takes the row number (%d) and the column letter (%c).
+std::string ClueStatusText(const char* format, int row, int column);
+
+// UNKNOWN marks of the line become WATER; every other mark stays.
+void FillRowWithWater(MarkGrid& marks, int row);
+void FillColumnWithWater(MarkGrid& marks, int column);

@@ -1,0 +1,16 @@
+// The program's pictures, drawn once from their geometry and found by name or number.
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+#include <QString>
+
+// A cell picture ("IDB_NORTH_U", "IDB_RED_WATER_X", ...) or a ship picture ("IDB_COUNT_1".."IDB_COUNT_4"):
+// 16-colour indexed images. A name outside the catalogue, "IDB_RED_UNKNOWN_X" among them, yields a null image.
+QImage LoadBitmap(const QString& name);
+
+// Menu pictures 3000..3007, one per piece kind; any other number yields a null image.
+QImage LoadMenuBitmap(int id);
+
+// Icon 128, the program's own: 32 x 32 and 16 x 16.
+QIcon LoadAppIcon();

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds Corvane twice, plainly and with AddressSanitizer and UndefinedBehaviorSanitizer, and runs every test in both.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+for variant in plain sanitize; do
+  dir="build-test-$variant"
+  sanitize=OFF
+  [ "$variant" = sanitize ] && sanitize=ON
+  echo "== $variant build"
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_SANITIZE=$sanitize \
+        -DCMAKE_COMPILE_WARNING_AS_ERROR=ON > /dev/null
+  cmake --build "$dir" -j"$(nproc)"
+  echo "== $variant tests"
+  ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
+done

@@ -1,0 +1,147 @@
+// The game window: the grid, its counts, the fleet panel, the status line and the buttons.
+#pragma once
+
+#include "platform/CDialog.h"
+
+#include "Board.h"
+#include "BoardSnapshot.h"
+#include "GameRandom.h"
+#include "MarkGrid.h"
+#include "UndoHistory.h"
+
+#include <QIcon>
+#include <array>
+#include <memory>
+
+class CBitmapButton;
+class CPieceMenu;
+class QLabel;
+class QPushButton;
+
+// Control identifiers of the game window that the code addresses by number.
+enum MainControlId : int {
+    IDC_EXIT = 1,
+    IDC_START_GAME = 1000,
+    IDC_CLUE = 1003,
+    IDC_UNDO = 1004,
+    IDC_GIVE_UP = 1005,
+    IDC_SCORE = 1006,
+    IDC_HELP = 1007,
+    IDC_ABOUT = 1008,
+    IDC_STATUS = 1010,
+    IDC_CURRENT_SCORE = 1011,
+    IDC_AVERAGE_SCORE = 1012,
+    IDC_TOTAL_GAMES = 1013,
+    IDC_GAME_NUMBER = 1014,
+    IDC_HIDDEN_DEFAULT = 1015,
+    IDC_FIRST_CELL = 2000,
+    IDC_LAST_CELL = 2099,
+    IDC_FIRST_PIECE_COMMAND = 3000,
+    IDC_FILL_ROW = 3008,
+    IDC_FILL_COLUMN = 3009,
+    IDC_FIRST_ROW_COUNT = 4000,
+    IDC_FIRST_COLUMN_COUNT = 5000,
+    IDC_FIRST_SHIP_CHECK = 6000,
+    IDC_FIRST_COLUMN_LETTER = 7000,
+};
+
+class CCorvaneDlg : public CDialog {
+    Q_OBJECT
+public:
+    // random is the program's one random source; it outlives the dialog.
+    explicit CCorvaneDlg(GameRandom& random, QWidget* parent = nullptr);
+    ~CCorvaneDlg() override;
+
+    // Cells and the operations on them. Arguments are valid cells, kinds 0..7 and rows/columns 0..9.
+    CBitmapButton* CellById(int id) const;
+    CBitmapButton* CellAt(int row, int column) const;
+    void SetCell(CBitmapButton* cell, PieceKind kind, bool clue);
+    PieceKind GetMark(const CBitmapButton* cell) const;
+    void EnableControl(QWidget* control, bool enable);
+    void EnableCells(bool enable);
+
+    // Game controller.
+    void OnStartGame();
+    void OnClue();
+    void OnGiveUp();
+    void CheckForWin();
+    void EnableGameControls(bool on);
+    void SetCurrentScore(int n);
+    void ShowClueStatus(int row, int column);
+    void UpdateUndoButton();
+
+    // Undo history.
+    BoardSnapshot TakeSnapshot() const;
+    void RestoreSnapshot(const BoardSnapshot& snapshot);
+    void OnUndo();
+
+    // Piece menu.
+    void BuildPieceMenu();
+    void OnCellClicked(int id);
+    void OnPieceCommand(int id);
+    CPieceMenu* GetPieceMenu() const { return PieceMenu.get(); }
+
+    // Statistics.
+    void LoadStats();
+    void SaveStats();
+    void RecordWin(int score);
+    void ShowStats();
+    void OnScore();
+
+    void OnAbout();
+    void OnHelp();
+
+    const QIcon& OnQueryDragIcon() const { return AppIcon; }
+
+    // Read-only views for the program's own checks.
+    const Board& Layout() const { return FleetLayout; }
+    const ::UndoHistory& History() const { return UndoHistory; }
+    int TotalGamesValue() const { return TotalGames; }
+    int TotalScoreValue() const { return TotalScore; }
+
+protected:
+    bool OnInitDialog() override;
+    void ConnectHandlers() override;
+    void OnOK() override;
+    void OnCancel() override;
+    void OnClose() override;
+    // The window is going away: the last moment to keep what must outlive it.
+    void OnDestroy();
+
+private:
+    friend class CScoreDlg;
+
+    // The marks as the puzzle rules see them: through the cells.
+    class CellMarks final : public MarkGrid {
+    public:
+        explicit CellMarks(CCorvaneDlg& dialog) : dialog(dialog) {}
+        PieceKind MarkAt(int row, int column) const override;
+        void SetMark(int row, int column, PieceKind kind) override;
+
+    private:
+        CCorvaneDlg& dialog;
+    };
+
+    void DoDataExchange();
+    void SizeLabels();
+
+    QPushButton* StartGameButton = nullptr;
+    QPushButton* GiveUpButton = nullptr;
+    QPushButton* UndoButton = nullptr;
+    QLabel* StatusText = nullptr;
+    QPushButton* ClueButton = nullptr;
+    std::array<CBitmapButton*, CellCount> Cells{};
+    QIcon AppIcon;
+    std::unique_ptr<CPieceMenu> PieceMenu;
+    Board FleetLayout;
+    ::UndoHistory UndoHistory;
+    int SelectedCell = 0;
+    int CurrentScore = 0;
+    int GameNumber = 1;
+    int TotalGames = 0;
+    int TotalScore = 0;
+
+    GameRandom& Random;
+    CellMarks Marks{*this};
+    bool destroyed = false;
+};

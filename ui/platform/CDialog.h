@@ -1,0 +1,65 @@
+// A dialog built from its template, with the keyboard rules of a desktop dialog box.
+#pragma once
+
+#include "DialogTemplate.h"
+
+#include <QDialog>
+#include <functional>
+#include <vector>
+
+class QAbstractButton;
+
+class CDialog : public QDialog {
+    Q_OBJECT
+public:
+    CDialog(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
+
+    // Creates the window from the template (once), initialises it and runs it modally.
+    int DoModal();
+    // Creates the window from the template and initialises it without running it.
+    void Create();
+
+    QWidget* GetDlgItem(int id) const;
+    template <class T> T* Item(int id) const { return static_cast<T*>(GetDlgItem(id)); }
+    void SetDlgItemText(int id, const QString& text);
+    QString GetDlgItemText(int id) const;
+    void SetDlgItemInt(int id, int value);
+    void CheckDlgButton(int id, bool checked);
+    int GetDlgCtrlID(const QWidget* control) const;
+
+    // Controls in template order.
+    const std::vector<QWidget*>& Controls() const { return controls; }
+
+    void CenterWindow();
+    void GotoDlgCtrl(QWidget* control);
+    void EndDialog(int result);
+    void BeginWaitCursor();
+    void EndWaitCursor();
+
+protected:
+    // Returns true to give the focus to the first tab-stop control.
+    virtual bool OnInitDialog();
+    // Binds handlers to the controls; called once, right after the controls exist.
+    virtual void ConnectHandlers() {}
+    virtual void OnOK();
+    virtual void OnCancel();
+    // The close box, the window menu's Close and Alt+F4.
+    virtual void OnClose() { OnCancel(); }
+
+    void OnClicked(int id, std::function<void()> handler);
+    void OnClickedRange(int firstId, int lastId, std::function<void(int)> handler);
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    friend class DialogBuilder;
+    void FocusAfter(QWidget* label);
+    QAbstractButton* DefaultButton() const;
+
+    const DialogTemplate& dialogTemplate;
+    std::vector<QWidget*> controls;
+    bool created = false;
+    bool ended = false;
+};

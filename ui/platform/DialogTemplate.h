@@ -1,0 +1,52 @@
+// A dialog laid out as data: its controls in template order, positions in dialog units.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+enum class ControlKind {
+    PushButton,      // plain push button; DefaultButton makes it the dialog's default
+    OwnerDrawButton, // a CBitmapButton: draws pictures, never its text
+    AutoCheckBox,
+    GroupBox,
+    Static,          // text; alignment and edges from the style
+    StaticPicture,   // a named picture shown at its own size; text is the picture name
+    StaticIcon,      // the program icon; text unused
+};
+
+// Window styles that the templates use; anything not named here is the default.
+enum ControlStyle : unsigned {
+    TabStop = 1u << 0,
+    Group = 1u << 1,
+    Disabled = 1u << 2,
+    Hidden = 1u << 3,
+    AlignCenter = 1u << 4,
+    AlignRight = 1u << 5,
+    StaticEdge = 1u << 6,
+    ClientEdge = 1u << 7,
+    DefaultButton = 1u << 8,
+};
+
+inline constexpr int NoControlId = -1;
+
+struct ControlTemplate {
+    int id;
+    ControlKind kind;
+    QString text;
+    int x, y, cx, cy; // dialog units
+    unsigned style;
+};
+
+enum DialogStyle : unsigned {
+    MinimizeBox = 1u << 0,
+    AppWindow = 1u << 1, // has its own task-bar button
+};
+
+struct DialogTemplate {
+    int id;
+    QString caption;
+    int cx, cy; // dialog units
+    int pointSize;
+    unsigned style;
+    std::vector<ControlTemplate> controls;
+};
