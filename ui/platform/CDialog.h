@@ -49,14 +49,22 @@ protected:
     void OnClicked(int id, std::function<void()> handler);
     void OnClickedRange(int firstId, int lastId, std::function<void(int)> handler);
 
+    // The window has been closed for good: the last moment to keep what must outlive it.
+    virtual void OnDestroy() {}
+
+    // Where an arrow key moves the focus from a control: by default the next or previous
+    // focusable control of its group, round the group. Null keeps the focus where it is.
+    virtual QWidget* ArrowTarget(QWidget* from, int key) const;
+
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class DialogBuilder;
     void FocusAfter(QWidget* label);
     QAbstractButton* DefaultButton() const;
+    int IndexOf(const QWidget* control) const;
 
     const DialogTemplate& dialogTemplate;
     std::vector<QWidget*> controls;

@@ -1,0 +1,257 @@
+// A dialog built from its template, with the keyboard rules of a desktop dialog box.
+#include "CDialog.h"
+
+#include "CWinApp.h"
+#include "DialogBuilder.h"
+#include "MessageBox.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+unsigned StyleOf(const QWidget* control) { return control->property("controlStyle").toUInt(); }
+
+bool CanTakeFocus(const QWidget* control)
+{
+    return control->focusPolicy() != Qt::NoFocus && control->isEnabled() && !control->isHidden();
+}
+
+bool IsArrowKey(int key)
+{
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+}
+
+Qt::WindowFlags FlagsOf(const DialogTemplate& dialogTemplate)
+{
+    Qt::WindowFlags flags = (dialogTemplate.style & AppWindow) ? Qt::Window : Qt::Dialog;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (dialogTemplate.style & MinimizeBox)
+        flags |= Qt::WindowMinimizeButtonHint;
+    return flags;
+}
+
+} // namespace
+
+CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
+    : QDialog(parent), dialogTemplate(dialogTemplate)
+{
+    setWindowFlags(FlagsOf(dialogTemplate));
+    // The classic light grey face that the program's pictures are drawn to sit on.
+    QPalette face = palette();
+    face.setColor(QPalette::Window, QColor(192, 192, 192));
+    face.setColor(QPalette::Button, QColor(192, 192, 192));
+    setPalette(face);
+}
+
+void CDialog::Create()
+{
+    if (created)
+        return;
+    created = true;
+    DialogBuilder::Build(*this, dialogTemplate);
+    for (QWidget* control : controls)
+        control->installEventFilter(this);
+    ConnectHandlers();
+    if (OnInitDialog()) {
+        const auto first = std::find_if(controls.begin(), controls.end(), [](QWidget* control) {
+            return CanTakeFocus(control) && (StyleOf(control) & TabStop);
+        });
+        if (first != controls.end())
+            (*first)->setFocus(Qt::TabFocusReason);
+    }
+}
+
+int CDialog::DoModal()
+{
+    // A dialog shown without an owner belongs to the main window, as on the desktop it stands in for.
+    CWinApp* app = AfxGetApp();
+    if (!parentWidget() && app && app->m_pMainWnd && app->m_pMainWnd != this)
+        setParent(app->m_pMainWnd, windowFlags());
+    Create();
+    ended = false;
+    const int result = exec();
+    OnDestroy();
+    return result;
+}
+
+bool CDialog::OnInitDialog() { return true; }
+
+void CDialog::OnOK() { EndDialog(IDOK); }
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+void CDialog::EndDialog(int result)
+{
+    ended = true;
+    done(result);
+}
+
+QWidget* CDialog::GetDlgItem(int id) const
+{
+    const auto found = std::find_if(controls.begin(), controls.end(),
+                                    [id](QWidget* control) { return control->property("controlId").toInt() == id; });
+    return found == controls.end() ? nullptr : *found;
+}
+
+int CDialog::GetDlgCtrlID(const QWidget* control) const { return control->property("controlId").toInt(); }
+
+void CDialog::SetDlgItemText(int id, const QString& text)
+{
+    QWidget* control = GetDlgItem(id);
+    if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->setText(text);
+}
+
+QString CDialog::GetDlgItemText(int id) const
+{
+    QWidget* control = GetDlgItem(id);
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        return button->text();
+    return {};
+}
+
+void CDialog::SetDlgItemInt(int id, int value) { SetDlgItemText(id, QString::number(value)); }
+
+void CDialog::CheckDlgButton(int id, bool checked)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(GetDlgItem(id)))
+        button->setChecked(checked);
+}
+
+void CDialog::CenterWindow()
+{
+    QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    QScreen* screen = owner ? owner->screen() : this->screen();
+    const QRect workArea = screen ? screen->availableGeometry() : QRect(0, 0, width(), height());
+    const QRect around = (owner && owner->isVisible() && !owner->isMinimized()) ? owner->frameGeometry() : workArea;
+    QRect frame(QPoint(), frameGeometry().size().expandedTo(size()));
+    frame.moveCenter(around.center());
+    frame.moveLeft(std::clamp(frame.left(), workArea.left(), std::max(workArea.left(), workArea.right() - frame.width() + 1)));
+    frame.moveTop(std::clamp(frame.top(), workArea.top(), std::max(workArea.top(), workArea.bottom() - frame.height() + 1)));
+    move(frame.topLeft());
+}
+
+void CDialog::GotoDlgCtrl(QWidget* control) { control->setFocus(Qt::OtherFocusReason); }
+
+void CDialog::BeginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+void CDialog::EndWaitCursor() { QApplication::restoreOverrideCursor(); }
+
+void CDialog::OnClicked(int id, std::function<void()> handler)
+{
+    auto* button = qobject_cast<QAbstractButton*>(GetDlgItem(id));
+    connect(button, &QAbstractButton::clicked, this, [handler = std::move(handler)] { handler(); });
+}
+
+void CDialog::OnClickedRange(int firstId, int lastId, std::function<void(int)> handler)
+{
+    for (int id = firstId; id <= lastId; ++id) {
+        auto* button = qobject_cast<QAbstractButton*>(GetDlgItem(id));
+        connect(button, &QAbstractButton::clicked, this, [handler, id] { handler(id); });
+    }
+}
+
+QAbstractButton* CDialog::DefaultButton() const
+{
+    for (QWidget* control : controls)
+        if (StyleOf(control) & DefaultButton)
+            return qobject_cast<QAbstractButton*>(control);
+    return nullptr;
+}
+
+int CDialog::IndexOf(const QWidget* control) const
+{
+    const auto found = std::find(controls.begin(), controls.end(), control);
+    return found == controls.end() ? -1 : static_cast<int>(found - controls.begin());
+}
+
+void CDialog::FocusAfter(QWidget* label)
+{
+    const int count = static_cast<int>(controls.size());
+    const int start = IndexOf(label);
+    for (int step = 1; step < count; ++step) {
+        QWidget* control = controls[(start + step) % count];
+        if (CanTakeFocus(control) && (StyleOf(control) & TabStop)) {
+            control->setFocus(Qt::ShortcutFocusReason);
+            return;
+        }
+    }
+}
+
+QWidget* CDialog::ArrowTarget(QWidget* from, int key) const
+{
+    const int index = IndexOf(from);
+    if (index < 0)
+        return nullptr;
+    int first = index;
+    while (first > 0 && !(StyleOf(controls[first]) & Group))
+        --first;
+    int last = index + 1;
+    while (last < static_cast<int>(controls.size()) && !(StyleOf(controls[last]) & Group))
+        ++last;
+
+    const int size = last - first;
+    const int step = (key == Qt::Key_Right || key == Qt::Key_Down) ? 1 : size - 1;
+    for (int i = (index - first + step) % size; i != index - first; i = (i + step) % size)
+        if (CanTakeFocus(controls[first + i]))
+            return controls[first + i];
+    return nullptr;
+}
+
+bool CDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (IsArrowKey(key->key()) && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            if (QWidget* target = ArrowTarget(static_cast<QWidget*>(watched), key->key()))
+                target->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CDialog::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == 0;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        OnCancel();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // Enter clicks the focused push button, else the default push button if it can be used.
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        QAbstractButton* target = (focused && IndexOf(focused) >= 0) ? focused : DefaultButton();
+        if (target && target->isEnabled() && target->isVisible())
+            target->click();
+        return;
+    }
+    case Qt::Key_F1:
+        if (plain && AfxGetApp())
+            AfxGetApp()->OnHelp();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void CDialog::closeEvent(QCloseEvent* event)
+{
+    if (!ended)
+        OnClose();
+    if (ended)
+        event->accept();
+    else
+        event->ignore();
+}

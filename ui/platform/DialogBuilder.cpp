@@ -1,0 +1,117 @@
+// Creates a dialog's controls from its template, in template order.
+#include "DialogBuilder.h"
+
+#include "CBitmapButton.h"
+#include "CDialog.h"
+#include "DialogControls.h"
+#include "DialogUnits.h"
+#include "Pictures.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+namespace {
+
+Qt::Alignment StaticAlignment(unsigned style)
+{
+    if (style & AlignCenter)
+        return Qt::AlignHCenter | Qt::AlignTop;
+    if (style & AlignRight)
+        return Qt::AlignRight | Qt::AlignTop;
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+QWidget* CreateStatic(const ControlTemplate& control, const std::function<void(QWidget*)>& onMnemonic,
+                      QWidget* parent)
+{
+    auto* label = new CStatic(control.text, onMnemonic, parent);
+    label->setAlignment(StaticAlignment(control.style));
+    label->setWordWrap(true);
+    if (control.style & ClientEdge) {
+        label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    } else if (control.style & StaticEdge) {
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setLineWidth(1);
+    }
+    return label;
+}
+
+QWidget* CreatePicture(const QPixmap& pixmap, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setPixmap(pixmap);
+    return label;
+}
+
+QWidget* CreateControl(const ControlTemplate& control, const std::function<void(QWidget*)>& onMnemonic,
+                       QWidget* parent)
+{
+    switch (control.kind) {
+    case ControlKind::PushButton: {
+        auto* button = new QPushButton(control.text, parent);
+        // Enter is the dialog's business, not the button's.
+        button->setAutoDefault(false);
+        return button;
+    }
+    case ControlKind::OwnerDrawButton: {
+        auto* button = new CBitmapButton(parent);
+        button->setText(control.text);
+        return button;
+    }
+    case ControlKind::AutoCheckBox:
+        return new QCheckBox(control.text, parent);
+    case ControlKind::GroupBox:
+        return new CGroupBox(control.text, onMnemonic, parent);
+    case ControlKind::Static:
+        return CreateStatic(control, onMnemonic, parent);
+    case ControlKind::StaticPicture:
+        return CreatePicture(QPixmap::fromImage(LoadBitmap(control.text)), parent);
+    case ControlKind::StaticIcon:
+        return CreatePicture(LoadAppIcon().pixmap(32, 32), parent);
+    }
+    return nullptr;
+}
+
+Qt::FocusPolicy FocusPolicyOf(const ControlTemplate& control)
+{
+    switch (control.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::OwnerDrawButton:
+    case ControlKind::AutoCheckBox:
+        return (control.style & TabStop) ? Qt::StrongFocus : Qt::ClickFocus;
+    default:
+        return Qt::NoFocus;
+    }
+}
+
+// Pictures and icons take their own size, whatever the template says.
+QSize ControlSize(const ControlTemplate& control, QWidget* widget, const QRect& rect)
+{
+    if (control.kind == ControlKind::StaticPicture || control.kind == ControlKind::StaticIcon)
+        return widget->sizeHint();
+    return rect.size();
+}
+
+} // namespace
+
+void DialogBuilder::Build(CDialog& dialog, const DialogTemplate& dialogTemplate)
+{
+    const QFont font = DialogFont(dialogTemplate.pointSize);
+    const DialogUnits units(font);
+    dialog.setFont(font);
+    dialog.setWindowTitle(dialogTemplate.caption);
+    dialog.setFixedSize(units.ToPixelsX(dialogTemplate.cx), units.ToPixelsY(dialogTemplate.cy));
+
+    const auto onMnemonic = [&dialog](QWidget* label) { dialog.FocusAfter(label); };
+    for (const ControlTemplate& control : dialogTemplate.controls) {
+        QWidget* widget = CreateControl(control, onMnemonic, &dialog);
+        const QRect rect = units.ToPixels(control.x, control.y, control.cx, control.cy);
+        widget->setGeometry(QRect(rect.topLeft(), ControlSize(control, widget, rect)));
+        widget->setFocusPolicy(FocusPolicyOf(control));
+        widget->setEnabled(!(control.style & Disabled));
+        widget->setVisible(!(control.style & Hidden));
+        widget->setProperty("controlId", control.id);
+        widget->setProperty("controlStyle", control.style);
+        dialog.controls.push_back(widget);
+    }
+}

@@ -1,0 +1,32 @@
+// The static controls whose keyboard mnemonic moves the focus to the next control, as on a dialog box.
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <functional>
+
+// A label whose "&" mnemonic focuses the first enabled tab-stop control after it.
+class CStatic : public QLabel {
+    Q_OBJECT
+public:
+    CStatic(const QString& text, std::function<void(QWidget*)> onMnemonic, QWidget* parent);
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    std::function<void(QWidget*)> onMnemonic;
+};
+
+// A group box with the same mnemonic rule; the controls it frames are its siblings, not its children.
+class CGroupBox : public QGroupBox {
+    Q_OBJECT
+public:
+    CGroupBox(const QString& title, std::function<void(QWidget*)> onMnemonic, QWidget* parent);
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    std::function<void(QWidget*)> onMnemonic;
+};
