@@ -105,8 +105,8 @@ protected:
     void OnOK() override;
     void OnCancel() override;
     void OnClose() override;
-    // The window is going away: the last moment to keep what must outlive it.
-    void OnDestroy();
+    void OnDestroy() override;
+    QWidget* ArrowTarget(QWidget* from, int key) const override;
 
 private:
     friend class CScoreDlg;
