@@ -1,0 +1,100 @@
+// The game controller: starting a game, clues, giving up, and deciding when a game is won.
+#include "CCorvaneDlg.h"
+
+#include "CBitmapButton.h"
+#include "CCongratsDlg.h"
+#include "FleetGenerator.h"
+#include "MessageBox.h"
+#include "PuzzleRules.h"
+#include "StringTable.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+void CCorvaneDlg::OnStartGame()
+{
+    BeginWaitCursor();
+    StatusText->setText(QString());
+    for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
+        EnableControl(CellById(id), true);
+        SetCell(CellById(id), UNKNOWN, false);
+    }
+    SetCurrentScore(0);
+    UndoHistory.Clear();
+    UpdateUndoButton();
+    EnableGameControls(true);
+    GenerateLayout(FleetLayout, Random);
+    for (int row = 0; row < BoardSize; ++row)
+        SetDlgItemInt(IDC_FIRST_ROW_COUNT + row, RowShipCount(FleetLayout, row));
+    for (int column = 0; column < BoardSize; ++column)
+        SetDlgItemInt(IDC_FIRST_COLUMN_COUNT + column, ColumnShipCount(FleetLayout, column));
+    EndWaitCursor();
+}
+
+void CCorvaneDlg::OnClue()
+{
+    // The button is usable only while some mark differs from the layout, so a cell is always found.
+    const std::optional<CellPosition> cell = ChooseClueCell(FleetLayout, Marks, Random);
+    if (!cell)
+        return;
+    SetCell(CellAt(cell->row, cell->column), FleetLayout.At(cell->row, cell->column), true);
+    ShowClueStatus(cell->row, cell->column);
+    SetCurrentScore(CurrentScore + 1);
+    UndoHistory.Clear();
+    UpdateUndoButton();
+    CheckForWin();
+}
+
+void CCorvaneDlg::OnGiveUp()
+{
+    if (AfxMessageBox(IDS_GIVE_UP_PROMPT, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    BeginWaitCursor();
+    EnableGameControls(false);
+    GotoDlgCtrl(StartGameButton);
+    for (int row = 0; row < BoardSize; ++row)
+        for (int column = 0; column < BoardSize; ++column)
+            SetCell(CellAt(row, column), FleetLayout.At(row, column), false);
+    EndWaitCursor();
+}
+
+void CCorvaneDlg::CheckForWin()
+{
+    if (!IsSolved(FleetLayout, Marks))
+        return;
+    GameNumber += 1;
+    RecordWin(CurrentScore);
+    ShowStats();
+    EnableGameControls(false);
+    CCongratsDlg congratulations;
+    congratulations.DoModal();
+    GotoDlgCtrl(StartGameButton);
+}
+
+void CCorvaneDlg::EnableGameControls(bool on)
+{
+    EnableControl(ClueButton, on);
+    EnableControl(GiveUpButton, on);
+    EnableControl(StartGameButton, !on);
+    EnableCells(on);
+    if (on)
+        SetDlgItemInt(IDC_GAME_NUMBER, GameNumber);
+    UndoHistory.Clear();
+    UpdateUndoButton();
+    for (int id = IDC_FIRST_SHIP_CHECK; id < IDC_FIRST_SHIP_CHECK + static_cast<int>(FleetTable.size()); ++id) {
+        CheckDlgButton(id, false);
+        GetDlgItem(id)->setEnabled(on);
+    }
+}
+
+void CCorvaneDlg::SetCurrentScore(int n)
+{
+    CurrentScore = n;
+    SetDlgItemInt(IDC_CURRENT_SCORE, n);
+}
+
+void CCorvaneDlg::ShowClueStatus(int row, int column)
+{
+    const QByteArray format = LoadString(IDS_CLUE_STATUS).toLatin1();
+    StatusText->setText(QString::fromStdString(ClueStatusText(format.constData(), row, column)));
+}

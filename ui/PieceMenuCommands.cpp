@@ -1,0 +1,50 @@
+// The game window's side of the piece menu: building it, opening it on a cell, carrying out its commands.
+#include "CCorvaneDlg.h"
+
+#include "CBitmapButton.h"
+#include "CPieceMenu.h"
+#include "PuzzleRules.h"
+#include "StringTable.h"
+
+void CCorvaneDlg::BuildPieceMenu()
+{
+    PieceMenu = std::make_unique<CPieceMenu>(this);
+    for (int id = IDC_FIRST_PIECE_COMMAND; id < IDC_FIRST_PIECE_COMMAND + PieceKindCount; ++id)
+        PieceMenu->AppendOwnerDrawItem(id);
+    PieceMenu->AppendSeparator();
+    for (int id : {IDC_FILL_ROW, IDC_FILL_COLUMN})
+        PieceMenu->AppendString(id, LoadString(id));
+}
+
+void CCorvaneDlg::OnCellClicked(int id)
+{
+    SelectedCell = id;
+    const QWidget* cell = CellById(id);
+    const QRect rect(cell->mapToGlobal(QPoint(0, 0)), cell->size());
+    const QPoint centre(rect.left() + rect.width() / 2, rect.top() + rect.height() / 2);
+    if (const int command = PieceMenu ? PieceMenu->TrackPopupMenu(centre) : 0)
+        OnPieceCommand(command);
+}
+
+void CCorvaneDlg::OnPieceCommand(int id)
+{
+    CBitmapButton* cell = CellById(SelectedCell);
+    const int index = SelectedCell - IDC_FIRST_CELL;
+    const int row = index / BoardSize;
+    const int column = index % BoardSize;
+
+    const BoardSnapshot before = TakeSnapshot();
+    if (id == IDC_FILL_ROW)
+        FillRowWithWater(Marks, row);
+    else if (id == IDC_FILL_COLUMN)
+        FillColumnWithWater(Marks, column);
+    else
+        SetCell(cell, static_cast<PieceKind>(id - IDC_FIRST_PIECE_COMMAND), false);
+    const BoardSnapshot after = TakeSnapshot();
+
+    if (after != before) {
+        UndoHistory.Push(before);
+        UpdateUndoButton();
+    }
+    CheckForWin();
+}

@@ -1,0 +1,38 @@
+// The game window's side of undo: snapshots of the cells, restoring one, the Undo button.
+#include "CCorvaneDlg.h"
+
+#include "CBitmapButton.h"
+
+BoardSnapshot CCorvaneDlg::TakeSnapshot() const
+{
+    std::string text;
+    text.reserve(CellCount);
+    for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id)
+        text += CellById(id)->text().toStdString();
+    return BoardSnapshot(std::move(text));
+}
+
+void CCorvaneDlg::RestoreSnapshot(const BoardSnapshot& snapshot)
+{
+    for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
+        CBitmapButton* cell = CellById(id);
+        // Clue cells are disabled and stay as the clue left them.
+        if (cell->isEnabled()) {
+            const int index = id - IDC_FIRST_CELL;
+            SetCell(cell, snapshot.KindAt(index / BoardSize, index % BoardSize), false);
+        }
+    }
+}
+
+void CCorvaneDlg::OnUndo()
+{
+    BeginWaitCursor();
+    if (!UndoHistory.Empty()) {
+        RestoreSnapshot(UndoHistory.Top());
+        UndoHistory.Pop();
+    }
+    UpdateUndoButton();
+    EndWaitCursor();
+}
+
+void CCorvaneDlg::UpdateUndoButton() { EnableControl(UndoButton, !UndoHistory.Empty()); }
