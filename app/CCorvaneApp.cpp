@@ -1,0 +1,30 @@
+// The Corvane application object: owns the random source and runs the game window.
+#include "CCorvaneApp.h"
+
+#include "CCorvaneDlg.h"
+#include "StringTable.h"
+
+#include <chrono>
+
+namespace {
+
+// Milliseconds since the system started, like the desktop's tick count.
+std::uint32_t TickCount()
+{
+    const auto sinceBoot = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceBoot).count());
+}
+
+} // namespace
+
+CCorvaneApp::CCorvaneApp() { random.Seed(TickCount() & 0xFFFFu); }
+
+bool CCorvaneApp::InitInstance()
+{
+    SetRegistryKey(LoadString(IDS_REGISTRY_KEY));
+    CCorvaneDlg dialog(random);
+    m_pMainWnd = &dialog;
+    dialog.DoModal();
+    m_pMainWnd = nullptr;
+    return false;
+}
