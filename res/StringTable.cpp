@@ -1,0 +1,30 @@
+// The program's own texts, found by number.
+#include "StringTable.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+struct StringEntry {
+    int id;
+    const char* text;
+};
+
+constexpr std::array<StringEntry, 7> Strings = {{
+    {IDS_REGISTRY_KEY, "Brindlemoor"},
+    {IDS_CLEAR_SCORE_PROMPT, "Are you sure you want to clear your score?"},
+    {IDS_CLUE_STATUS, "Clue is on Row %d, Column %c"},
+    {IDS_GIVE_UP_PROMPT, "Are you sure you want to give up?"},
+    {IDS_FILL_ROW, "Fill &Row with Water"},
+    {IDS_FILL_COLUMN, "Fill &Column with Water"},
+    {IDS_HELP_FAILED, "Failed to launch help."},
+}};
+
+} // namespace
+
+QString LoadString(int id)
+{
+    const auto entry = std::find_if(Strings.begin(), Strings.end(), [id](const StringEntry& e) { return e.id == id; });
+    return entry == Strings.end() ? QString() : QString::fromLatin1(entry->text);
+}

@@ -1,0 +1,32 @@
+// The string table holds the program's texts by number and nothing else.
+#include "StringTable.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct StringCase {
+    int id;
+    const char* text;
+};
+
+class StringTableTest : public testing::TestWithParam<StringCase> {};
+
+TEST_P(StringTableTest, LoadsTheText)
+{
+    EXPECT_EQ(LoadString(GetParam().id), QString::fromLatin1(GetParam().text));
+}
+
+// Numbers the program never asks for, including the neighbours of the ones it does, give empty texts.
+INSTANTIATE_TEST_SUITE_P(Entries, StringTableTest,
+                         testing::Values(StringCase{100, "Brindlemoor"},
+                                         StringCase{101, "Are you sure you want to clear your score?"},
+                                         StringCase{102, "Clue is on Row %d, Column %c"},
+                                         StringCase{103, "Are you sure you want to give up?"},
+                                         StringCase{3008, "Fill &Row with Water"},
+                                         StringCase{3009, "Fill &Column with Water"},
+                                         StringCase{61703, "Failed to launch help."},
+                                         StringCase{0, ""}, StringCase{99, ""}, StringCase{104, ""},
+                                         StringCase{3000, ""}, StringCase{3010, ""}, StringCase{-1, ""}));
+
+} // namespace
