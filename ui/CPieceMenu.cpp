@@ -1,0 +1,96 @@
+// The pop-up menu of piece pictures and fill commands that opens on a cell.
+#include "CPieceMenu.h"
+
+#include "Pictures.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QStyleOptionMenuItem>
+#include <QWidgetAction>
+
+namespace {
+
+// Stands in for one owner-drawn item inside the menu: the menu lays it out at the size MeasureItem
+// gives and it paints itself with DrawItem. Mouse and keyboard stay with the menu, which therefore
+// highlights, chooses and walks over it as over any other item.
+class OwnerDrawnItem final : public QWidget {
+public:
+    OwnerDrawnItem(const CPieceMenu& menu, const QAction& action) : menu(menu), action(action)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+    QSize sizeHint() const override { return menu.MeasureItem(action.data().toInt(), ProposedSize()); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        menu.DrawItem(painter, action.data().toInt(), rect(), menu.activeAction() == &action);
+    }
+
+private:
+    // What the style would make of an item without text: the size an item keeps without a picture.
+    QSize ProposedSize() const
+    {
+        QStyleOptionMenuItem option;
+        option.initFrom(&menu);
+        option.menuItemType = QStyleOptionMenuItem::Normal;
+        const QSize text(0, menu.fontMetrics().height());
+        return menu.style()->sizeFromContents(QStyle::CT_MenuItem, &option, text, &menu);
+    }
+
+    const CPieceMenu& menu;
+    const QAction& action;
+};
+
+} // namespace
+
+CPieceMenu::CPieceMenu(QWidget* owner) : QMenu(owner)
+{
+    // A click beside the menu only closes it: it does not go on to the window underneath.
+    setAttribute(Qt::WA_NoMouseReplay);
+}
+
+void CPieceMenu::AppendOwnerDrawItem(int id)
+{
+    auto* action = new QWidgetAction(this);
+    action->setData(id);
+    action->setDefaultWidget(new OwnerDrawnItem(*this, *action));
+    addAction(action);
+}
+
+void CPieceMenu::AppendSeparator() { addSeparator(); }
+
+void CPieceMenu::AppendString(int id, const QString& text) { addAction(text)->setData(id); }
+
+int CPieceMenu::TrackPopupMenu(QPoint topLeft)
+{
+    const QScreen* screen = QGuiApplication::screenAt(topLeft);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect area = screen->availableGeometry();
+    const QSize size = sizeHint();
+    const QPoint onScreen(std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() + 1 - size.width())),
+                          std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
+    const QAction* chosen = exec(onScreen);
+    return chosen ? chosen->data().toInt() : 0;
+}
+
+QSize CPieceMenu::MeasureItem(int id, QSize proposed) const
+{
+    const QImage picture = LoadMenuBitmap(id);
+    if (picture.isNull())
+        return proposed;
+    return QSize(picture.width(), picture.height() * 3 / 2);
+}
+
+void CPieceMenu::DrawItem(QPainter& painter, int id, const QRect& rect, bool selected) const
+{
+    painter.fillRect(rect, selected ? palette().color(QPalette::Active, QPalette::Highlight) : QColor(192, 192, 192));
+    const QImage picture = LoadMenuBitmap(id);
+    if (!picture.isNull())
+        painter.drawImage(rect.left(), rect.top() + (rect.height() - picture.height()) / 2, picture);
+}
