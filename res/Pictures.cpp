@@ -1,0 +1,295 @@
+// The program's pictures, drawn once from their geometry and found by name or number.
+#include "Pictures.h"
+
+#include "IconArt.h"
+#include "PictureGeometry.h"
+#include "PieceLabels.h"
+
+#include <QFont>
+#include <QHash>
+#include <QPainter>
+#include <QPixmap>
+#include <algorithm>
+#include <utility>
+
+using namespace PictureGeometry;
+
+namespace {
+
+QImage BlankPicture(int width, int height)
+{
+    QImage picture(width, height, QImage::Format_Indexed8);
+    picture.setColorTable(QList<QRgb>(Palette.begin(), Palette.end()));
+    picture.fill(LightGrey);
+    return picture;
+}
+
+void FillRect(QImage& picture, int left, int top, int width, int height, uint colour)
+{
+    for (int y = top; y < top + height; ++y)
+        for (int x = left; x < left + width; ++x)
+            picture.setPixel(x, y, colour);
+}
+
+// Whether (row, column) of the symbol square lies in the part that a rounded corner takes away.
+bool CutByCorners(unsigned roundedCorners, int row, int column)
+{
+    const int last = SymbolSize - 1;
+    for (Corner corner : Corners) {
+        if (!(roundedCorners & corner))
+            continue;
+        const int line = (corner & (BottomLeft | BottomRight)) ? last - row : row;
+        const int depth = (corner & (TopRight | BottomRight)) ? last - column : column;
+        if (line < int(CornerProfile.size()) && depth < CornerProfile[line])
+            return true;
+    }
+    return false;
+}
+
+bool Covers(const Symbol& symbol, int row, int column)
+{
+    const int last = SymbolSize - 1;
+    switch (symbol.fill) {
+    case Fill::Solid:
+        return !CutByCorners(symbol.roundedCorners, row, column);
+    case Fill::Outline:
+        return row == 0 || column == 0 || row == last || column == last;
+    case Fill::Nothing:
+        break;
+    }
+    return false;
+}
+
+void DrawSymbol(QImage& picture, int left, int top, const Symbol& symbol)
+{
+    for (int row = 0; row < SymbolSize; ++row)
+        for (int column = 0; column < SymbolSize; ++column)
+            if (Covers(symbol, row, column))
+                picture.setPixel(left + column, top + row, symbol.colour);
+}
+
+// Lit from the top left: white top and left edges, dark grey inner shadow, black outer shadow.
+QImage RaisedTile(const Symbol& symbol)
+{
+    const int last = CellSize - 1;
+    QImage picture = BlankPicture(CellSize, CellSize);
+    FillRect(picture, 0, 0, last, 1, White);
+    FillRect(picture, 0, 0, 1, last, White);
+    FillRect(picture, last - 1, 1, 1, last - 1, DarkGrey);
+    FillRect(picture, 1, last - 1, last - 1, 1, DarkGrey);
+    FillRect(picture, 0, last, CellSize, 1, Black);
+    FillRect(picture, last, 0, 1, CellSize, Black);
+    DrawSymbol(picture, CellSymbolOffset, CellSymbolOffset, symbol);
+    return picture;
+}
+
+// Pushed in: a flat black frame, and the symbol one pixel further right and down.
+QImage PressedTile(const Symbol& symbol)
+{
+    QImage picture = BlankPicture(CellSize, CellSize);
+    FillRect(picture, 0, 0, CellSize, CellSize, Black);
+    FillRect(picture, 1, 1, CellSize - 2, CellSize - 2, LightGrey);
+    DrawSymbol(picture, CellSymbolOffset + 1, CellSymbolOffset + 1, symbol);
+    return picture;
+}
+
+QImage FocusedTile(const Symbol& symbol)
+{
+    QImage picture = RaisedTile(symbol);
+    for (int line : FocusDotLines)
+        for (int position = 1; position < CellSize - 1; position += 2) {
+            picture.setPixel(position, line, Black);
+            picture.setPixel(line, position, Black);
+        }
+    return picture;
+}
+
+QImage ClueTile(const Symbol& symbol)
+{
+    QImage picture = RaisedTile(symbol);
+    const int firstRow = DiamondCentre - int(DiamondHalfWidths.size()) / 2;
+    for (int i = 0; i < int(DiamondHalfWidths.size()); ++i)
+        FillRect(picture, DiamondCentre - DiamondHalfWidths[i], firstRow + i, 2 * DiamondHalfWidths[i] + 1, 1, White);
+    return picture;
+}
+
+QImage CellPicture(Tile tile, const Symbol& symbol)
+{
+    switch (tile) {
+    case Tile::Raised:
+        return RaisedTile(symbol);
+    case Tile::Pressed:
+        return PressedTile(symbol);
+    case Tile::Focused:
+        return FocusedTile(symbol);
+    case Tile::Clue:
+        return ClueTile(symbol);
+    }
+    return {};
+}
+
+// A single cell is a one-cell ship; a longer ship reads left end, middle segments, right end.
+PieceKind ShipBlockKind(int length, int block)
+{
+    if (length == 1)
+        return ROUND;
+    if (block == 0)
+        return WEST;
+    return block == length - 1 ? EAST : SQUARE;
+}
+
+QImage ShipPicture(int length)
+{
+    QImage picture = BlankPicture(CellSize * length, CellSize);
+    for (int block = 0; block < length; ++block)
+        DrawSymbol(picture, CellSize * block + CellSymbolOffset, CellSymbolOffset,
+                   Pieces[ShipBlockKind(length, block)].symbol);
+    return picture;
+}
+
+QHash<QString, QImage> DrawCatalogue()
+{
+    QHash<QString, QImage> catalogue;
+    for (int code = 0; code < PieceKindCount; ++code) {
+        const QString piece = PieceName(PieceKind(code));
+        const PiecePictures& pictures = Pieces[code];
+        for (const CellState& state : NormalStates)
+            catalogue.insert(QStringLiteral("IDB_%1_%2").arg(piece).arg(state.letter),
+                             CellPicture(state.tile, pictures.symbol));
+        if (pictures.hasCluePicture)
+            catalogue.insert(QStringLiteral("IDB_%1%2_%3").arg(CluePrefix, piece).arg(ClueState.letter),
+                             CellPicture(ClueState.tile, pictures.symbol));
+    }
+    for (int length = 1; length <= LongestShip; ++length)
+        catalogue.insert(QStringLiteral("IDB_COUNT_%1").arg(length), ShipPicture(length));
+    return catalogue;
+}
+
+QFont LabelFont(qreal letterSpacing)
+{
+    QFont font(LabelFamily);
+    font.setPixelSize(LabelPixelSize);
+    font.setBold(LabelBold);
+    // Monochrome glyphs: the label stays black on light grey, with no blended colours outside the palette.
+    font.setStyleStrategy(QFont::NoAntialias);
+    // Unhinted advances keep the gaps between letters even once the spacing is widened.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
+    return font;
+}
+
+// The label in black on white, drawn well inside a canvas wide enough for any spacing tried.
+QImage RenderLabel(const QString& text, qreal letterSpacing, int canvasWidth)
+{
+    QImage canvas(canvasWidth, MenuHeight, QImage::Format_ARGB32);
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    painter.setFont(LabelFont(letterSpacing));
+    painter.setPen(Qt::black);
+    painter.drawText(QPoint(MenuLabelLeft, LabelBaseline), text);
+    return canvas;
+}
+
+bool IsInk(QRgb pixel)
+{
+    return qGray(pixel) < 128;
+}
+
+// First and last columns holding ink; (canvas width, -1) for an empty canvas.
+std::pair<int, int> InkColumns(const QImage& canvas)
+{
+    int first = canvas.width(), last = -1;
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            if (IsInk(canvas.pixel(x, y))) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+    return {first, last};
+}
+
+int InkWidth(const QImage& canvas)
+{
+    const auto [first, last] = InkColumns(canvas);
+    return last - first + 1;
+}
+
+// The ink grows with the letter spacing one pixel step at a time, so a bisection finds the smallest
+// spacing that makes it exactly as wide as the label area.
+QImage FittedLabel(const QString& text, int inkWidth)
+{
+    const int canvasWidth = 3 * (MenuLabelLeft + inkWidth);
+    qreal narrow = -2.0, wide = 4.0;
+    for (int step = 0; step < 16; ++step) {
+        const qreal middle = (narrow + wide) / 2;
+        if (InkWidth(RenderLabel(text, middle, canvasWidth)) < inkWidth)
+            narrow = middle;
+        else
+            wide = middle;
+    }
+    return RenderLabel(text, wide, canvasWidth);
+}
+
+void DrawLabel(QImage& picture, const QString& text)
+{
+    const int right = picture.width() - MenuLabelRightMargin;
+    const QImage label = FittedLabel(text, right - MenuLabelLeft);
+    const int shift = InkColumns(label).first - MenuLabelLeft;
+    for (int y = 0; y < MenuHeight; ++y)
+        for (int x = MenuLabelLeft; x < right; ++x)
+            if (IsInk(label.pixel(x + shift, y)))
+                picture.setPixel(x, y, Black);
+}
+
+QImage MenuPicture(PieceKind kind)
+{
+    QImage picture = BlankPicture(MenuPictureWidths[kind], MenuHeight);
+    const Symbol& symbol = kind == UNKNOWN ? UnknownMenuSymbol : Pieces[kind].symbol;
+    DrawSymbol(picture, MenuSymbolOffset, MenuSymbolOffset, symbol);
+    DrawLabel(picture, PieceLabel(kind));
+    return picture;
+}
+
+std::array<QImage, PieceKindCount> DrawMenuPictures()
+{
+    std::array<QImage, PieceKindCount> pictures;
+    for (int code = 0; code < PieceKindCount; ++code)
+        pictures[code] = MenuPicture(PieceKind(code));
+    return pictures;
+}
+
+template <std::size_t Size>
+QImage IconPicture(const std::array<std::string_view, Size>& art)
+{
+    QImage picture = BlankPicture(int(Size), int(Size));
+    for (int y = 0; y < int(Size); ++y)
+        for (int x = 0; x < int(Size); ++x)
+            picture.setPixel(x, y, uint(IconArt::ColourKey.find(art[y][x])));
+    return picture;
+}
+
+} // namespace
+
+QImage LoadBitmap(const QString& name)
+{
+    static const QHash<QString, QImage> catalogue = DrawCatalogue();
+    return catalogue.value(name);
+}
+
+QImage LoadMenuBitmap(int id)
+{
+    static const std::array<QImage, PieceKindCount> pictures = DrawMenuPictures();
+    const int code = id - MenuFirstId;
+    if (code < 0 || code >= PieceKindCount)
+        return {};
+    return pictures[code];
+}
+
+QIcon LoadAppIcon()
+{
+    static const std::array<QImage, 2> pictures = {IconPicture(IconArt::Large), IconPicture(IconArt::Small)};
+    QIcon icon;
+    for (const QImage& picture : pictures)
+        icon.addPixmap(QPixmap::fromImage(picture));
+    return icon;
+}
