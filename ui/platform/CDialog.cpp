@@ -164,7 +164,7 @@ void CDialog::OnClickedRange(int firstId, int lastId, std::function<void(int)> h
 QAbstractButton* CDialog::DefaultButton() const
 {
     for (QWidget* control : controls)
-        if (StyleOf(control) & DefaultButton)
+        if (StyleOf(control) & ControlStyle::DefaultButton)
             return qobject_cast<QAbstractButton*>(control);
     return nullptr;
 }
