@@ -161,7 +161,7 @@ void CDialog::OnClickedRange(int firstId, int lastId, std::function<void(int)> h
     }
 }
 
-QAbstractButton* CDialog::DefaultButton() const
+QAbstractButton* CDialog::DefaultPushButton() const
 {
     for (QWidget* control : controls)
         if (StyleOf(control) & ControlStyle::DefaultButton)
@@ -232,7 +232,7 @@ void CDialog::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Enter: {
         // Enter clicks the focused push button, else the default push button if it can be used.
         auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        QAbstractButton* target = (focused && IndexOf(focused) >= 0) ? focused : DefaultButton();
+        QAbstractButton* target = (focused && IndexOf(focused) >= 0) ? focused : DefaultPushButton();
         if (target && target->isEnabled() && target->isVisible())
             target->click();
         return;

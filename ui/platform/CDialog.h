@@ -63,7 +63,7 @@ protected:
 private:
     friend class DialogBuilder;
     void FocusAfter(QWidget* label);
-    QAbstractButton* DefaultButton() const;
+    QAbstractButton* DefaultPushButton() const;
     int IndexOf(const QWidget* control) const;
 
     const DialogTemplate& dialogTemplate;
