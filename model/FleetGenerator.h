@@ -5,6 +5,7 @@
 #include "GameRandom.h"
 
 #include <array>
+#include <span>
 
 // Ship lengths in the order they are placed: 20 ship cells in all.
 inline constexpr std::array<int, 10> FleetTable = {4, 3, 3, 2, 2, 2, 1, 1, 1, 1};
@@ -19,8 +20,14 @@ inline constexpr std::array<CellOffset, 9> NeighbourOffsets = {{
     {0, 0}, {0, +1}, {+1, +1}, {+1, 0}, {+1, -1}, {0, -1}, {-1, -1}, {-1, 0}, {-1, +1},
 }};
 
-// Fills the board with a complete fleet; the result depends only on the random state.
-void GenerateLayout(Board& board, GameRandom& random);
+// Fills the board with a complete fleet; the result depends only on the random state. Whenever the ships
+// placed so far leave the next one no room at all, it starts again from water, drawing on from the same
+// random state. The fleet must fit on the board at least some of the time.
+void GenerateLayout(Board& board, GameRandom& random, std::span<const int> fleet = FleetTable);
+
+// One pass of the generator: water, then the ships in order. False as soon as a ship has no clear position
+// left; the board then holds the ships placed before it.
+bool PlaceFleet(Board& board, std::span<const int> fleet, GameRandom& random);
 
 // One attempt at a ship of length 1..4 (three draws). On failure the board is unchanged.
 bool PlaceShip(Board& board, int length, GameRandom& random);

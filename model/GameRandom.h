@@ -15,6 +15,9 @@ public:
         return static_cast<int>((state >> 16) & 0x7FFFu);
     }
 
+    // Equal sources give equal draws from here on.
+    friend bool operator==(const GameRandom&, const GameRandom&) = default;
+
 private:
     std::uint32_t state = 0;
 };
