@@ -1,0 +1,17 @@
+// Marks to and from the 100-digit snapshot text that the undo history keeps.
+#include "BoardSnapshot.h"
+
+BoardSnapshot BoardSnapshot::Take(const MarkGrid& marks)
+{
+    std::string text;
+    text.reserve(CellCount);
+    for (int row = 0; row < BoardSize; ++row)
+        for (int column = 0; column < BoardSize; ++column)
+            text += KindToText(marks.MarkAt(row, column));
+    return BoardSnapshot(std::move(text));
+}
+
+PieceKind BoardSnapshot::KindAt(int row, int column) const
+{
+    return KindFromText(std::string_view(text).substr(CellIndex(row, column), 1));
+}

@@ -1,0 +1,58 @@
+// Snapshots: one digit per mark in cell order, and back.
+#include "BoardPicture.h"
+#include "BoardSnapshot.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+constexpr std::string_view Marking = R"(
+    ^???????.o
+    #?......??
+    v?<#>...??
+    ??????????
+    ??????????
+    ??????????
+    ??????????
+    ??????????
+    ??????????
+    ?????????^
+)";
+
+TEST(BoardSnapshotTest, FreshMarkingIsOneHundredSevens)
+{
+    EXPECT_EQ(BoardSnapshot::Take(ArrayMarkGrid()).Text(), std::string(CellCount, '7'));
+}
+
+TEST(BoardSnapshotTest, TextHoldsEachMarkAsItsDigitInCellOrder)
+{
+    const std::string text = BoardSnapshot::Take(MarksFromPicture(Marking)).Text();
+    EXPECT_EQ(text.substr(0, 30), "077777776457666666772735166677");
+    EXPECT_EQ(text.substr(90), "7777777770");
+}
+
+TEST(BoardSnapshotTest, KindAtReadsBackEveryMark)
+{
+    const ArrayMarkGrid marks = MarksFromPicture(Marking);
+    const BoardSnapshot snapshot = BoardSnapshot::Take(marks);
+    ArrayMarkGrid restored;
+    for (int row = 0; row < BoardSize; ++row)
+        for (int column = 0; column < BoardSize; ++column)
+            restored.SetMark(row, column, snapshot.KindAt(row, column));
+    EXPECT_EQ(PictureOf(restored), PictureOf(marks));
+    EXPECT_EQ(BoardSnapshot::Take(restored), snapshot);
+}
+
+TEST(BoardSnapshotTest, OneChangedMarkMakesADifferentSnapshot)
+{
+    ArrayMarkGrid marks = MarksFromPicture(Marking);
+    const BoardSnapshot before = BoardSnapshot::Take(marks);
+    marks.SetMark(9, 9, SOUTH);
+    EXPECT_NE(BoardSnapshot::Take(marks), before);
+    marks.SetMark(9, 9, NORTH);
+    EXPECT_EQ(BoardSnapshot::Take(marks), before);
+}
+
+} // namespace
