@@ -5,9 +5,8 @@ BoardSnapshot BoardSnapshot::Take(const MarkGrid& marks)
 {
     std::string text;
     text.reserve(CellCount);
-    for (int row = 0; row < BoardSize; ++row)
-        for (int column = 0; column < BoardSize; ++column)
-            text += KindToText(marks.MarkAt(row, column));
+    for (PieceKind mark : marks.AllMarks())
+        text += KindToText(mark);
     return BoardSnapshot(std::move(text));
 }
 

@@ -17,7 +17,8 @@ const char* PieceName(PieceKind kind) { return PieceNames[kind]; }
 
 bool IsShipPiece(PieceKind kind) { return kind != WATER && kind != UNKNOWN; }
 
-std::string KindToText(PieceKind kind) { return std::to_string(static_cast<int>(kind)); }
+// Every code is a single decimal digit.
+std::string KindToText(PieceKind kind) { return std::string(1, static_cast<char>('0' + kind)); }
 
 PieceKind KindFromText(std::string_view text)
 {
@@ -27,8 +28,6 @@ PieceKind KindFromText(std::string_view text)
     std::from_chars(digits.data(), digits.data() + digits.size(), value);
     return static_cast<PieceKind>(value);
 }
-
-int CellIndex(int row, int column) { return row * BoardSize + column; }
 
 int CellId(int row, int column) { return FirstCellId + CellIndex(row, column); }
 

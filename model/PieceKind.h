@@ -28,7 +28,8 @@ std::string KindToText(PieceKind kind);
 // The value of the text's leading decimal digits, 0 when it starts with none.
 PieceKind KindFromText(std::string_view text);
 
-int CellIndex(int row, int column);
+// Inline: every look at a board or a marking goes through it.
+constexpr int CellIndex(int row, int column) { return row * BoardSize + column; }
 int CellId(int row, int column);
 std::string RowLabel(int row);
 char ColumnLetter(int column);

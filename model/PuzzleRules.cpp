@@ -1,6 +1,7 @@
 // Counts, the solved test, the clue choice and the water fills.
 #include "PuzzleRules.h"
 
+#include <array>
 #include <cstdio>
 #include <string_view>
 
@@ -8,10 +9,10 @@ namespace {
 
 bool EveryMarkMatches(const Board& layout, const MarkGrid& marks)
 {
-    for (int row = 0; row < BoardSize; ++row)
-        for (int column = 0; column < BoardSize; ++column)
-            if (marks.MarkAt(row, column) != layout.At(row, column))
-                return false;
+    const std::array<PieceKind, CellCount> all = marks.AllMarks();
+    for (int index = 0; index < CellCount; ++index)
+        if (all[index] != layout.At(index / BoardSize, index % BoardSize))
+            return false;
     return true;
 }
 
@@ -50,22 +51,23 @@ int ColumnShipCount(const Board& layout, int column)
 
 bool IsSolved(const Board& layout, const MarkGrid& marks)
 {
-    for (int row = 0; row < BoardSize; ++row)
-        for (int column = 0; column < BoardSize; ++column) {
-            const PieceKind kind = layout.At(row, column);
-            const PieceKind mark = marks.MarkAt(row, column);
-            if (mark != kind && !(kind == WATER && mark == UNKNOWN))
-                return false;
-        }
+    // All marks in one call: a call per cell would cost more than the test itself.
+    const std::array<PieceKind, CellCount> all = marks.AllMarks();
+    for (int index = 0; index < CellCount; ++index) {
+        const PieceKind kind = layout.At(index / BoardSize, index % BoardSize);
+        const PieceKind mark = all[index];
+        if (mark != kind && !(kind == WATER && mark == UNKNOWN))
+            return false;
+    }
     return true;
 }
 
 bool AllShipsMarked(const Board& layout, const MarkGrid& marks)
 {
-    for (int row = 0; row < BoardSize; ++row)
-        for (int column = 0; column < BoardSize; ++column)
-            if (IsShipPiece(layout.At(row, column)) && IsUnmarked(marks.MarkAt(row, column)))
-                return false;
+    const std::array<PieceKind, CellCount> all = marks.AllMarks();
+    for (int index = 0; index < CellCount; ++index)
+        if (IsShipPiece(layout.At(index / BoardSize, index % BoardSize)) && IsUnmarked(all[index]))
+            return false;
     return true;
 }
 
