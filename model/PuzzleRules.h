@@ -26,7 +26,8 @@ bool AllShipsMarked(const Board& layout, const MarkGrid& marks);
 // when every mark already equals the layout.
 std::optional<CellPosition> ChooseClueCell(const Board& layout, const MarkGrid& marks, GameRandom& random);
 
-// The status line for a clue: format takes the row number (%d) and the column letter (%c).
+// The status line for a clue: format takes the row number (%d) and then the column letter (%c); a format
+// that asks for anything else is returned as it stands.
 std::string ClueStatusText(const char* format, int row, int column);
 
 // UNKNOWN marks of the line become WATER; every other mark stays.
