@@ -3,6 +3,8 @@
 
 #include "CBitmapButton.h"
 
+#include <QPushButton>
+
 BoardSnapshot CCorvaneDlg::TakeSnapshot() const
 {
     std::string text;
