@@ -46,6 +46,10 @@ CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     QPalette face = palette();
     face.setColor(QPalette::Window, QColor(192, 192, 192));
     face.setColor(QPalette::Button, QColor(192, 192, 192));
+    // The style's own grey for unusable controls is as light as that face; use the darker grey of
+    // the pictures' palette, so that a disabled label or button still reads.
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        face.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
     setPalette(face);
 }
 
@@ -75,6 +79,8 @@ int CDialog::DoModal()
         setParent(app->m_pMainWnd, windowFlags());
     Create();
     ended = false;
+    // Modal to its own windows only: a window of its own, such as the help viewer, stays usable.
+    setWindowModality(Qt::WindowModal);
     const int result = exec();
     OnDestroy();
     return result;

@@ -2,6 +2,8 @@
 #include "DialogControls.h"
 
 #include <QEvent>
+#include <QPainter>
+#include <QStyle>
 
 CStatic::CStatic(const QString& text, std::function<void(QWidget*)> onMnemonic, QWidget* parent)
     : QLabel(text, parent), onMnemonic(std::move(onMnemonic))
@@ -33,4 +35,25 @@ bool CGroupBox::event(QEvent* event)
         return true;
     }
     return QGroupBox::event(event);
+}
+
+void CGroupBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    // The frame's top line runs through the middle of the title.
+    const QRect frame = rect().adjusted(0, metrics.height() / 2, -2, -2);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawRect(frame);
+    painter.setPen(Qt::white);
+    painter.drawRect(frame.translated(1, 1));
+
+    // The title starts one character in, on a gap in the line a little wider than itself.
+    const int indent = metrics.averageCharWidth();
+    const int gap = 2;
+    const QString shown = QString(title()).remove(QLatin1Char('&'));
+    const QRect titleArea(indent, 0, metrics.horizontalAdvance(shown), metrics.height());
+    painter.fillRect(titleArea.adjusted(-gap, 0, gap, 0), palette().window());
+    style()->drawItemText(&painter, titleArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic, palette(),
+                          isEnabled(), title(), QPalette::WindowText);
 }

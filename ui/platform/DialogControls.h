@@ -19,6 +19,8 @@ private:
 };
 
 // A group box with the same mnemonic rule; the controls it frames are its siblings, not its children.
+// It draws an etched frame with the title on its top line and leaves the inside unpainted, so that
+// the pictures set on it stand on the dialog's own face.
 class CGroupBox : public QGroupBox {
     Q_OBJECT
 public:
@@ -26,6 +28,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     std::function<void(QWidget*)> onMnemonic;
