@@ -2,6 +2,7 @@
 #include "CCorvaneApp.h"
 
 #include "CCorvaneDlg.h"
+#include "ShutdownGuard.h"
 #include "StringTable.h"
 
 #include <chrono>
@@ -24,6 +25,8 @@ bool CCorvaneApp::InitInstance()
     SetRegistryKey(LoadString(IDS_REGISTRY_KEY));
     CCorvaneDlg dialog(random);
     m_pMainWnd = &dialog;
+    // The desktop's other ways of ending a program close the window as its close box does.
+    const ShutdownGuard guard(&dialog);
     dialog.DoModal();
     m_pMainWnd = nullptr;
     return false;

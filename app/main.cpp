@@ -27,6 +27,8 @@ int main(int argc, char** argv)
         return 1;
     }
     QApplication application(argc, argv);
+    // Ties the window to the desktop entry that installation puts in place.
+    QGuiApplication::setDesktopFileName(QStringLiteral(CORVANE_APP_ID));
     CCorvaneApp app;
     app.InitInstance();
     return 0;

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
+class HelpViewer;
 class QWidget;
 
 inline constexpr unsigned HELP_QUIT = 2;
@@ -24,19 +26,28 @@ public:
     // The help file beside the executable, or in the installed data directory.
     const QString& HelpFilePath() const { return helpFilePath; }
 
+    // The settings store: "<key>/<application name>" in the user's settings, one group per section.
+    // Before SetRegistryKey nothing is read or written. A value that is missing, unreadable or not a
+    // whole number from 0 to 2147483647 reads as defaultValue; writes replace the file atomically.
     void SetRegistryKey(const QString& key);
     int GetProfileInt(const QString& section, const QString& entry, int defaultValue) const;
     bool WriteProfileInt(const QString& section, const QString& entry, int value);
 
-    // Hands the call to the help viewer through the main window; shows "Failed to launch help." on failure.
+    // Ends any menu or mouse capture, then calls the help viewer under the wait cursor: HELP_FINDER opens
+    // or raises it at the contents, HELP_QUIT closes it. A failed call shows "Failed to launch help.".
+    // data is unused (always 0).
     void WinHelp(unsigned long data, unsigned command);
 
     QWidget* m_pMainWnd = nullptr;
 
 private:
+    // The call of the help viewer itself; false when the viewer cannot do what it is asked.
+    bool CallHelpViewer(unsigned command);
+
     QString appName;
     QString helpFilePath;
     QString registryKey;
+    std::unique_ptr<HelpViewer> helpViewer;
 };
 
 // The one application object of the process.

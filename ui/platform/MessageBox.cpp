@@ -7,29 +7,51 @@
 #include <QApplication>
 #include <QMessageBox>
 
-int AfxMessageBox(int stringId, unsigned type) { return AfxMessageBox(LoadString(stringId), type); }
+namespace {
 
-int AfxMessageBox(const QString& text, unsigned type)
+constexpr unsigned ButtonsMask = 0x0F;
+constexpr unsigned IconMask = 0xF0;
+
+// The program's active window: the modal dialog in front (the Score dialog while it runs), else the
+// main window.
+QWidget* ActiveOwner()
 {
-    QWidget* owner = QApplication::activeModalWidget();
-    if (!owner)
-        owner = QApplication::activeWindow();
-    if (!owner && AfxGetApp())
-        owner = AfxGetApp()->m_pMainWnd;
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd)
+        return app->m_pMainWnd;
+    return QApplication::activeWindow();
+}
 
-    const bool yesNo = (type & 0xF) == MB_YESNO;
-    QMessageBox::Icon icon = QMessageBox::Warning; // no icon named: the exclamation mark
-    if ((type & 0xF0) == MB_ICONQUESTION)
-        icon = QMessageBox::Question;
+// A box that names no icon gets the exclamation mark.
+QMessageBox::Icon IconOf(unsigned type)
+{
+    return (type & IconMask) == MB_ICONQUESTION ? QMessageBox::Question : QMessageBox::Warning;
+}
 
-    QMessageBox box(icon, AfxGetApp() ? AfxGetApp()->AppName() : QString(), text,
-                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
-    box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
-    box.setWindowModality(Qt::WindowModal);
-    switch (box.exec()) {
+int ResultOf(int button)
+{
+    switch (button) {
     case QMessageBox::Yes: return IDYES;
     case QMessageBox::No: return IDNO;
     case QMessageBox::Ok: return IDOK;
     default: return IDCANCEL;
     }
+}
+
+} // namespace
+
+int AfxMessageBox(int stringId, unsigned type) { return AfxMessageBox(LoadString(stringId), type); }
+
+int AfxMessageBox(const QString& text, unsigned type)
+{
+    const bool yesNo = (type & ButtonsMask) == MB_YESNO;
+    const QString caption = AfxGetApp() ? AfxGetApp()->AppName() : QString();
+    QMessageBox box(IconOf(type), caption, text, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    ActiveOwner());
+    // The first button is the default: Yes, or OK.
+    box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    // Modal to the program's own windows only, so that the help viewer stays usable.
+    box.setWindowModality(Qt::WindowModal);
+    return ResultOf(box.exec());
 }

@@ -1,0 +1,235 @@
+// The help viewer: a window of its own showing a help file with its contents, keyword index and search.
+#include "HelpViewer.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int TargetRole = Qt::UserRole;
+
+// A page of the left pane: a prompt, a field to type into and the list it drives.
+QWidget* FieldPage(const QString& prompt, QLineEdit* field, QListWidget* list)
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    auto* label = new QLabel(prompt);
+    label->setWordWrap(true);
+    label->setBuddy(field);
+    layout->addWidget(label);
+    layout->addWidget(field);
+    layout->addWidget(list);
+    return page;
+}
+
+// The words typed into the search field.
+QStringList SearchTerms(const QString& words)
+{
+    return words.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
+
+QStringList AnchorNames(const QTextDocument& document)
+{
+    QStringList names;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
+            names += fragment.fragment().charFormat().anchorNames();
+    names.removeDuplicates();
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    return names;
+}
+
+} // namespace
+
+HelpViewer::HelpViewer()
+    : QWidget(nullptr, Qt::Window),
+      tabs(new QTabWidget),
+      contents(new QTreeWidget),
+      indexField(new QLineEdit),
+      index(new QListWidget),
+      searchField(new QLineEdit),
+      searchResults(new QListWidget),
+      text(new QTextBrowser)
+{
+    // Closing the viewer hides it; it never ends the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowModality(Qt::NonModal);
+
+    // Named for the keyboard's accessibility tools and for the program's checks.
+    tabs->setObjectName(QStringLiteral("tabs"));
+    contents->setObjectName(QStringLiteral("contents"));
+    indexField->setObjectName(QStringLiteral("indexField"));
+    index->setObjectName(QStringLiteral("index"));
+    searchField->setObjectName(QStringLiteral("searchField"));
+    searchResults->setObjectName(QStringLiteral("searchResults"));
+    text->setObjectName(QStringLiteral("text"));
+    contents->setHeaderHidden(true);
+    tabs->addTab(contents, tr("&Contents"));
+    tabs->addTab(FieldPage(tr("&Type the first few letters of the word you are looking for:"), indexField, index),
+                 tr("&Index"));
+    tabs->addTab(FieldPage(tr("Type the &words to find:"), searchField, searchResults), tr("&Search"));
+    text->setOpenExternalLinks(false);
+
+    auto* splitter = new QSplitter;
+    splitter->addWidget(tabs);
+    splitter->addWidget(text);
+    splitter->setStretchFactor(1, 1);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter);
+    resize(780, 540);
+
+    const auto showContentsItem = [this](QTreeWidgetItem* item) {
+        if (item)
+            ShowPosition(item->data(0, TargetRole).toInt());
+    };
+    connect(contents, &QTreeWidget::currentItemChanged, this, showContentsItem);
+    connect(contents, &QTreeWidget::itemClicked, this, showContentsItem);
+
+    connect(indexField, &QLineEdit::textEdited, this, &HelpViewer::SelectKeyword);
+    connect(indexField, &QLineEdit::returnPressed, this, [this] { ShowKeyword(index->currentItem()); });
+    connect(index, &QListWidget::itemClicked, this, &HelpViewer::ShowKeyword);
+    connect(index, &QListWidget::itemActivated, this, &HelpViewer::ShowKeyword);
+
+    connect(searchField, &QLineEdit::textChanged, this, &HelpViewer::ShowSearchResults);
+    connect(searchField, &QLineEdit::returnPressed, this, [this] { ShowSearchResult(searchResults->item(0)); });
+    connect(searchResults, &QListWidget::itemClicked, this, &HelpViewer::ShowSearchResult);
+    connect(searchResults, &QListWidget::itemActivated, this, &HelpViewer::ShowSearchResult);
+}
+
+bool HelpViewer::ShowContents(const QString& helpFilePath)
+{
+    QFile file(helpFilePath);
+    if (!QFileInfo(helpFilePath).isFile() || !file.open(QIODevice::ReadOnly))
+        return false;
+    text->document()->setBaseUrl(QUrl::fromLocalFile(helpFilePath));
+    text->setHtml(QString::fromUtf8(file.readAll()));
+    const QString title = text->documentTitle();
+    setWindowTitle(title.isEmpty() ? QFileInfo(helpFilePath).fileName() : title);
+
+    BuildSections();
+    FillContents();
+    FillIndex();
+    searchField->clear();
+    tabs->setCurrentWidget(contents);
+    text->verticalScrollBar()->setValue(0);
+
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+    return true;
+}
+
+void HelpViewer::BuildSections()
+{
+    sections.clear();
+    for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next()) {
+        const int level = block.blockFormat().headingLevel();
+        if (level > 0)
+            sections.push_back({block.text().simplified(), level, block.position(), QString()});
+        else if (!sections.empty())
+            sections.back().text += block.text() + QLatin1Char('\n');
+    }
+}
+
+void HelpViewer::FillContents()
+{
+    contents->clear();
+    // The open headings above the one being added, outermost first.
+    std::vector<std::pair<int, QTreeWidgetItem*>> open;
+    for (const Section& section : sections) {
+        while (!open.empty() && open.back().first >= section.level)
+            open.pop_back();
+        auto* item = open.empty() ? new QTreeWidgetItem(contents) : new QTreeWidgetItem(open.back().second);
+        item->setText(0, section.title);
+        item->setData(0, TargetRole, section.position);
+        open.emplace_back(section.level, item);
+    }
+    contents->expandAll();
+}
+
+void HelpViewer::FillIndex()
+{
+    index->clear();
+    indexField->clear();
+    for (const QString& name : AnchorNames(*text->document())) {
+        auto* item = new QListWidgetItem(name, index);
+        item->setData(TargetRole, name);
+    }
+}
+
+void HelpViewer::SelectKeyword(const QString& prefix)
+{
+    for (int row = 0; row < index->count(); ++row)
+        if (index->item(row)->text().startsWith(prefix.trimmed(), Qt::CaseInsensitive)) {
+            index->setCurrentRow(row);
+            index->scrollToItem(index->item(row), QAbstractItemView::PositionAtTop);
+            return;
+        }
+}
+
+void HelpViewer::ShowSearchResults(const QString& words)
+{
+    searchResults->clear();
+    const QStringList terms = SearchTerms(words);
+    if (terms.isEmpty())
+        return;
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        const QString searched = sections[i].title + QLatin1Char('\n') + sections[i].text;
+        const bool all = std::all_of(terms.begin(), terms.end(), [&searched](const QString& term) {
+            return searched.contains(term, Qt::CaseInsensitive);
+        });
+        if (all) {
+            auto* item = new QListWidgetItem(sections[i].title, searchResults);
+            item->setData(TargetRole, static_cast<int>(i));
+        }
+    }
+}
+
+void HelpViewer::ShowPosition(int position)
+{
+    const QTextBlock block = text->document()->findBlock(position);
+    const QRectF area = text->document()->documentLayout()->blockBoundingRect(block);
+    text->verticalScrollBar()->setValue(static_cast<int>(area.top()));
+}
+
+void HelpViewer::ShowKeyword(QListWidgetItem* item)
+{
+    if (item)
+        text->scrollToAnchor(item->data(TargetRole).toString());
+}
+
+void HelpViewer::ShowSearchResult(QListWidgetItem* item)
+{
+    if (!item)
+        return;
+    const Section& section = sections[item->data(TargetRole).toInt()];
+    const QString firstTerm = SearchTerms(searchField->text()).value(0);
+    // The section from its heading, with the first place the words occur selected and in view.
+    ShowPosition(section.position);
+    const QTextCursor found = text->document()->find(firstTerm, section.position);
+    if (!found.isNull()) {
+        text->setTextCursor(found);
+        text->ensureCursorVisible();
+    }
+}

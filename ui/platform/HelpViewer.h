@@ -1,0 +1,54 @@
+// The help viewer: a window of its own showing a help file with its contents, keyword index and search.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QTabWidget;
+class QTextBrowser;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The help file is HTML. Its headings (h1 to h6) make the contents, its named anchors (<a name="...">)
+// the keyword index, and the text under each heading is what the search looks through.
+// The window belongs to no other window, so no dialog of the program, modal or not, blocks it.
+class HelpViewer : public QWidget {
+    Q_OBJECT
+public:
+    HelpViewer();
+
+    // Reads the file and shows it from its start, with the contents in front, raised and active.
+    // Returns false, changing nothing, when the file cannot be read.
+    bool ShowContents(const QString& helpFilePath);
+
+private:
+    // A heading and the text beneath it, up to the next heading.
+    struct Section {
+        QString title;
+        int level;
+        int position; // of the heading in the document
+        QString text;
+    };
+
+    void BuildSections();
+    void FillContents();
+    void FillIndex();
+    void ShowSearchResults(const QString& words);
+    void SelectKeyword(const QString& prefix);
+    void ShowPosition(int position);
+    void ShowKeyword(QListWidgetItem* item);
+    void ShowSearchResult(QListWidgetItem* item);
+
+    QTabWidget* tabs;
+    QTreeWidget* contents;
+    QLineEdit* indexField;
+    QListWidget* index;
+    QLineEdit* searchField;
+    QListWidget* searchResults;
+    QTextBrowser* text;
+    std::vector<Section> sections;
+};
