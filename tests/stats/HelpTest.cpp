@@ -1,0 +1,300 @@
+// Help: the viewer with the program's own help file, raised and quit on command, usable while the game
+// window runs modally, the failure message, and F1.
+#include "StatsTestSupport.h"
+
+#include "CCongratsDlg.h"
+#include "CScoreDlg.h"
+#include "ModuleNames.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTreeWidget>
+
+namespace {
+
+// Notes every message box as it opens and dismisses it, so that the call that showed it returns.
+class MessageBoxRecorder : public QObject {
+public:
+    struct Seen {
+        QString caption, text;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+    };
+
+    MessageBoxRecorder() { qApp->installEventFilter(this); }
+    ~MessageBoxRecorder() override { qApp->removeEventFilter(this); }
+    MessageBoxRecorder(const MessageBoxRecorder&) = delete;
+    MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+
+    std::vector<Seen> seen;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (box && event->type() == QEvent::Show) {
+            seen.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+            QMetaObject::invokeMethod(box, &QDialog::reject, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+// The viewer's parts, found by name.
+template <class Part> Part* PartOf(HelpViewer* viewer, const char* name)
+{
+    return viewer ? viewer->findChild<Part*>(name) : nullptr;
+}
+
+// Clicks a point of a part of the viewer as the mouse does: through the window, where a modal dialog
+// that blocked the viewer would swallow the click.
+void ClickThroughWindow(HelpViewer* viewer, QWidget* part, QPoint point)
+{
+    QTest::mouseClick(viewer->windowHandle(), Qt::LeftButton, {}, part->mapTo(viewer, point));
+}
+
+void TypeThroughWindow(HelpViewer* viewer, const QString& text)
+{
+    for (const QChar c : text)
+        QTest::keyClick(viewer->windowHandle(), c.toLatin1());
+}
+
+QStringList ChildTitles(const QTreeWidgetItem* item)
+{
+    QStringList titles;
+    for (int i = 0; i < item->childCount(); ++i)
+        titles << item->child(i)->text(0);
+    return titles;
+}
+
+class Help : public StatsFixture {
+protected:
+    void SetUp() override
+    {
+        StatsFixture::SetUp();
+        ASSERT_EQ(app.HelpFilePath(), HelpFileBeside(QCoreApplication::applicationFilePath()));
+        QFile::remove(app.HelpFilePath());
+        ASSERT_TRUE(QFile::copy(CORVANE_HELP_SOURCE, app.HelpFilePath()));
+    }
+
+    void TearDown() override
+    {
+        StatsFixture::TearDown();
+        QFile::remove(app.HelpFilePath());
+    }
+
+    HelpViewer* OpenAtContents()
+    {
+        app.WinHelp(0, HELP_FINDER);
+        return OpenHelpViewer();
+    }
+};
+
+TEST_F(Help, FinderShowsTheHelpFileWithItsHeadingsAsContents)
+{
+    HelpViewer* viewer = OpenAtContents();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(viewer->windowTitle(), "Corvane Help");
+    EXPECT_EQ(viewer->parentWidget(), nullptr) << "a window of its own, blocked by no dialog";
+
+    auto* contents = PartOf<QTreeWidget>(viewer, "contents");
+    ASSERT_NE(contents, nullptr);
+    EXPECT_EQ(PartOf<QTabWidget>(viewer, "tabs")->currentWidget(), contents);
+    ASSERT_EQ(contents->topLevelItemCount(), 1);
+    EXPECT_EQ(contents->topLevelItem(0)->text(0), "Corvane");
+    const QStringList sections = ChildTitles(contents->topLevelItem(0));
+    // What a player needs to know, each under a heading of its own.
+    for (const char* topic : {"How to play", "The fleet", "The pieces and the piece menu",
+                              "Filling rows and columns with water", "Clues and the score", "Undo", "Giving up",
+                              "Your totals and the Score dialog", "The keyboard"})
+        EXPECT_TRUE(sections.contains(topic)) << topic;
+}
+
+TEST_F(Help, IndexAndSearchLeadToTheirPlaces)
+{
+    HelpViewer* viewer = OpenAtContents();
+    auto* index = PartOf<QListWidget>(viewer, "index");
+    auto* indexField = PartOf<QLineEdit>(viewer, "indexField");
+    auto* searchField = PartOf<QLineEdit>(viewer, "searchField");
+    auto* results = PartOf<QListWidget>(viewer, "searchResults");
+    auto* text = PartOf<QTextBrowser>(viewer, "text");
+    ASSERT_TRUE(index && indexField && searchField && results && text);
+
+    for (const char* keyword : {"clue", "undo", "Fill Row with Water", "Score dialog", "F1", "battleship"})
+        EXPECT_EQ(index->findItems(keyword, Qt::MatchExactly).size(), 1) << keyword;
+
+    QTest::keyClicks(indexField, "fill c");
+    ASSERT_NE(index->currentItem(), nullptr);
+    EXPECT_EQ(index->currentItem()->text(), "Fill Column with Water");
+    QTest::keyClick(indexField, Qt::Key_Return);
+    const int atFill = text->verticalScrollBar()->value();
+    EXPECT_GT(atFill, 0);
+
+    QTest::keyClicks(searchField, "battleship four");
+    ASSERT_EQ(results->count(), 1);
+    EXPECT_EQ(results->item(0)->text(), "The fleet");
+    QTest::keyClick(searchField, Qt::Key_Return);
+    EXPECT_EQ(text->textCursor().selectedText().toLower(), "battleship");
+    EXPECT_NE(text->verticalScrollBar()->value(), atFill);
+}
+
+TEST_F(Help, FinderAgainRaisesTheSameViewerAtTheContents)
+{
+    HelpViewer* viewer = OpenAtContents();
+    auto* tabs = PartOf<QTabWidget>(viewer, "tabs");
+    auto* text = PartOf<QTextBrowser>(viewer, "text");
+    tabs->setCurrentIndex(1);
+    text->verticalScrollBar()->setValue(text->verticalScrollBar()->maximum());
+    viewer->close();
+    ASSERT_GT(text->verticalScrollBar()->value(), 0);
+
+    EXPECT_EQ(OpenAtContents(), viewer);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(tabs->currentWidget(), PartOf<QTreeWidget>(viewer, "contents"));
+    EXPECT_EQ(text->verticalScrollBar()->value(), 0);
+}
+
+TEST_F(Help, QuitClosesTheViewerAndShowsNothing)
+{
+    const QPointer<HelpViewer> viewer = OpenAtContents();
+    ASSERT_FALSE(viewer.isNull());
+    MessageBoxRecorder boxes;
+
+    app.WinHelp(0, HELP_QUIT);
+    EXPECT_TRUE(viewer.isNull());
+    app.WinHelp(0, HELP_QUIT);
+    EXPECT_TRUE(boxes.seen.empty()) << "quitting succeeds whether or not help was open";
+}
+
+TEST_F(Help, AMissingHelpFileShowsTheFailureMessage)
+{
+    QFile::remove(app.HelpFilePath());
+    MessageBoxRecorder boxes;
+
+    app.WinHelp(0, HELP_FINDER);
+
+    ASSERT_EQ(boxes.seen.size(), 1u);
+    EXPECT_EQ(boxes.seen[0].text, "Failed to launch help.");
+    EXPECT_EQ(boxes.seen[0].caption, app.AppName());
+    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(boxes.seen[0].buttons, QMessageBox::Ok);
+    EXPECT_FALSE(HelpIsShown());
+}
+
+TEST_F(Help, HelpButtonOpensTheContents)
+{
+    ASSERT_NO_FATAL_FAILURE(StartWindow());
+    Button(dialog.get(), IDC_HELP)->click();
+    EXPECT_TRUE(HelpIsShown());
+}
+
+TEST_F(Help, ViewerStaysUsableWhileTheGameWindowAndItsDialogsRunModally)
+{
+    dialog = std::make_unique<CCorvaneDlg>(random);
+    app.m_pMainWnd = dialog.get();
+    QPointer<HelpViewer> viewer;
+    int contentsClicks = 0;
+    bool searched = false;
+
+    // Clicks the n-th section of the contents and checks that the viewer answered.
+    const auto clickSection = [&](int n) {
+        auto* contents = PartOf<QTreeWidget>(viewer, "contents");
+        QTreeWidgetItem* item = contents->topLevelItem(0)->child(n);
+        ClickThroughWindow(viewer, contents->viewport(), contents->visualItemRect(item).center());
+        if (contents->currentItem() == item)
+            ++contentsClicks;
+    };
+
+    WhenModal<CCorvaneDlg>([&](CCorvaneDlg* main) {
+        Button(main, IDC_HELP)->click();
+        viewer = OpenHelpViewer();
+        ASSERT_FALSE(viewer.isNull());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer));
+        clickSection(3);
+
+        auto* tabs = PartOf<QTabWidget>(viewer, "tabs");
+        tabs->setCurrentIndex(2);
+        PartOf<QLineEdit>(viewer, "searchField")->setFocus();
+        TypeThroughWindow(viewer, "fleet");
+        searched = PartOf<QListWidget>(viewer, "searchResults")->count() > 0;
+        tabs->setCurrentIndex(0);
+
+        WhenModal<CScoreDlg>([&](CScoreDlg* score) {
+            clickSection(5);
+            score->close();
+        });
+        Button(main, IDC_SCORE)->click();
+        Button(main, IDC_EXIT)->click();
+    });
+
+    dialog->DoModal();
+
+    EXPECT_EQ(contentsClicks, 2);
+    EXPECT_TRUE(searched);
+    EXPECT_TRUE(viewer.isNull()) << "Exit tells the viewer to quit";
+}
+
+struct F1Case {
+    const char* name;
+    Qt::KeyboardModifiers modifiers;
+    bool opens;
+};
+
+const F1Case F1Cases[] = {
+    {"F1", Qt::NoModifier, true},
+    {"ShiftF1", Qt::ShiftModifier, false},
+    {"CtrlF1", Qt::ControlModifier, false},
+    {"AltF1", Qt::AltModifier, false},
+};
+
+struct F1Window {
+    const char* name;
+    int button; // of the game window that opens it; 0 for the game window itself
+};
+
+const F1Window F1Windows[] = {{"GameWindow", 0}, {"About", IDC_ABOUT}, {"Score", IDC_SCORE}, {"Congratulations", -1}};
+
+class F1 : public Help, public ::testing::WithParamInterface<std::tuple<F1Window, F1Case>> {};
+
+TEST_P(F1, OpensTheContentsOnlyWithoutModifiers)
+{
+    const auto& [window, key] = GetParam();
+    ASSERT_NO_FATAL_FAILURE(StartWindow());
+    bool helpShown = false;
+    const auto pressF1 = [&helpShown, key = key](QWidget* target) {
+        QTest::keyClick(target->windowHandle(), Qt::Key_F1, key.modifiers);
+        helpShown = HelpIsShown();
+    };
+
+    if (window.button == 0) {
+        pressF1(dialog.get());
+    } else {
+        bool reached = false;
+        WhenModal<CDialog>([&](CDialog* shown) {
+            reached = true;
+            pressF1(shown);
+            shown->close();
+        });
+        if (window.button > 0) {
+            Button(dialog.get(), window.button)->click();
+        } else {
+            CCongratsDlg congratulations;
+            congratulations.DoModal();
+        }
+        ASSERT_TRUE(reached);
+    }
+
+    EXPECT_EQ(helpShown, key.opens);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, F1, ::testing::Combine(::testing::ValuesIn(F1Windows), ::testing::ValuesIn(F1Cases)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + std::get<1>(info.param).name;
+                         });
+
+} // namespace

@@ -1,0 +1,133 @@
+// Ending the program as a desktop ends programs: stop signals and the session's end close the game window
+// through its normal ending, so the totals are saved.
+#include "StatsTestSupport.h"
+
+#include "CScoreDlg.h"
+#include "ShutdownGuard.h"
+
+#include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/types.h>
+
+namespace {
+
+constexpr int IDC_CLEAR_SCORE = 1000;
+
+// Totals written with leading zeros: the program reads them as 5 and 7 and, when it saves, writes them
+// back plainly, so the file shows whether the save happened.
+constexpr const char* SeededTotals = "[Stats]\nTotalGames=005\nTotalScore=007\n";
+constexpr const char* SavedTotals = "[Stats]\nTotalGames=5\nTotalScore=7\n";
+
+// Whether the process has a handler of its own for the signal (its SigCgt mask in /proc).
+bool CatchesSignal(qint64 pid, int signal)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1u;
+    return false;
+}
+
+struct SignalCase {
+    const char* name;
+    int signal;
+};
+
+const SignalCase SignalCases[] = {{"SIGTERM", SIGTERM}, {"SIGINT", SIGINT}, {"SIGHUP", SIGHUP}};
+
+class StoppedProgram : public ::testing::TestWithParam<SignalCase> {};
+
+TEST_P(StoppedProgram, SavesItsTotalsAndEndsNormally)
+{
+    QTemporaryDir config;
+    ASSERT_TRUE(config.isValid());
+    ASSERT_TRUE(QDir().mkpath(config.filePath("Brindlemoor")));
+    QFile settings(config.filePath("Brindlemoor/corvane.conf"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write(SeededTotals);
+    settings.close();
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("XDG_CONFIG_HOME", config.path());
+    program.setProcessEnvironment(environment);
+    program.start(CORVANE_PROGRAM, {});
+    ASSERT_TRUE(program.waitForStarted());
+    // The program is ready to be stopped once it has taken over the signal.
+    QTRY_VERIFY_WITH_TIMEOUT(CatchesSignal(program.processId(), GetParam().signal), 60000);
+
+    ::kill(static_cast<pid_t>(program.processId()), GetParam().signal);
+    ASSERT_TRUE(program.waitForFinished(60000));
+
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_EQ(settings.readAll(), SavedTotals);
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, StoppedProgram, ::testing::ValuesIn(SignalCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+using ShutdownGuardTest = StatsFixture;
+
+TEST_F(ShutdownGuardTest, ASignalClosesThePromptAndTheScoreDialogThenTheWindow)
+{
+    WriteSettings(SeededTotals);
+    dialog = std::make_unique<CCorvaneDlg>(random);
+    app.m_pMainWnd = dialog.get();
+    const ShutdownGuard guard(dialog.get());
+    bool prompted = false;
+    WhenModal<CCorvaneDlg>([&](CCorvaneDlg* main) {
+        WhenModal<CScoreDlg>([&](CScoreDlg* score) {
+            WhenModal<QMessageBox>([&](QMessageBox*) {
+                prompted = true;
+                std::raise(SIGTERM);
+            });
+            score->Item<QAbstractButton>(IDC_CLEAR_SCORE)->click();
+        });
+        main->Item<QAbstractButton>(IDC_SCORE)->click();
+    });
+
+    dialog->DoModal();
+
+    EXPECT_TRUE(prompted);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->TotalGamesValue(), 5) << "the prompt went without a Yes";
+    EXPECT_EQ(ReadSettings(), SavedTotals);
+}
+
+TEST_F(ShutdownGuardTest, TheSessionsEndClosesTheWindowTheSameWay)
+{
+    WriteSettings(SeededTotals);
+    dialog = std::make_unique<CCorvaneDlg>(random);
+    app.m_pMainWnd = dialog.get();
+    ShutdownGuard guard(dialog.get());
+    WhenModal<CCorvaneDlg>([&](CCorvaneDlg*) { guard.EndWindow(); });
+
+    dialog->DoModal();
+
+    EXPECT_EQ(ReadSettings(), SavedTotals);
+}
+
+TEST_F(ShutdownGuardTest, GivesTheSignalsBackWhenItGoes)
+{
+    struct sigaction before {};
+    sigaction(SIGTERM, nullptr, &before);
+    {
+        const ShutdownGuard guard(nullptr);
+        struct sigaction during {};
+        sigaction(SIGTERM, nullptr, &during);
+        EXPECT_NE(during.sa_handler, before.sa_handler);
+    }
+    struct sigaction after {};
+    sigaction(SIGTERM, nullptr, &after);
+    EXPECT_EQ(after.sa_handler, before.sa_handler);
+}
+
+} // namespace

@@ -1,0 +1,118 @@
+// A game window over a settings store in the test's own configuration folder, and help for acting inside
+// the nested loops of its dialogs.
+#pragma once
+
+#include "CCorvaneDlg.h"
+#include "CWinApp.h"
+#include "GameRandom.h"
+#include "HelpViewer.h"
+#include "MessageBox.h"
+#include "StringTable.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+// The configuration folder that CTest gives this test program.
+inline QString ConfigFolder() { return qEnvironmentVariable("XDG_CONFIG_HOME"); }
+
+// Once a modal window of the given kind other than `except` is in front and active, runs action on it
+// from inside its own loop. Should none come, whatever modal window is open is closed so that the test
+// ends instead of hanging; the test then fails on what it expected of the action.
+template <class Window = QWidget, class Action>
+void WhenModal(Action action, QWidget* except = nullptr, QDeadlineTimer deadline = QDeadlineTimer(30000))
+{
+    QTimer::singleShot(1, [action = std::move(action), except, deadline]() mutable {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* window = qobject_cast<Window*>(modal);
+        if (window && modal != except && modal->isVisible() && modal->isActiveWindow())
+            action(window);
+        else if (!deadline.hasExpired())
+            WhenModal<Window>(std::move(action), except, deadline);
+        else if (modal)
+            modal->close();
+    });
+}
+
+// The help viewer's window, if one exists.
+inline HelpViewer* OpenHelpViewer()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* viewer = qobject_cast<HelpViewer*>(window))
+            return viewer;
+    return nullptr;
+}
+
+inline bool HelpIsShown()
+{
+    const HelpViewer* viewer = OpenHelpViewer();
+    return viewer && viewer->isVisible();
+}
+
+class StatsFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(ConfigFolder().isEmpty()) << "the tests must never touch the real settings";
+        QDir(ConfigFolder()).removeRecursively();
+        app.SetRegistryKey(LoadString(IDS_REGISTRY_KEY));
+    }
+
+    void TearDown() override
+    {
+        app.WinHelp(0, HELP_QUIT);
+        app.m_pMainWnd = nullptr;
+        dialog.reset();
+    }
+
+    // Where the totals live: the user's configuration folder, then the key, then the application name.
+    QString SettingsFile() const { return ConfigFolder() + "/Brindlemoor/" + app.AppName() + ".conf"; }
+
+    void WriteSettings(const QByteArray& contents) const
+    {
+        ASSERT_TRUE(QDir().mkpath(ConfigFolder() + "/Brindlemoor"));
+        QFile file(SettingsFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(contents);
+    }
+
+    QByteArray ReadSettings() const
+    {
+        QFile file(SettingsFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    void SeedTotals(int games, int score) const
+    {
+        WriteSettings(QStringLiteral("[Stats]\nTotalGames=%1\nTotalScore=%2\n").arg(games).arg(score).toUtf8());
+    }
+
+    // A new game window, which reads the totals stored by then, shown and active but not running modally.
+    void StartWindow()
+    {
+        dialog.reset();
+        dialog = std::make_unique<CCorvaneDlg>(random);
+        app.m_pMainWnd = dialog.get();
+        dialog->Create();
+        dialog->show();
+        QApplication::setActiveWindow(dialog.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    }
+
+    QString Text(int id) const { return dialog->GetDlgItemText(id); }
+    QAbstractButton* Button(const CDialog* owner, int id) const { return owner->Item<QAbstractButton>(id); }
+
+    CWinApp app;
+    GameRandom random;
+    std::unique_ptr<CCorvaneDlg> dialog;
+};

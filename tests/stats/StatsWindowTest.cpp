@@ -1,0 +1,93 @@
+// The totals in the game window: shown from the store, added to by a win, written once when the window ends.
+#include "StatsTestSupport.h"
+
+#include <QSettings>
+
+#include <climits>
+
+namespace {
+
+using StatsWindow = StatsFixture;
+
+struct ShownCase {
+    int totalGames;
+    int totalScore;
+    const char* games;
+    const char* average;
+};
+
+constexpr ShownCase ShownCases[] = {
+    {0, 0, "0", "0"},
+    {3, 2, "3", ".66"},
+    {4, 50, "4", "12.50"},
+    {1, INT_MAX, "1", "2147483647.00"},
+};
+
+TEST_F(StatsWindow, TopLineShowsTheStoredTotals)
+{
+    for (const ShownCase& c : ShownCases) {
+        SeedTotals(c.totalGames, c.totalScore);
+        ASSERT_NO_FATAL_FAILURE(StartWindow());
+        EXPECT_EQ(Text(IDC_TOTAL_GAMES), c.games) << c.totalGames << " " << c.totalScore;
+        EXPECT_EQ(Text(IDC_AVERAGE_SCORE), c.average) << c.totalGames << " " << c.totalScore;
+    }
+}
+
+TEST_F(StatsWindow, WinsAddUpAndShow)
+{
+    ASSERT_NO_FATAL_FAILURE(StartWindow());
+    dialog->RecordWin(1);
+    dialog->RecordWin(2);
+    dialog->ShowStats();
+    EXPECT_EQ(Text(IDC_TOTAL_GAMES), "2");
+    EXPECT_EQ(Text(IDC_AVERAGE_SCORE), "1.50");
+}
+
+TEST_F(StatsWindow, TotalsStopAtTheLargestValueInsteadOfWrapping)
+{
+    SeedTotals(INT_MAX, INT_MAX - 1);
+    ASSERT_NO_FATAL_FAILURE(StartWindow());
+
+    dialog->RecordWin(5);
+    dialog->ShowStats();
+
+    EXPECT_EQ(dialog->TotalGamesValue(), INT_MAX);
+    EXPECT_EQ(dialog->TotalScoreValue(), INT_MAX);
+    EXPECT_EQ(Text(IDC_AVERAGE_SCORE), "1.00");
+}
+
+TEST_F(StatsWindow, EndingTheWindowWritesTheTotalsOnlyThen)
+{
+    SeedTotals(1, 3);
+    dialog = std::make_unique<CCorvaneDlg>(random);
+    app.m_pMainWnd = dialog.get();
+    QByteArray storedWhileOpen;
+    WhenModal([&](QWidget*) {
+        dialog->RecordWin(2);
+        storedWhileOpen = ReadSettings();
+        Button(dialog.get(), IDC_EXIT)->click();
+    });
+
+    dialog->DoModal();
+
+    EXPECT_EQ(storedWhileOpen, "[Stats]\nTotalGames=1\nTotalScore=3\n");
+    CWinApp nextRun;
+    nextRun.SetRegistryKey("Brindlemoor");
+    EXPECT_EQ(nextRun.GetProfileInt("Stats", "TotalGames", 0), 2);
+    EXPECT_EQ(nextRun.GetProfileInt("Stats", "TotalScore", 0), 5);
+}
+
+TEST_F(StatsWindow, FirstRunWritesZeros)
+{
+    dialog = std::make_unique<CCorvaneDlg>(random);
+    app.m_pMainWnd = dialog.get();
+    WhenModal([&](QWidget*) { dialog->close(); });
+
+    dialog->DoModal();
+
+    const QSettings stored(SettingsFile(), QSettings::IniFormat);
+    EXPECT_EQ(stored.value("Stats/TotalGames").toString(), "0");
+    EXPECT_EQ(stored.value("Stats/TotalScore").toString(), "0");
+}
+
+} // namespace
