@@ -50,6 +50,11 @@ private:
 
 CPieceMenu::CPieceMenu(QWidget* owner) : QMenu(owner)
 {
+    // The light grey menu face that the pictures are drawn on, behind the text items too.
+    QPalette face = palette();
+    face.setColor(QPalette::Window, QColor(192, 192, 192));
+    face.setColor(QPalette::Base, QColor(192, 192, 192));
+    setPalette(face);
     // A click beside the menu only closes it: it does not go on to the window underneath.
     setAttribute(Qt::WA_NoMouseReplay);
 }
