@@ -1,0 +1,241 @@
+// Random play against the real window, thousands of steps, with the game's invariants checked after each.
+#include "GameWindowFixture.h"
+
+#include <QRegularExpression>
+
+#include <random>
+#include <set>
+
+namespace {
+
+constexpr int StepCount = 3000;
+
+enum class Move { MarkAnyCell, MarkShipCell, ClearWrongWater, Fill, Dismiss, Clue, Undo, GiveUpNo, GiveUpYes, Start };
+
+// How often each move is tried while a game is in progress; between games only Start is possible.
+constexpr struct {
+    Move move;
+    int weight;
+} InProgressMoves[] = {
+    {Move::MarkAnyCell, 14}, {Move::MarkShipCell, 30}, {Move::ClearWrongWater, 14}, {Move::Fill, 5},
+    {Move::Dismiss, 3},      {Move::Clue, 5},          {Move::Undo, 16},            {Move::GiveUpNo, 2},
+    {Move::GiveUpYes, 1},
+};
+
+class PlayTest : public GameWindowFixture {
+protected:
+    // The test's own choices, apart from the game's random source.
+    std::mt19937 choices{20240611u};
+
+    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(choices); }
+
+    // A move whose button can be used now.
+    Move ChooseMove()
+    {
+        if (!InProgress())
+            return Move::Start;
+        const auto weight = [this](const auto& entry) {
+            return entry.move == Move::Undo && !Item(IDC_UNDO)->isEnabled() ? 0 : entry.weight;
+        };
+        int total = 0;
+        for (const auto& entry : InProgressMoves)
+            total += weight(entry);
+        int pick = Below(total);
+        for (const auto& entry : InProgressMoves) {
+            if (pick < weight(entry))
+                return entry.move;
+            pick -= weight(entry);
+        }
+        return Move::Start;
+    }
+
+    // A way of choosing the item through the menu: mouse, either button, or the keyboard.
+    NestedLoopDriver::MenuAction AnyWayOfChoosing(int id)
+    {
+        switch (Below(4)) {
+        case 0: return MenuChoice::Click(id, Qt::LeftButton);
+        case 1: return MenuChoice::Click(id, Qt::RightButton);
+        case 2:
+            if (id == 3008)
+                return MenuChoice::Keys({Qt::Key_R});
+            if (id == 3009)
+                return MenuChoice::Keys({Qt::Key_C});
+            return MenuChoice::Arrows(id);
+        default: return MenuChoice::Arrows(id);
+        }
+    }
+
+    CellPosition AnyCell() { return {Below(BoardSize), Below(BoardSize)}; }
+
+    // A random cell for which wrong(its kind in the layout, its mark) holds, if there is one.
+    template <class Wrong> std::optional<CellPosition> AnyCellWhere(Wrong wrong)
+    {
+        std::vector<CellPosition> cells;
+        for (int row = 0; row < BoardSize; ++row)
+            for (int column = 0; column < BoardSize; ++column)
+                if (wrong(dialog->Layout().At(row, column), dialog->GetMark(Cell(row, column))))
+                    cells.push_back({row, column});
+        if (cells.empty())
+            return std::nullopt;
+        return cells[Below(static_cast<int>(cells.size()))];
+    }
+
+    // Clicks a cell and answers its menu; a disabled cell opens nothing.
+    void Play(CellPosition cell, NestedLoopDriver::MenuAction choice)
+    {
+        NestedLoopDriver driver;
+        if (Cell(cell.row, cell.column)->isEnabled())
+            driver.ExpectMenu(std::move(choice));
+        Run(driver, Cell(cell.row, cell.column));
+    }
+
+    void Run(NestedLoopDriver& driver, QWidget* control)
+    {
+        driver.AllowCongratulations();
+        ClickWith(driver, control);
+        wins += driver.Congratulated();
+    }
+
+    void Step(Move move)
+    {
+        switch (move) {
+        case Move::MarkAnyCell:
+            return Play(AnyCell(), AnyWayOfChoosing(3000 + Below(PieceKindCount)));
+        case Move::MarkShipCell:
+            if (const auto cell = AnyCellWhere([](PieceKind kind, PieceKind mark) { return IsShipPiece(kind) && mark != kind; }))
+                Play(*cell, AnyWayOfChoosing(3000 + dialog->Layout().At(cell->row, cell->column)));
+            return;
+        case Move::ClearWrongWater:
+            if (const auto cell = AnyCellWhere([](PieceKind kind, PieceKind mark) { return kind == WATER && IsShipPiece(mark); }))
+                Play(*cell, AnyWayOfChoosing(3000 + (Below(2) ? WATER : UNKNOWN)));
+            return;
+        case Move::Fill:
+            return Play(AnyCell(), AnyWayOfChoosing(3008 + Below(2)));
+        case Move::Dismiss:
+            return Play(AnyCell(), Below(2) ? MenuChoice::Keys({Qt::Key_Down, Qt::Key_Escape})
+                                            : MenuChoice::ClickBeside(Cell(Below(BoardSize), Below(BoardSize))));
+        case Move::Clue: {
+            NestedLoopDriver driver;
+            return Run(driver, Item(IDC_CLUE));
+        }
+        case Move::Undo: {
+            NestedLoopDriver driver;
+            return Run(driver, Item(IDC_UNDO));
+        }
+        case Move::GiveUpNo:
+        case Move::GiveUpYes: {
+            NestedLoopDriver driver;
+            driver.ExpectPrompt(move == Move::GiveUpYes ? QMessageBox::Yes : QMessageBox::No);
+            return Run(driver, Item(IDC_GIVE_UP));
+        }
+        case Move::Start: {
+            NestedLoopDriver driver;
+            return Run(driver, Item(IDC_START_GAME));
+        }
+        }
+    }
+
+    // The cell a clue named in the status line.
+    CellPosition ClueFromStatus() const
+    {
+        static const QRegularExpression message("^Clue is on Row (\\d+), Column ([A-J])$");
+        const QRegularExpressionMatch match = message.match(Text(IDC_STATUS));
+        EXPECT_TRUE(match.hasMatch()) << Text(IDC_STATUS).toStdString();
+        return {match.captured(1).toInt() - 1, match.captured(2).at(0).unicode() - 'A'};
+    }
+
+    int wins = 0;
+};
+
+TEST_F(PlayTest, InvariantsHoldThroughRandomPlay)
+{
+    std::set<std::string> seenSinceClue;  // every marking the board has shown since the start or the last clue
+    std::vector<std::string> undoable;    // what each Undo should bring back, newest last
+    std::vector<CellPosition> clueCells;
+    int games = 0, givenUp = 0, undos = 0, clues = 0;
+
+    for (int step = 0; step < StepCount; ++step) {
+        const Move move = ChooseMove();
+        const std::string before = dialog->TakeSnapshot().Text();
+        const int totalGames = dialog->TotalGamesValue(), totalScore = dialog->TotalScoreValue();
+        const int winsBefore = wins;
+        const int historyBefore = dialog->History().Size();
+
+        Step(move);
+        ASSERT_FALSE(HasFailure()) << "step " << step;
+
+        const std::string after = dialog->TakeSnapshot().Text();
+        const bool won = wins > winsBefore;
+        switch (move) {
+        case Move::Start:
+            ++games;
+            seenSinceClue = {after};
+            undoable.clear();
+            clueCells.clear();
+            break;
+        case Move::Clue:
+            ++clues;
+            clueCells.push_back(ClueFromStatus());
+            seenSinceClue = {after};
+            undoable.clear();
+            break;
+        case Move::Undo:
+            ++undos;
+            ASSERT_NE(after, before) << "step " << step << ": every Undo changes a mark";
+            ASSERT_TRUE(seenSinceClue.count(after)) << "step " << step << ": Undo brought back a marking never seen";
+            ASSERT_EQ(after, undoable.back()) << "step " << step;
+            undoable.pop_back();
+            break;
+        case Move::GiveUpNo:
+            ASSERT_EQ(after, before) << "step " << step;
+            ASSERT_EQ(dialog->History().Size(), historyBefore) << "step " << step;
+            break;
+        case Move::GiveUpYes:
+            ++givenUp;
+            ASSERT_EQ(MarksPicture(), PictureOf(dialog->Layout())) << "step " << step;
+            break;
+        default:
+            if (after != before)
+                undoable.push_back(before);
+            seenSinceClue.insert(after);
+        }
+        if (won || move == Move::GiveUpYes)
+            undoable.clear();
+
+        ASSERT_EQ(Item(IDC_UNDO)->isEnabled(), !dialog->History().Empty()) << "step " << step;
+        ASSERT_EQ(dialog->History().Size(), static_cast<int>(undoable.size())) << "step " << step;
+        for (const CellPosition& clue : clueCells) {
+            ASSERT_FALSE(Cell(clue.row, clue.column)->isEnabled()) << "step " << step;
+            ASSERT_EQ(dialog->GetMark(Cell(clue.row, clue.column)), dialog->Layout().At(clue.row, clue.column));
+        }
+        if (InProgress())
+            for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
+                const int index = id - IDC_FIRST_CELL;
+                const bool clue = std::count(clueCells.begin(), clueCells.end(),
+                                             CellPosition{index / BoardSize, index % BoardSize}) > 0;
+                ASSERT_EQ(dialog->CellById(id)->isEnabled(), !clue) << "step " << step << " cell " << id;
+            }
+        ASSERT_FALSE(InProgress() && IsSolved(dialog->Layout(), Marks())) << "step " << step << ": solved but playing";
+        if (won) {
+            ASSERT_EQ(dialog->TotalGamesValue(), totalGames + 1) << "step " << step;
+            ASSERT_EQ(dialog->TotalScoreValue(), totalScore + Text(IDC_CURRENT_SCORE).toInt()) << "step " << step;
+            ASSERT_FALSE(InProgress());
+        } else {
+            ASSERT_EQ(dialog->TotalGamesValue(), totalGames) << "step " << step << ": totals change only on wins";
+            ASSERT_EQ(dialog->TotalScoreValue(), totalScore) << "step " << step;
+        }
+    }
+
+    RecordProperty("games", games);
+    RecordProperty("wins", wins);
+    RecordProperty("undos", undos);
+    RecordProperty("clues", clues);
+    // The walk must have gone everywhere worth checking.
+    EXPECT_GE(wins, 10);
+    EXPECT_GE(givenUp, 3);
+    EXPECT_GE(undos, 200);
+    EXPECT_GE(clues, 50);
+    EXPECT_EQ(games, wins + givenUp + (InProgress() ? 1 : 0));
+}
+
+} // namespace
