@@ -100,9 +100,8 @@ void CDialog::EndDialog(int result)
 
 QWidget* CDialog::GetDlgItem(int id) const
 {
-    const auto found = std::find_if(controls.begin(), controls.end(),
-                                    [id](QWidget* control) { return control->property("controlId").toInt() == id; });
-    return found == controls.end() ? nullptr : *found;
+    const auto found = controlsById.find(id);
+    return found == controlsById.end() ? nullptr : found->second;
 }
 
 int CDialog::GetDlgCtrlID(const QWidget* control) const { return control->property("controlId").toInt(); }

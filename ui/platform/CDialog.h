@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 class QAbstractButton;
@@ -68,6 +69,8 @@ private:
 
     const DialogTemplate& dialogTemplate;
     std::vector<QWidget*> controls;
+    // The first control of each identifier: every handler looks controls up by number.
+    std::unordered_map<int, QWidget*> controlsById;
     bool created = false;
     bool ended = false;
 };

@@ -113,5 +113,6 @@ void DialogBuilder::Build(CDialog& dialog, const DialogTemplate& dialogTemplate)
         widget->setProperty("controlId", control.id);
         widget->setProperty("controlStyle", control.style);
         dialog.controls.push_back(widget);
+        dialog.controlsById.try_emplace(control.id, widget);
     }
 }
