@@ -152,6 +152,23 @@ TEST_F(GameTest, GiveUpAnsweredYesRevealsTheLayoutWithoutClueMarkers)
     EXPECT_EQ(Text(IDC_GAME_NUMBER), "1") << "a game given up keeps its number for the next one";
 }
 
+// After Give Up every mark equals the layout, so no cell is left to reveal: the Clue button is disabled, and
+// the handler itself, called all the same, returns without a change instead of searching for ever.
+TEST_F(GameTest, ClueWithNothingLeftToRevealChangesNothing)
+{
+    StartGame();
+    GiveUp(QMessageBox::Yes);
+    ASSERT_EQ(MarksPicture(), PictureOf(dialog->Layout()));
+    ASSERT_FALSE(Item(IDC_CLUE)->isEnabled());
+
+    dialog->OnClue();
+
+    EXPECT_EQ(MarksPicture(), PictureOf(dialog->Layout()));
+    EXPECT_EQ(Text(IDC_CURRENT_SCORE), "0");
+    EXPECT_EQ(Text(IDC_STATUS), "");
+    EXPECT_EQ(dialog->TotalGamesValue(), 0);
+}
+
 // The phases of a game live only in which controls are enabled.
 struct PhaseCase;
 
