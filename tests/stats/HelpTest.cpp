@@ -2,6 +2,7 @@
 // window runs modally, the failure message, and F1.
 #include "StatsTestSupport.h"
 
+#include "CBitmapButton.h"
 #include "CCongratsDlg.h"
 #include "CScoreDlg.h"
 #include "ModuleNames.h"
@@ -191,6 +192,54 @@ TEST_F(Help, HelpButtonOpensTheContents)
     ASSERT_NO_FATAL_FAILURE(StartWindow());
     Button(dialog.get(), IDC_HELP)->click();
     EXPECT_TRUE(HelpIsShown());
+}
+
+// Notes whether a pop-up menu was still open when the help viewer's window came up.
+class PopupAtHelpWatcher : public QObject {
+public:
+    PopupAtHelpWatcher() { qApp->installEventFilter(this); }
+    ~PopupAtHelpWatcher() override { qApp->removeEventFilter(this); }
+    PopupAtHelpWatcher(const PopupAtHelpWatcher&) = delete;
+    PopupAtHelpWatcher& operator=(const PopupAtHelpWatcher&) = delete;
+
+    bool helpShown = false;
+    bool popupOpenThen = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && qobject_cast<HelpViewer*>(watched)) {
+            helpShown = true;
+            popupOpenThen = QApplication::activePopupWidget() != nullptr;
+        }
+        return false;
+    }
+};
+
+TEST_F(Help, AMenuBeingTrackedClosesBeforeHelpOpens)
+{
+    ASSERT_NO_FATAL_FAILURE(StartWindow());
+    Button(dialog.get(), IDC_START_GAME)->click();
+    PopupAtHelpWatcher watcher;
+    bool menuWasOpen = false;
+    const std::function<void()> helpFromTheMenu = [&] {
+        if (!QApplication::activePopupWidget()) {
+            QTimer::singleShot(1, helpFromTheMenu);
+            return;
+        }
+        menuWasOpen = true;
+        app.WinHelp(0, HELP_FINDER);
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+    };
+    QTimer::singleShot(1, helpFromTheMenu);
+
+    dialog->CellAt(0, 0)->click();
+
+    EXPECT_TRUE(menuWasOpen);
+    EXPECT_TRUE(watcher.helpShown);
+    EXPECT_FALSE(watcher.popupOpenThen);
+    EXPECT_EQ(dialog->GetMark(dialog->CellAt(0, 0)), UNKNOWN) << "the closed menu chose nothing";
 }
 
 TEST_F(Help, ViewerStaysUsableWhileTheGameWindowAndItsDialogsRunModally)
