@@ -71,7 +71,6 @@ HelpViewer::HelpViewer()
 {
     // Closing the viewer hides it; it never ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowModality(Qt::NonModal);
 
     // Named for the keyboard's accessibility tools and for the program's checks.
     tabs->setObjectName(QStringLiteral("tabs"));
