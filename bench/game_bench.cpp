@@ -144,7 +144,7 @@ int main(int argc, char** argv)
     GameWindow window;
     CCorvaneDlg& dialog = window.dialog;
 
-    double startGame = 0, pieceCommand = 0, undo = 0, giveUp = 0, corvaneStart = 0, bareStart = 0;
+    double startGame = 0, pieceCommand = 0, undo = 0, giveUp = 0, corvaneStart = 0, bareStart = 0, textStart = 0;
     benchmark::RegisterBenchmark("OnStartGame", [&](benchmark::State& state) {
         startGame = ReportEachCall(state, [&] { return TimeOf([&] { dialog.OnStartGame(); }); });
     })->UseManualTime()->Iterations(300)->Unit(benchmark::kMicrosecond);
@@ -183,21 +183,32 @@ int main(int argc, char** argv)
         bareStart = ReportEachCall(state, [&] { return StartToWindow(BARE_DIALOG, bareSize, config.path(), nullptr); });
     })->UseManualTime()->Iterations(StartToWindowRuns)->Unit(benchmark::kMillisecond);
 
+    // A dialog without a single letter never starts the font machinery, which any window with text pays for.
+    const QStringList textSize = bareSize + QStringList{QStringLiteral("Corvane")};
+    benchmark::RegisterBenchmark("Start to window: bare dialog of the same size with one label", [&](benchmark::State& state) {
+        textStart = ReportEachCall(state, [&] { return StartToWindow(BARE_DIALOG, textSize, config.path(), nullptr); });
+    })->UseManualTime()->Iterations(StartToWindowRuns)->Unit(benchmark::kMillisecond);
+
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
 
     std::printf("\nMedians against the targets (window %d x %d):\n", windowSize.width(), windowSize.height());
-    const struct {
+    struct Figure {
         const char* name;
         double seconds;
-    } handlers[] = {{"OnStartGame", startGame}, {"OnPieceCommand", pieceCommand}, {"OnUndo", undo}, {"OnGiveUp", giveUp}};
+    };
+    const Figure handlers[] = {{"OnStartGame", startGame}, {"OnPieceCommand", pieceCommand}, {"OnUndo", undo}, {"OnGiveUp", giveUp}};
     for (const auto& handler : handlers)
         if (handler.seconds > 0)
             std::printf("  %-15s %8.3f ms  (target %.1f ms) %s\n", handler.name, handler.seconds * 1e3,
                         HandlerTargetMilliseconds, handler.seconds * 1e3 <= HandlerTargetMilliseconds ? "met" : "MISSED");
-    const double ratio = bareStart > 0 ? corvaneStart / bareStart : 0;
-    if (ratio > 0)
-            std::printf("  start to window %8.1f ms, bare dialog %.1f ms: ratio %.2f (target %.1f) %s\n", corvaneStart * 1e3,
-                    bareStart * 1e3, ratio, StartToWindowTargetRatio, ratio <= StartToWindowTargetRatio ? "met" : "MISSED");
+    const Figure yardsticks[] = {{"bare dialog", bareStart}, {"bare dialog with one label", textStart}};
+    for (const auto& yardstick : yardsticks) {
+        const double ratio = yardstick.seconds > 0 ? corvaneStart / yardstick.seconds : 0;
+        if (ratio > 0)
+            std::printf("  start to window %8.1f ms, %s %.1f ms: ratio %.2f (target %.1f) %s\n", corvaneStart * 1e3,
+                        yardstick.name, yardstick.seconds * 1e3, ratio, StartToWindowTargetRatio,
+                        ratio <= StartToWindowTargetRatio ? "met" : "MISSED");
+    }
     return 0;
 }
