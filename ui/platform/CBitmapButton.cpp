@@ -4,6 +4,23 @@
 #include "Pictures.h"
 
 #include <QPainter>
+#include <QPixmapCache>
+
+namespace {
+
+// The pictures are shared between cells; each is converted for the screen once, not at every paint.
+QPixmap ScreenPicture(const QImage& picture)
+{
+    const QString key = QStringLiteral("CBitmapButton/%1").arg(picture.cacheKey());
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = QPixmap::fromImage(picture);
+        QPixmapCache::insert(key, pixmap);
+    }
+    return pixmap;
+}
+
+} // namespace
 
 CBitmapButton::CBitmapButton(QWidget* parent)
     : QAbstractButton(parent)
@@ -45,5 +62,5 @@ void CBitmapButton::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), palette().window());
     // Unscaled in logical pixels; on a high-density screen the painter's default nearest-neighbour
     // scaling keeps the pixel art sharp.
-    painter.drawImage(QPoint(0, 0), picture);
+    painter.drawPixmap(QPoint(0, 0), ScreenPicture(picture));
 }
