@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
@@ -84,6 +85,12 @@ protected:
         QFile file(SettingsFile());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(contents);
+        // The settings store keeps what it read and reads a file again only when its size or time has
+        // changed: a rewrite of the same size within the same millisecond would go unseen. Each rewrite
+        // therefore gets a time of its own, set once the contents are out of the buffer.
+        static int rewrites = 0;
+        ASSERT_TRUE(file.flush());
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(++rewrites), QFileDevice::FileModificationTime));
     }
 
     QByteArray ReadSettings() const
