@@ -2,7 +2,7 @@
 // the nested loops of its dialogs.
 #pragma once
 
-#include "CCorvaneDlg.h"
+#include "GameWindowHost.h"
 #include "CWinApp.h"
 #include "GameRandom.h"
 #include "HelpViewer.h"
@@ -60,7 +60,7 @@ inline bool HelpIsShown()
     return viewer && viewer->isVisible();
 }
 
-class StatsFixture : public ::testing::Test {
+class StatsFixture : public ::testing::Test, public GameWindowHost {
 protected:
     void SetUp() override
     {
@@ -72,8 +72,7 @@ protected:
     void TearDown() override
     {
         app.WinHelp(0, HELP_QUIT);
-        app.m_pMainWnd = nullptr;
-        dialog.reset();
+        EndWindow();
     }
 
     // Where the totals live: the user's configuration folder, then the key, then the application name.
@@ -104,22 +103,7 @@ protected:
         WriteSettings(QStringLiteral("[Stats]\nTotalGames=%1\nTotalScore=%2\n").arg(games).arg(score).toUtf8());
     }
 
-    // A new game window, which reads the totals stored by then, shown and active but not running modally.
-    void StartWindow()
-    {
-        dialog.reset();
-        dialog = std::make_unique<CCorvaneDlg>(random);
-        app.m_pMainWnd = dialog.get();
-        dialog->Create();
-        dialog->show();
-        QApplication::setActiveWindow(dialog.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-    }
-
     QString Text(int id) const { return dialog->GetDlgItemText(id); }
     QAbstractButton* Button(const CDialog* owner, int id) const { return owner->Item<QAbstractButton>(id); }
 
-    CWinApp app;
-    GameRandom random;
-    std::unique_ptr<CCorvaneDlg> dialog;
 };

@@ -2,10 +2,7 @@
 #pragma once
 
 #include "CBitmapButton.h"
-#include "CCorvaneDlg.h"
-#include "CWinApp.h"
-#include "GameRandom.h"
-#include "StringTable.h"
+#include "GameWindowHost.h"
 
 #include <QApplication>
 #include <QTest>
@@ -14,7 +11,7 @@
 
 #include <memory>
 
-class MainWindowFixture : public ::testing::Test {
+class MainWindowFixture : public ::testing::Test, public GameWindowHost {
 protected:
     void SetUp() override
     {
@@ -22,23 +19,7 @@ protected:
         ASSERT_NO_FATAL_FAILURE(StartWindow());
     }
 
-    void TearDown() override
-    {
-        app.m_pMainWnd = nullptr;
-        dialog.reset();
-    }
-
-    // Replaces the window with a new one, which reads the totals stored by then.
-    void StartWindow()
-    {
-        dialog.reset();
-        dialog = std::make_unique<CCorvaneDlg>(random);
-        app.m_pMainWnd = dialog.get();
-        dialog->Create();
-        dialog->show();
-        QApplication::setActiveWindow(dialog.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-    }
+    void TearDown() override { EndWindow(); }
 
     QWidget* Item(int id) const { return dialog->GetDlgItem(id); }
     CBitmapButton* Cell(int row, int column) const { return dialog->CellAt(row, column); }
@@ -56,7 +37,4 @@ protected:
         ASSERT_TRUE(control->hasFocus()) << control->property("controlId").toInt();
     }
 
-    CWinApp app;
-    GameRandom random;
-    std::unique_ptr<CCorvaneDlg> dialog;
 };
