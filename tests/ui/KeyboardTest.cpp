@@ -13,8 +13,6 @@
 
 namespace {
 
-using GameWindowKeyboard = MainWindowFixture;
-
 constexpr int FirstShipCheck = 6000;
 constexpr int FleetBox = 149;
 
@@ -83,15 +81,26 @@ const FocusSetup QuietFocuses[] = {
      }},
 };
 
+class GameWindowKeyboard : public MainWindowFixture {
+protected:
+    // A new window with the focus placed as the setup says; returns where the focus is.
+    QWidget* StartWithFocus(const FocusSetup& setup)
+    {
+        StartWindow();
+        QWidget* focused = setup.prepare(*dialog);
+        if (focused != dialog.get())
+            Focus(focused);
+        return focused;
+    }
+};
+
 // Enter acts only on a focused push button: on a cell, a check box or no control it does nothing.
 TEST_F(GameWindowKeyboard, EnterDoesNothingUnlessAPushButtonHasTheFocus)
 {
     for (const FocusSetup& setup : QuietFocuses) {
         SCOPED_TRACE(setup.name);
-        ASSERT_NO_FATAL_FAILURE(StartWindow());
-        QWidget* focused = setup.prepare(*dialog);
-        if (focused != dialog.get())
-            Focus(focused);
+        QWidget* focused = nullptr;
+        ASSERT_NO_FATAL_FAILURE(focused = StartWithFocus(setup));
         ASSERT_EQ(QApplication::focusWidget(), focused);
         ClickRecorder clicks(*dialog);
         Press(Qt::Key_Return);
@@ -122,10 +131,8 @@ TEST_F(GameWindowKeyboard, EscapeDoesNothing)
 {
     for (const FocusSetup& setup : QuietFocuses) {
         SCOPED_TRACE(setup.name);
-        ASSERT_NO_FATAL_FAILURE(StartWindow());
-        QWidget* focused = setup.prepare(*dialog);
-        if (focused != dialog.get())
-            Focus(focused);
+        QWidget* focused = nullptr;
+        ASSERT_NO_FATAL_FAILURE(focused = StartWithFocus(setup));
         ClickRecorder clicks(*dialog);
         Press(Qt::Key_Escape);
         EXPECT_EQ(clicks.Total(), 0);
