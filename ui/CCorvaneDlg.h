@@ -143,5 +143,4 @@ private:
 
     GameRandom& Random;
     CellMarks Marks{*this};
-    bool destroyed = false;
 };

@@ -18,7 +18,7 @@ TEST_F(GameTest, StartGameDealsTheSeededLayoutAndShowsItsCounts)
 {
     StartGame();
 
-    EXPECT_EQ(PictureOf(dialog->Layout()), PictureOf(BoardFromPicture(SeedZeroLayout)));
+    EXPECT_EQ(PictureOf(dialog->Layout()), PictureOf(BoardFromPicture(Seed0Layout)));
     for (int i = 0; i < BoardSize; ++i) {
         EXPECT_EQ(Text(IDC_FIRST_ROW_COUNT + i), QString::number(RowCounts[i])) << "row " << i;
         EXPECT_EQ(Text(IDC_FIRST_COLUMN_COUNT + i), QString::number(ColumnCounts[i])) << "column " << i;

@@ -5,6 +5,7 @@
 
 #include "BoardPicture.h"
 #include "CPieceMenu.h"
+#include "KnownLayouts.h"
 #include "PuzzleRules.h"
 
 #include <QAbstractButton>
@@ -15,20 +16,6 @@
 #include <functional>
 #include <string>
 #include <vector>
-
-// The hidden fleet that seed 0 gives the first game of a run.
-inline constexpr const char* SeedZeroLayout = R"(
-    o . . . . . < > . .
-    . . . . o . . . . .
-    . . . . . . . ^ . .
-    < > . . . . . v . .
-    . . . . . . . . . .
-    ^ . < # > . . . ^ .
-    # . . . . . . . # .
-    v . . . . . o . # .
-    . . . . . . . . v .
-    . . . . . o . . . .
-)";
 
 // Acts inside the nested loops that a click opens: the piece menu, a prompt, the Congratulations dialog.
 // Each expected window is handled in turn as it appears; a window that nobody expected is closed and

@@ -1,4 +1,4 @@
-// The layouts that seeds 0 and 1 produce, shared by the generator and rules tests.
+// The layouts that seeds 0 and 1 produce, shared by the model and game window tests.
 #pragma once
 
 #include "GameRandom.h"
