@@ -2,12 +2,23 @@
 #include "CCorvaneApp.h"
 
 #include "CCorvaneDlg.h"
+#include "CorvaneResources.h"
 #include "ShutdownGuard.h"
 #include "StringTable.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <chrono>
 
 namespace {
+
+// Where an installed program keeps its help file: relative to the program's own directory (so that a
+// staged or moved installation still finds it), then the directory the build was configured for.
+QStringList HelpDataDirectories()
+{
+    return {QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(CORVANE_DATA_DIR_FROM_BIN)),
+            QStringLiteral(CORVANE_DATA_DIR)};
+}
 
 // Milliseconds since the system started, like the desktop's tick count.
 std::uint32_t TickCount()
@@ -18,7 +29,10 @@ std::uint32_t TickCount()
 
 } // namespace
 
-CCorvaneApp::CCorvaneApp() { random.Seed(TickCount() & 0xFFFFu); }
+CCorvaneApp::CCorvaneApp() : CWinApp(CorvaneResources::Instance(), HelpDataDirectories())
+{
+    random.Seed(TickCount() & 0xFFFFu);
+}
 
 bool CCorvaneApp::InitInstance()
 {

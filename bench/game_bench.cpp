@@ -1,4 +1,5 @@
 // Times the game window's handlers one call at a time, and the real program's start until its window is shown.
+#include "CorvaneResources.h"
 #include "CCorvaneDlg.h"
 #include "CWinApp.h"
 #include "GameRandom.h"
@@ -140,7 +141,7 @@ int main(int argc, char** argv)
     // The user's own settings stay untouched: this run and every program it starts keep theirs here.
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    CWinApp app;
+    CWinApp app{CorvaneResources::Instance(), {}};
     GameWindow window;
     CCorvaneDlg& dialog = window.dialog;
 

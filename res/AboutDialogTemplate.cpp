@@ -1,4 +1,4 @@
-// Template 103, the About dialog: the version text, the program icon and Close.
+// The template of the About dialog: the version text, the program icon and Close.
 #include "Templates.h"
 
 namespace {
@@ -12,11 +12,11 @@ DialogTemplate BuildAboutDialog()
         "\n"
         "Copyright (c) Brindlemoor\n"
         "Find the hidden fleet from the counts.");
-    return {103, "About", 175, 90, 8, 0u, {
+    return {IDD_ABOUT, "About", 175, 90, 8, 0u, {
         {NoControlId, ControlKind::Static, versionText, 8, 7, 131, 56, 0u},
         {NoControlId, ControlKind::StaticIcon, "", 146, 7, 20, 20, 0u},
-        {1, ControlKind::PushButton, "&Close", 62, 70, 50, 14, DefaultButton | TabStop},
-    }};
+        {IDC_EXIT, ControlKind::PushButton, "&Close", 62, 70, 50, 14, DefaultButton | TabStop},
+    }, &CorvaneResources::Instance()};
 }
 
 } // namespace

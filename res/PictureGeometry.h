@@ -78,7 +78,6 @@ inline constexpr std::array<int, 5> DiamondHalfWidths = {0, 1, 2, 1, 0};
 
 // Menu pictures: the symbol at rows and columns 1..15, the label from column 22 to three pixels
 // before the right edge. UNKNOWN shows an outline there, where its cell shows nothing.
-inline constexpr int MenuFirstId = 3000;
 inline constexpr int MenuHeight = 17;
 inline constexpr int MenuSymbolOffset = 1;
 inline constexpr int MenuLabelLeft = 22;

@@ -4,6 +4,7 @@
 #include "IconArt.h"
 #include "PictureGeometry.h"
 #include "PieceLabels.h"
+#include "ResourceIds.h"
 
 #include <QFont>
 #include <QHash>
@@ -279,7 +280,7 @@ QImage LoadBitmap(const QString& name)
 QImage LoadMenuBitmap(int id)
 {
     static const std::array<QImage, PieceKindCount> pictures = DrawMenuPictures();
-    const int code = id - MenuFirstId;
+    const int code = id - IDC_FIRST_PIECE_COMMAND;
     if (code < 0 || code >= PieceKindCount)
         return {};
     return pictures[code];

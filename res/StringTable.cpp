@@ -11,14 +11,13 @@ struct StringEntry {
     const char* text;
 };
 
-constexpr std::array<StringEntry, 7> Strings = {{
+constexpr std::array<StringEntry, 6> Strings = {{
     {IDS_REGISTRY_KEY, "Brindlemoor"},
     {IDS_CLEAR_SCORE_PROMPT, "Are you sure you want to clear your score?"},
     {IDS_CLUE_STATUS, "Clue is on Row %d, Column %c"},
     {IDS_GIVE_UP_PROMPT, "Are you sure you want to give up?"},
     {IDS_FILL_ROW, "Fill &Row with Water"},
     {IDS_FILL_COLUMN, "Fill &Column with Water"},
-    {IDS_HELP_FAILED, "Failed to launch help."},
 }};
 
 } // namespace

@@ -1,9 +1,11 @@
 // The dialog templates of the program, as data.
 #pragma once
 
+#include "CorvaneResources.h"
 #include "DialogTemplate.h"
+#include "ResourceIds.h"
 
-const DialogTemplate& MainDialogTemplate();     // 102, the game window
-const DialogTemplate& AboutDialogTemplate();    // 103
-const DialogTemplate& CongratsDialogTemplate(); // 137
-const DialogTemplate& ScoreDialogTemplate();    // 138
+const DialogTemplate& MainDialogTemplate(); // the game window
+const DialogTemplate& AboutDialogTemplate();
+const DialogTemplate& CongratsDialogTemplate();
+const DialogTemplate& ScoreDialogTemplate();

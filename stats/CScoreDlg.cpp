@@ -1,9 +1,7 @@
 // The Score dialog: shows the two totals as the game window does and can clear them.
 #include "CScoreDlg.h"
 
-#include "CCorvaneDlg.h"
-#include "MessageBox.h"
-#include "StringTable.h"
+#include "CWinApp.h"
 #include "Templates.h"
 
 #include <QPushButton>
@@ -12,18 +10,20 @@ namespace {
 
 // The texts the dialog copies from the game window, which are shown under the same identifiers.
 constexpr int CopiedTexts[] = {IDC_TOTAL_GAMES, IDC_AVERAGE_SCORE};
-constexpr int IDC_CLEAR_SCORE = 1000;
 
 } // namespace
 
-CScoreDlg::CScoreDlg(CCorvaneDlg* mainDialog) : CDialog(ScoreDialogTemplate(), mainDialog), MainDialog(mainDialog) {}
+CScoreDlg::CScoreDlg(CDialog* mainDialog, std::function<void()> clearTotals)
+    : CDialog(ScoreDialogTemplate(), mainDialog), MainDialog(mainDialog), ClearTotals(std::move(clearTotals))
+{
+}
 
-void CScoreDlg::DoDataExchange() { CancelButton = Item<QPushButton>(IDOK); }
+void CScoreDlg::DoDataExchange() { CancelButton = Item<QPushButton>(IDC_EXIT); }
 
 void CScoreDlg::ConnectHandlers()
 {
     OnClicked(IDC_CLEAR_SCORE, [this] { OnClearScore(); });
-    OnClicked(IDOK, [this] { OnOK(); });
+    OnClicked(IDC_EXIT, [this] { OnOK(); });
 }
 
 bool CScoreDlg::OnInitDialog()
@@ -41,7 +41,6 @@ void CScoreDlg::OnClearScore()
 {
     if (AfxMessageBox(IDS_CLEAR_SCORE_PROMPT, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
-    MainDialog->TotalGames = 0;
-    MainDialog->TotalScore = 0;
+    ClearTotals();
     OnOK();
 }

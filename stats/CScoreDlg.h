@@ -3,14 +3,16 @@
 
 #include "CDialog.h"
 
-class CCorvaneDlg;
+#include <functional>
+
 class QPushButton;
 
 class CScoreDlg : public CDialog {
     Q_OBJECT
 public:
-    // mainDialog outlives the dialog; it is also its parent window.
-    explicit CScoreDlg(CCorvaneDlg* mainDialog);
+    // mainDialog shows the totals under the same identifiers as this dialog, outlives it and is its parent
+    // window; clearTotals is called once the player has confirmed clearing them.
+    CScoreDlg(CDialog* mainDialog, std::function<void()> clearTotals);
 
 protected:
     bool OnInitDialog() override;
@@ -21,5 +23,6 @@ private:
     void OnClearScore();
 
     QPushButton* CancelButton = nullptr;
-    CCorvaneDlg* MainDialog;
+    CDialog* MainDialog;
+    std::function<void()> ClearTotals;
 };

@@ -1,7 +1,8 @@
 // The game window: the grid, its counts, the fleet panel, the status line and the buttons.
 #pragma once
 
-#include "platform/CDialog.h"
+#include "CDialog.h"
+#include "ResourceIds.h"
 
 #include "Board.h"
 #include "BoardSnapshot.h"
@@ -18,32 +19,6 @@ class CPieceMenu;
 class QLabel;
 class QPushButton;
 
-// Control identifiers of the game window that the code addresses by number.
-enum MainControlId : int {
-    IDC_EXIT = 1,
-    IDC_START_GAME = 1000,
-    IDC_CLUE = 1003,
-    IDC_UNDO = 1004,
-    IDC_GIVE_UP = 1005,
-    IDC_SCORE = 1006,
-    IDC_HELP = 1007,
-    IDC_ABOUT = 1008,
-    IDC_STATUS = 1010,
-    IDC_CURRENT_SCORE = 1011,
-    IDC_AVERAGE_SCORE = 1012,
-    IDC_TOTAL_GAMES = 1013,
-    IDC_GAME_NUMBER = 1014,
-    IDC_HIDDEN_DEFAULT = 1015,
-    IDC_FIRST_CELL = 2000,
-    IDC_LAST_CELL = 2099,
-    IDC_FIRST_PIECE_COMMAND = 3000,
-    IDC_FILL_ROW = 3008,
-    IDC_FILL_COLUMN = 3009,
-    IDC_FIRST_ROW_COUNT = 4000,
-    IDC_FIRST_COLUMN_COUNT = 5000,
-    IDC_FIRST_SHIP_CHECK = 6000,
-    IDC_FIRST_COLUMN_LETTER = 7000,
-};
 
 class CCorvaneDlg : public CDialog {
     Q_OBJECT
@@ -109,8 +84,6 @@ protected:
     QWidget* ArrowTarget(QWidget* from, int key) const override;
 
 private:
-    friend class CScoreDlg;
-
     // The marks as the puzzle rules see them: through the cells.
     class CellMarks final : public MarkGrid {
     public:

@@ -3,8 +3,8 @@
 
 #include "CBitmapButton.h"
 #include "CCongratsDlg.h"
+#include "CWinApp.h"
 #include "FleetGenerator.h"
-#include "MessageBox.h"
 #include "PuzzleRules.h"
 #include "StringTable.h"
 

@@ -1,4 +1,5 @@
 // The picture button: which picture each state shows, and that nothing else is drawn.
+#include "CorvaneResources.h"
 #include "CBitmapButton.h"
 #include "PixelProbe.h"
 #include "Pictures.h"
@@ -38,7 +39,7 @@ protected:
     void SetUp() override
     {
         window.resize(80, 60);
-        button = new CBitmapButton(&window);
+        button = new CBitmapButton(CorvaneResources::Instance(), &window);
         button->setGeometry(10, 10, 24, 24);
         button->setText("7");
         auto* elsewhere = new QPushButton("elsewhere", &window);

@@ -1,4 +1,5 @@
 // The totals in the settings store: where they live, what bad data reads as, and writes that fail.
+#include "CorvaneResources.h"
 #include "StatsTestSupport.h"
 
 #include <QSettings>
@@ -77,7 +78,7 @@ TEST_F(ProfileStore, WhatOneApplicationObjectWritesTheNextReads)
     app.WriteProfileInt("Stats", "TotalGames", 2147483647);
     app.WriteProfileInt("Stats", "TotalScore", 0);
 
-    CWinApp nextRun;
+    CWinApp nextRun{CorvaneResources::Instance(), {}};
     nextRun.SetRegistryKey("Brindlemoor");
     EXPECT_EQ(nextRun.GetProfileInt("Stats", "TotalGames", 0), 2147483647);
     EXPECT_EQ(nextRun.GetProfileInt("Stats", "TotalScore", 9), 0);
@@ -152,7 +153,7 @@ TEST_F(ProfileStore, AFailedWriteLeavesTheStoredTotalsWholeAndTheNextWriteCatche
 TEST_F(ProfileStore, WithoutAKeyNothingIsReadOrWritten)
 {
     SeedTotals(5, 7);
-    CWinApp keyless;
+    CWinApp keyless{CorvaneResources::Instance(), {}};
     EXPECT_EQ(keyless.GetProfileInt("Stats", "TotalGames", 0), 0);
     EXPECT_FALSE(keyless.WriteProfileInt("Stats", "TotalGames", 9));
     EXPECT_EQ(app.GetProfileInt("Stats", "TotalGames", 0), 5);

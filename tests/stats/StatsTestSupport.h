@@ -6,7 +6,7 @@
 #include "CWinApp.h"
 #include "GameRandom.h"
 #include "HelpViewer.h"
-#include "MessageBox.h"
+#include "CWinApp.h"
 #include "StringTable.h"
 
 #include <QAbstractButton>

@@ -1,4 +1,5 @@
 // The totals in the game window: shown from the store, added to by a win, written once when the window ends.
+#include "CorvaneResources.h"
 #include "StatsTestSupport.h"
 
 #include <QSettings>
@@ -71,7 +72,7 @@ TEST_F(StatsWindow, EndingTheWindowWritesTheTotalsOnlyThen)
     dialog->DoModal();
 
     EXPECT_EQ(storedWhileOpen, "[Stats]\nTotalGames=1\nTotalScore=3\n");
-    CWinApp nextRun;
+    CWinApp nextRun{CorvaneResources::Instance(), {}};
     nextRun.SetRegistryKey("Brindlemoor");
     EXPECT_EQ(nextRun.GetProfileInt("Stats", "TotalGames", 0), 2);
     EXPECT_EQ(nextRun.GetProfileInt("Stats", "TotalScore", 0), 5);

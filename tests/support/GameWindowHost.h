@@ -1,6 +1,7 @@
 // One game window for a test, with the application object and the random source it needs.
 #pragma once
 
+#include "CorvaneResources.h"
 #include "CCorvaneDlg.h"
 #include "CWinApp.h"
 #include "GameRandom.h"
@@ -33,7 +34,7 @@ protected:
         dialog.reset();
     }
 
-    CWinApp app;
+    CWinApp app{CorvaneResources::Instance(), {}};
     GameRandom random;
     std::unique_ptr<CCorvaneDlg> dialog;
 };

@@ -1,7 +1,7 @@
 // The game window's keyboard: Enter, Escape, mnemonics, and every way of closing it.
 #include "MainWindowFixture.h"
 
-#include "MessageBox.h"
+#include "CWinApp.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -2,12 +2,13 @@
 #include "DialogBuilder.h"
 
 #include "CBitmapButton.h"
-#include "CDialog.h"
-#include "DialogControls.h"
+#include "CGroupBox.h"
+#include "DialogTemplate.h"
 #include "DialogUnits.h"
-#include "Pictures.h"
+#include "ResourceModule.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 
 namespace {
@@ -21,10 +22,13 @@ Qt::Alignment StaticAlignment(unsigned style)
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-QWidget* CreateStatic(const ControlTemplate& control, const std::function<void(QWidget*)>& onMnemonic,
-                      QWidget* parent)
+QWidget* CreateStatic(const ControlTemplate& control, QWidget* parent)
 {
-    auto* label = new CStatic(control.text, onMnemonic, parent);
+    auto* label = new QLabel(control.text, parent);
+    // A label registers its mnemonic only when it has a buddy; it is its own, and the dialog decides
+    // where the focus goes when the mnemonic is pressed.
+    if (control.text.contains(QLatin1Char('&')))
+        label->setBuddy(label);
     label->setAlignment(StaticAlignment(control.style));
     label->setWordWrap(true);
     if (control.style & ClientEdge) {
@@ -43,8 +47,7 @@ QWidget* CreatePicture(const QPixmap& pixmap, QWidget* parent)
     return label;
 }
 
-QWidget* CreateControl(const ControlTemplate& control, const std::function<void(QWidget*)>& onMnemonic,
-                       QWidget* parent)
+QWidget* CreateControl(const ControlTemplate& control, const ResourceModule& resources, QWidget* parent)
 {
     switch (control.kind) {
     case ControlKind::PushButton: {
@@ -54,20 +57,20 @@ QWidget* CreateControl(const ControlTemplate& control, const std::function<void(
         return button;
     }
     case ControlKind::OwnerDrawButton: {
-        auto* button = new CBitmapButton(parent);
+        auto* button = new CBitmapButton(resources, parent);
         button->setText(control.text);
         return button;
     }
     case ControlKind::AutoCheckBox:
         return new QCheckBox(control.text, parent);
     case ControlKind::GroupBox:
-        return new CGroupBox(control.text, onMnemonic, parent);
+        return new CGroupBox(control.text, parent);
     case ControlKind::Static:
-        return CreateStatic(control, onMnemonic, parent);
+        return CreateStatic(control, parent);
     case ControlKind::StaticPicture:
-        return CreatePicture(QPixmap::fromImage(LoadBitmap(control.text)), parent);
+        return CreatePicture(QPixmap::fromImage(resources.LoadBitmap(control.text)), parent);
     case ControlKind::StaticIcon:
-        return CreatePicture(LoadAppIcon().pixmap(32, 32), parent);
+        return CreatePicture(resources.LoadIcon().pixmap(32, 32), parent);
     }
     return nullptr;
 }
@@ -94,17 +97,19 @@ QSize ControlSize(const ControlTemplate& control, QWidget* widget, const QRect& 
 
 } // namespace
 
-void DialogBuilder::Build(CDialog& dialog, const DialogTemplate& dialogTemplate)
+std::vector<QWidget*> DialogBuilder::Build(QWidget& dialog, const DialogTemplate& dialogTemplate)
 {
+    Q_ASSERT_X(dialogTemplate.resources, "DialogBuilder::Build", "a template names where its pictures come from");
     const QFont font = DialogFont(dialogTemplate.pointSize);
     const DialogUnits units(font);
     dialog.setFont(font);
     dialog.setWindowTitle(dialogTemplate.caption);
     dialog.setFixedSize(units.ToPixelsX(dialogTemplate.cx), units.ToPixelsY(dialogTemplate.cy));
 
-    const auto onMnemonic = [&dialog](QWidget* label) { dialog.FocusAfter(label); };
+    std::vector<QWidget*> controls;
+    controls.reserve(dialogTemplate.controls.size());
     for (const ControlTemplate& control : dialogTemplate.controls) {
-        QWidget* widget = CreateControl(control, onMnemonic, &dialog);
+        QWidget* widget = CreateControl(control, *dialogTemplate.resources, &dialog);
         const QRect rect = units.ToPixels(control.x, control.y, control.cx, control.cy);
         widget->setGeometry(QRect(rect.topLeft(), ControlSize(control, widget, rect)));
         widget->setFocusPolicy(FocusPolicyOf(control));
@@ -112,7 +117,7 @@ void DialogBuilder::Build(CDialog& dialog, const DialogTemplate& dialogTemplate)
         widget->setVisible(!(control.style & Hidden));
         widget->setProperty("controlId", control.id);
         widget->setProperty("controlStyle", control.style);
-        dialog.controls.push_back(widget);
-        dialog.controlsById.try_emplace(control.id, widget);
+        controls.push_back(widget);
     }
+    return controls;
 }

@@ -20,8 +20,16 @@ public:
     // Creates the window from the template and initialises it without running it.
     void Create();
 
+    // Asking for a control the template does not hold, or for one of another class, is a programming
+    // error: the program stops at once, naming the dialog and the identifier.
     QWidget* GetDlgItem(int id) const;
-    template <class T> T* Item(int id) const { return static_cast<T*>(GetDlgItem(id)); }
+    template <class T> T* Item(int id) const
+    {
+        T* control = qobject_cast<T*>(GetDlgItem(id));
+        if (!control)
+            qFatal("%s: control %d is not a %s", qPrintable(windowTitle()), id, T::staticMetaObject.className());
+        return control;
+    }
     void SetDlgItemText(int id, const QString& text);
     QString GetDlgItemText(int id) const;
     void SetDlgItemInt(int id, int value);
@@ -62,7 +70,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    friend class DialogBuilder;
     void FocusAfter(QWidget* label);
     QAbstractButton* DefaultPushButton() const;
     int IndexOf(const QWidget* control) const;

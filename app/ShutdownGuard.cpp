@@ -1,6 +1,8 @@
 // Ends the game window as its close box does when the desktop session ends or the process is told to stop.
 #include "ShutdownGuard.h"
 
+#include "CWinApp.h"
+
 #include <QApplication>
 #include <QSessionManager>
 #include <QSocketNotifier>
@@ -68,9 +70,7 @@ void ShutdownGuard::OnSignalled()
 
 void ShutdownGuard::EndWindow()
 {
-    while (QWidget* popup = QApplication::activePopupWidget())
-        if (!popup->close())
-            break;
+    CancelMode();
     while (QWidget* modal = QApplication::activeModalWidget())
         if (modal == window || !modal->close())
             break;

@@ -4,6 +4,8 @@
 #include <QString>
 #include <vector>
 
+class ResourceModule;
+
 enum class ControlKind {
     PushButton,      // plain push button; DefaultButton makes it the dialog's default
     OwnerDrawButton, // a CBitmapButton: draws pictures, never its text
@@ -49,4 +51,6 @@ struct DialogTemplate {
     int pointSize;
     unsigned style;
     std::vector<ControlTemplate> controls;
+    // Where the pictures and icons that the controls name come from; it outlives every dialog.
+    const ResourceModule* resources = nullptr;
 };

@@ -2,12 +2,10 @@
 #include "CWinApp.h"
 
 #include "HelpViewer.h"
-#include "MessageBox.h"
 #include "ModuleNames.h"
-#include "StringTable.h"
+#include "ResourceModule.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QSettings>
 #include <QVariant>
 
@@ -17,13 +15,8 @@ namespace {
 
 CWinApp* theApp = nullptr;
 
-// Where an installed program keeps its help file: relative to the program's own directory (so that a
-// staged or moved installation still finds it), then the directory the build was configured for.
-QStringList HelpDataDirectories()
-{
-    return {QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(CORVANE_DATA_DIR_FROM_BIN)),
-            QStringLiteral(CORVANE_DATA_DIR)};
-}
+// The dialog layer's own text, whatever the program's resources hold.
+const QString HelpFailedText = QStringLiteral("Failed to launch help.");
 
 // Anything but a whole number from 0 to the largest 32-bit integer is not a total the program wrote.
 int ProfileIntFrom(const QVariant& stored, int defaultValue)
@@ -37,7 +30,25 @@ int ProfileIntFrom(const QVariant& stored, int defaultValue)
 
 QString KeyOf(const QString& section, const QString& entry) { return section + QLatin1Char('/') + entry; }
 
-// A menu being tracked or a mouse capture in progress ends before help takes over.
+} // namespace
+
+CWinApp* AfxGetApp() { return theApp; }
+
+int AfxMessageBox(int stringId, unsigned type)
+{
+    return AfxMessageBox(theApp ? theApp->Resources().LoadString(stringId) : QString(), type);
+}
+
+int AfxMessageBox(const QString& text, unsigned type)
+{
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner && theApp)
+        owner = theApp->m_pMainWnd;
+    if (!owner)
+        owner = QApplication::activeWindow();
+    return ShowMessageBox(owner, theApp ? theApp->AppName() : QString(), text, type);
+}
+
 void CancelMode()
 {
     while (QWidget* popup = QApplication::activePopupWidget())
@@ -47,13 +58,10 @@ void CancelMode()
         grabber->releaseMouse();
 }
 
-} // namespace
-
-CWinApp* AfxGetApp() { return theApp; }
-
-CWinApp::CWinApp()
-    : appName(ApplicationNameOf(QCoreApplication::applicationFilePath())),
-      helpFilePath(FindHelpFile(QCoreApplication::applicationFilePath(), HelpDataDirectories()))
+CWinApp::CWinApp(const ResourceModule& resources, const QStringList& helpDirectories)
+    : resources(resources),
+      appName(ApplicationNameOf(QCoreApplication::applicationFilePath())),
+      helpFilePath(FindHelpFile(QCoreApplication::applicationFilePath(), helpDirectories))
 {
     theApp = this;
 }
@@ -96,7 +104,7 @@ void CWinApp::WinHelp(unsigned long, unsigned command)
     const bool called = CallHelpViewer(command);
     QApplication::restoreOverrideCursor();
     if (!called)
-        AfxMessageBox(IDS_HELP_FAILED);
+        AfxMessageBox(HelpFailedText);
 }
 
 bool CWinApp::CallHelpViewer(unsigned command)

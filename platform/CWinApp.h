@@ -1,18 +1,24 @@
 // The application object: its name, its settings store, its help calls.
 #pragma once
 
+#include "MessageBox.h"
+
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class HelpViewer;
 class QWidget;
+class ResourceModule;
 
 inline constexpr unsigned HELP_QUIT = 2;
 inline constexpr unsigned HELP_FINDER = 11;
 
 class CWinApp {
 public:
-    CWinApp();
+    // resources holds the program's texts and pictures and outlives the application object; help files
+    // are looked for beside the executable, then in helpDirectories in order.
+    CWinApp(const ResourceModule& resources, const QStringList& helpDirectories);
     virtual ~CWinApp();
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
@@ -23,6 +29,7 @@ public:
 
     // The executable's file name without directory and extension: the caption of every message box.
     const QString& AppName() const { return appName; }
+    const ResourceModule& Resources() const { return resources; }
     // The help file beside the executable, or in the installed data directory.
     const QString& HelpFilePath() const { return helpFilePath; }
 
@@ -44,6 +51,7 @@ private:
     // The call of the help viewer itself; false when the viewer cannot do what it is asked.
     bool CallHelpViewer(unsigned command);
 
+    const ResourceModule& resources;
     QString appName;
     QString helpFilePath;
     QString registryKey;
@@ -52,3 +60,11 @@ private:
 
 // The one application object of the process.
 CWinApp* AfxGetApp();
+
+// A message box owned by the program's active window (the modal dialog in front, else the main window),
+// captioned with the application name; stringId is looked up in the application's resources.
+int AfxMessageBox(int stringId, unsigned type = MB_OK);
+int AfxMessageBox(const QString& text, unsigned type = MB_OK);
+
+// Ends whatever holds the input for a moment: open pop-up menus and a mouse capture.
+void CancelMode();

@@ -5,10 +5,13 @@
 #include <QImage>
 #include <QString>
 
+class ResourceModule;
+
 class CBitmapButton : public QAbstractButton {
     Q_OBJECT
 public:
-    explicit CBitmapButton(QWidget* parent = nullptr);
+    // The pictures are looked up by name in resources, which outlives the button.
+    explicit CBitmapButton(const ResourceModule& resources, QWidget* parent = nullptr);
 
     // Releases the four current pictures, loads the up picture and, only if it loaded, the other three.
     // Returns whether the up picture loaded.
@@ -21,5 +24,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    const ResourceModule& resources;
     QImage upPicture, downPicture, focusPicture, disabledPicture;
 };

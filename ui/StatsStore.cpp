@@ -1,4 +1,4 @@
-// The totals of solved games: read when the game window is made, written when it closes, shown in its top line.
+// The game window's totals of solved games: read when it is made, written when it closes, shown in its top line.
 #include "CCorvaneDlg.h"
 
 #include "AverageScoreText.h"
@@ -55,7 +55,7 @@ void CCorvaneDlg::ShowStats()
 
 void CCorvaneDlg::OnScore()
 {
-    CScoreDlg score(this);
+    CScoreDlg score(this, [this] { TotalGames = TotalScore = 0; });
     score.DoModal();
     ShowStats();
 }

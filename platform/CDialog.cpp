@@ -58,9 +58,11 @@ void CDialog::Create()
     if (created)
         return;
     created = true;
-    DialogBuilder::Build(*this, dialogTemplate);
-    for (QWidget* control : controls)
+    controls = DialogBuilder::Build(*this, dialogTemplate);
+    for (QWidget* control : controls) {
+        controlsById.try_emplace(GetDlgCtrlID(control), control);
         control->installEventFilter(this);
+    }
     ConnectHandlers();
     if (OnInitDialog()) {
         const auto first = std::find_if(controls.begin(), controls.end(), [](QWidget* control) {
@@ -101,7 +103,9 @@ void CDialog::EndDialog(int result)
 QWidget* CDialog::GetDlgItem(int id) const
 {
     const auto found = controlsById.find(id);
-    return found == controlsById.end() ? nullptr : found->second;
+    if (found == controlsById.end())
+        qFatal("%s has no control %d", qPrintable(windowTitle()), id);
+    return found->second;
 }
 
 int CDialog::GetDlgCtrlID(const QWidget* control) const { return control->property("controlId").toInt(); }
@@ -111,8 +115,8 @@ void CDialog::SetDlgItemText(int id, const QString& text)
     QWidget* control = GetDlgItem(id);
     if (auto* label = qobject_cast<QLabel*>(control))
         label->setText(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(control))
-        button->setText(text);
+    else
+        Item<QAbstractButton>(id)->setText(text);
 }
 
 QString CDialog::GetDlgItemText(int id) const
@@ -120,17 +124,14 @@ QString CDialog::GetDlgItemText(int id) const
     QWidget* control = GetDlgItem(id);
     if (auto* label = qobject_cast<QLabel*>(control))
         return label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(control))
-        return button->text();
-    return {};
+    return Item<QAbstractButton>(id)->text();
 }
 
 void CDialog::SetDlgItemInt(int id, int value) { SetDlgItemText(id, QString::number(value)); }
 
 void CDialog::CheckDlgButton(int id, bool checked)
 {
-    if (auto* button = qobject_cast<QAbstractButton*>(GetDlgItem(id)))
-        button->setChecked(checked);
+    Item<QAbstractButton>(id)->setChecked(checked);
 }
 
 void CDialog::CenterWindow()
@@ -154,16 +155,13 @@ void CDialog::EndWaitCursor() { QApplication::restoreOverrideCursor(); }
 
 void CDialog::OnClicked(int id, std::function<void()> handler)
 {
-    auto* button = qobject_cast<QAbstractButton*>(GetDlgItem(id));
-    connect(button, &QAbstractButton::clicked, this, [handler = std::move(handler)] { handler(); });
+    connect(Item<QAbstractButton>(id), &QAbstractButton::clicked, this, [handler = std::move(handler)] { handler(); });
 }
 
 void CDialog::OnClickedRange(int firstId, int lastId, std::function<void(int)> handler)
 {
-    for (int id = firstId; id <= lastId; ++id) {
-        auto* button = qobject_cast<QAbstractButton*>(GetDlgItem(id));
-        connect(button, &QAbstractButton::clicked, this, [handler, id] { handler(id); });
-    }
+    for (int id = firstId; id <= lastId; ++id)
+        connect(Item<QAbstractButton>(id), &QAbstractButton::clicked, this, [handler, id] { handler(id); });
 }
 
 QAbstractButton* CDialog::DefaultPushButton() const
@@ -215,6 +213,11 @@ QWidget* CDialog::ArrowTarget(QWidget* from, int key) const
 
 bool CDialog::eventFilter(QObject* watched, QEvent* event)
 {
+    // A label's or group box's mnemonic moves the focus on to the control after it.
+    if (event->type() == QEvent::Shortcut && !qobject_cast<QAbstractButton*>(watched)) {
+        FocusAfter(static_cast<QWidget*>(watched));
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (IsArrowKey(key->key()) && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {

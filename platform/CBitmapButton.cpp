@@ -1,7 +1,7 @@
 // A push button that shows one of four named pictures by state and keeps its text as storage only.
 #include "CBitmapButton.h"
 
-#include "Pictures.h"
+#include "ResourceModule.h"
 
 #include <QPainter>
 #include <QPixmapCache>
@@ -22,21 +22,21 @@ QPixmap ScreenPicture(const QImage& picture)
 
 } // namespace
 
-CBitmapButton::CBitmapButton(QWidget* parent)
-    : QAbstractButton(parent)
+CBitmapButton::CBitmapButton(const ResourceModule& resources, QWidget* parent)
+    : QAbstractButton(parent), resources(resources)
 {
     setFocusPolicy(Qt::StrongFocus);
 }
 
 bool CBitmapButton::LoadBitmaps(const QString& up, const QString& down, const QString& focus, const QString& disabled)
 {
-    upPicture = LoadBitmap(up);
+    upPicture = resources.LoadBitmap(up);
     downPicture = focusPicture = disabledPicture = QImage();
     if (upPicture.isNull())
         return false;
-    downPicture = LoadBitmap(down);
-    focusPicture = LoadBitmap(focus);
-    disabledPicture = LoadBitmap(disabled);
+    downPicture = resources.LoadBitmap(down);
+    focusPicture = resources.LoadBitmap(focus);
+    disabledPicture = resources.LoadBitmap(disabled);
     return true;
 }
 

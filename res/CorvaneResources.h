@@ -1,0 +1,14 @@
+// The program's texts, pictures and icon, as the dialog layer looks them up.
+#pragma once
+
+#include "ResourceModule.h"
+
+class CorvaneResources final : public ResourceModule {
+public:
+    // The one set of the program's resources; it lives as long as the process.
+    static const CorvaneResources& Instance();
+
+    QString LoadString(int id) const override;
+    QImage LoadBitmap(const QString& name) const override;
+    QIcon LoadIcon() const override;
+};
