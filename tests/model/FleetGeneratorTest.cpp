@@ -75,9 +75,12 @@ TEST_P(GeneratorSeedTest, EachShipTakesItsAttempts)
     GameRandom random = SeededAfter(expected.seed, 0);
     Board board;
     for (std::size_t ship = 0; ship < FleetTable.size(); ++ship) {
+        // A ship that never finds a place fails here rather than looping on.
+        constexpr int AttemptBudget = 1000;
         int attempts = 1;
-        while (!PlaceShip(board, FleetTable[ship], random))
+        while (!PlaceShip(board, FleetTable[ship], random) && attempts < AttemptBudget)
             ++attempts;
+        ASSERT_LT(attempts, AttemptBudget) << "ship " << ship << " found no place";
         EXPECT_EQ(attempts, expected.attempts[ship]) << "ship " << ship;
     }
     EXPECT_EQ(PictureOf(board), PictureOf(BoardFromPicture(expected.layout)));

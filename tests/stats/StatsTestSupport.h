@@ -31,7 +31,7 @@ inline QString ConfigFolder() { return qEnvironmentVariable("XDG_CONFIG_HOME"); 
 // from inside its own loop. Should none come, whatever modal window is open is closed so that the test
 // ends instead of hanging; the test then fails on what it expected of the action.
 template <class Window = QWidget, class Action>
-void WhenModal(Action action, QWidget* except = nullptr, QDeadlineTimer deadline = QDeadlineTimer(30000))
+void WhenModal(Action action, QWidget* except = nullptr, QDeadlineTimer deadline = QDeadlineTimer(5000))
 {
     QTimer::singleShot(1, [action = std::move(action), except, deadline]() mutable {
         QWidget* modal = QApplication::activeModalWidget();

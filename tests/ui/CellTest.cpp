@@ -1,6 +1,7 @@
 // A cell of the game window shows the picture of its mark in its state, keeps the mark as its text and names itself.
 #include "MainWindowFixture.h"
 
+#include "DialogUnits.h"
 #include "Pictures.h"
 
 #include <QAccessible>
@@ -97,7 +98,7 @@ TEST_F(GameWindowCell, MarksRoundTripThroughTheCellText)
             // Setting the same kind again changes nothing that can be read, and never resizes the cell.
             dialog->SetCell(cell, kind, clue);
             EXPECT_EQ(dialog->GetMark(cell), kind);
-            EXPECT_EQ(cell->size(), QSize(23, 24));
+            EXPECT_EQ(cell->size(), DialogUnits(dialog->font()).ToPixels(0, 0, 15, 15).size());
         }
     }
 }

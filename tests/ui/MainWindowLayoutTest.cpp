@@ -1,4 +1,4 @@
-// The game window built from template 102: its controls, their pixel rectangles and order, and its state after start-up.
+// The game window built from its template: its controls, their pixel rectangles and order, and its state after start-up.
 #include "MainWindowFixture.h"
 
 #include "DialogUnits.h"
@@ -18,10 +18,10 @@ namespace {
 
 using GameWindowLayout = MainWindowFixture;
 
-constexpr int RowCount = 4000;
-constexpr int ColumnCount = 5000;
-constexpr int ColumnLetter = 7000;
-constexpr int ShipCheck = 6000;
+constexpr int RowCount = IDC_FIRST_ROW_COUNT;
+constexpr int ColumnCount = IDC_FIRST_COLUMN_COUNT;
+constexpr int ColumnLetter = IDC_FIRST_COLUMN_LETTER;
+constexpr int ShipCheck = IDC_FIRST_SHIP_CHECK;
 
 bool IsPictureSizedLabel(int id)
 {
@@ -49,8 +49,8 @@ bool HasWidgetOfKind(QWidget* widget, ControlKind kind)
 TEST_F(GameWindowLayout, IsAFixedWindowWithItsTitleAndIcon)
 {
     EXPECT_EQ(dialog->windowTitle(), "Corvane");
-    // 341 x 256 dialog units of 6 x 13 base units.
-    EXPECT_EQ(dialog->size(), QSize(512, 416));
+    const DialogUnits units(dialog->font());
+    EXPECT_EQ(dialog->size(), QSize(units.ToPixelsX(341), units.ToPixelsY(256)));
     EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
     const Qt::WindowFlags flags = dialog->windowFlags();
     EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Window) << "a top-level window with its own task-bar button";
@@ -93,20 +93,22 @@ TEST_F(GameWindowLayout, WidgetsFollowTheTemplate)
     EXPECT_EQ(stacking, widgets);
 }
 
-// Rectangles worked out by hand from the dialog units at 6 x 13 base units.
+// Rectangles worked out by hand in dialog units, converted with the base units of the font in use.
 TEST_F(GameWindowLayout, PixelRectanglesOfLandmarks)
 {
+    const DialogUnits units(dialog->font());
     const struct {
         int id;
-        QRect rect;
+        int x, y, cx, cy;
     } cases[] = {
-        {2000, {32, 65, 23, 24}},   {2099, {248, 299, 23, 24}}, {1010, {6, 362, 500, 23}},
-        {1000, {6, 390, 62, 23}},   {1, {462, 390, 44, 23}},    {6000, {327, 67, 69, 16}},
-        {6009, {327, 315, 69, 16}}, {1014, {80, 3, 26, 13}},
+        {IDC_FIRST_CELL, 21, 40, 15, 15},        {IDC_LAST_CELL, 165, 184, 15, 15},
+        {IDC_STATUS, 4, 223, 333, 14},           {IDC_START_GAME, 4, 240, 41, 14},
+        {IDC_EXIT, 308, 240, 29, 14},            {IDC_FIRST_SHIP_CHECK, 218, 41, 46, 10},
+        {IDC_FIRST_SHIP_CHECK + 9, 218, 194, 46, 10}, {IDC_GAME_NUMBER, 53, 2, 17, 8},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.id);
-        EXPECT_EQ(Item(c.id)->geometry(), c.rect);
+        EXPECT_EQ(Item(c.id)->geometry(), units.ToPixels(c.x, c.y, c.cx, c.cy));
     }
 }
 
@@ -158,17 +160,18 @@ TEST_F(GameWindowLayout, ShipPicturesAtTheirOwnSize)
 TEST_F(GameWindowLayout, SizeLabelsMakesTheCountsAsLargeAsAPicture)
 {
     const DialogUnits units(dialog->font());
+    const QSize picture = LoadBitmap("IDB_NORTH_D").size();
     for (int first : {RowCount, ColumnCount, ColumnLetter}) {
         for (int id = first; id < first + BoardSize; ++id) {
             SCOPED_TRACE(id);
-            EXPECT_EQ(Item(id)->size(), QSize(22, 22));
+            EXPECT_EQ(Item(id)->size(), picture);
         }
     }
     EXPECT_EQ(Item(RowCount + 3)->pos(), units.ToPixels(183, 88, 15, 15).topLeft());
     EXPECT_EQ(Item(ColumnLetter + 9)->pos(), units.ToPixels(165, 28, 15, 8).topLeft());
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id)
-        ASSERT_EQ(Item(id)->size(), QSize(23, 24)) << id;
-    EXPECT_EQ(dialog->Controls()[19]->size(), QSize(12, 24)) << "row label";
+        ASSERT_EQ(Item(id)->size(), units.ToPixels(0, 0, 15, 15).size()) << id;
+    EXPECT_EQ(dialog->Controls()[19]->size(), units.ToPixels(0, 0, 8, 15).size()) << "row label";
 }
 
 // Right after start-up only Start Game, Score, Help, About and Exit can be used, the focus is on
