@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr std::string_view Marking = R"(
+constexpr std::string_view SampleMarking = R"(
     ^???????.o
     #?......??
     v?<#>...??
@@ -28,14 +28,14 @@ TEST(BoardSnapshotTest, FreshMarkingIsOneHundredSevens)
 
 TEST(BoardSnapshotTest, TextHoldsEachMarkAsItsDigitInCellOrder)
 {
-    const std::string text = BoardSnapshot::Take(MarksFromPicture(Marking)).Text();
+    const std::string text = BoardSnapshot::Take(MarksFromPicture(SampleMarking)).Text();
     EXPECT_EQ(text.substr(0, 30), "077777776457666666772735166677");
     EXPECT_EQ(text.substr(90), "7777777770");
 }
 
 TEST(BoardSnapshotTest, KindAtReadsBackEveryMark)
 {
-    const ArrayMarkGrid marks = MarksFromPicture(Marking);
+    const ArrayMarkGrid marks = MarksFromPicture(SampleMarking);
     const BoardSnapshot snapshot = BoardSnapshot::Take(marks);
     ArrayMarkGrid restored;
     for (int row = 0; row < BoardSize; ++row)
@@ -47,7 +47,7 @@ TEST(BoardSnapshotTest, KindAtReadsBackEveryMark)
 
 TEST(BoardSnapshotTest, OneChangedMarkMakesADifferentSnapshot)
 {
-    ArrayMarkGrid marks = MarksFromPicture(Marking);
+    ArrayMarkGrid marks = MarksFromPicture(SampleMarking);
     const BoardSnapshot before = BoardSnapshot::Take(marks);
     marks.SetMark(9, 9, SOUTH);
     EXPECT_NE(BoardSnapshot::Take(marks), before);

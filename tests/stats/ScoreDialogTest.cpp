@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int IDC_CLEAR_SCORE = 1000;
-
 class ScoreDialog : public StatsFixture {
 protected:
     void SetUp() override
@@ -106,12 +104,12 @@ TEST_F(ScoreDialog, ClearingMidGameLeavesTheGameAlone)
     EXPECT_TRUE(Button(dialog.get(), IDC_CLUE)->isEnabled());
 }
 
-struct WayOut {
+struct ScoreWayOut {
     const char* name;
     std::function<void(CScoreDlg&)> leave;
 };
 
-class ScoreDialogWayOut : public ScoreDialog, public ::testing::WithParamInterface<WayOut> {};
+class ScoreDialogWayOut : public ScoreDialog, public ::testing::WithParamInterface<ScoreWayOut> {};
 
 TEST_P(ScoreDialogWayOut, ChangesNothing)
 {
@@ -119,7 +117,7 @@ TEST_P(ScoreDialogWayOut, ChangesNothing)
     ExpectTotalsKept();
 }
 
-const WayOut WaysOut[] = {
+const ScoreWayOut ScoreWaysOut[] = {
     {"Cancel", [](CScoreDlg& score) { score.Item<QAbstractButton>(IDOK)->click(); }},
     {"Enter", [](CScoreDlg& score) { QTest::keyClick(score.windowHandle(), Qt::Key_Return); }},
     {"Space", [](CScoreDlg& score) { QTest::keyClick(score.windowHandle(), Qt::Key_Space); }},
@@ -127,7 +125,7 @@ const WayOut WaysOut[] = {
     {"CloseBox", [](CScoreDlg& score) { score.close(); }},
 };
 
-INSTANTIATE_TEST_SUITE_P(Ways, ScoreDialogWayOut, ::testing::ValuesIn(WaysOut),
+INSTANTIATE_TEST_SUITE_P(Ways, ScoreDialogWayOut, ::testing::ValuesIn(ScoreWaysOut),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

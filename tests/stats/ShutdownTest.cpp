@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int IDC_CLEAR_SCORE = 1000;
-
 // Totals written with leading zeros: the program reads them as 5 and 7 and, when it saves, writes them
 // back plainly, so the file shows whether the save happened.
 constexpr const char* SeededTotals = "[Stats]\nTotalGames=005\nTotalScore=007\n";
