@@ -6,26 +6,24 @@ namespace {
 struct Direction {
     int rowStep;
     int columnStep;
-    PieceKind first;
-    PieceKind last;
+    ShipAxis axis;
 };
 
 // Indexed by the drawn direction: 0 runs down from the start cell, 1 runs right.
 constexpr std::array<Direction, 2> Directions = {{
-    {1, 0, NORTH, SOUTH},
-    {0, 1, WEST, EAST},
+    {1, 0, ShipAxis::Down},
+    {0, 1, ShipAxis::Across},
 }};
 
-bool OnBoard(int row, int column) { return row >= 0 && row < BoardSize && column >= 0 && column < BoardSize; }
+struct ShipEnds {
+    PieceKind first;
+    PieceKind last;
+};
 
-PieceKind ShipPiece(const Direction& way, int length, int index)
-{
-    if (length == 1)
-        return ROUND;
-    if (index == 0)
-        return way.first;
-    return index == length - 1 ? way.last : SQUARE;
-}
+constexpr ShipEnds EndsDown = {NORTH, SOUTH};
+constexpr ShipEnds EndsAcross = {WEST, EAST};
+
+bool OnBoard(int row, int column) { return row >= 0 && row < BoardSize && column >= 0 && column < BoardSize; }
 
 // Every cell of the ship is tested on the board as it is, so the ship never blocks itself.
 bool ShipFits(const Board& board, int row, int column, int length, const Direction& way)
@@ -37,6 +35,16 @@ bool ShipFits(const Board& board, int row, int column, int length, const Directi
 }
 
 } // namespace
+
+PieceKind ShipPiece(int length, int index, ShipAxis axis)
+{
+    const ShipEnds& ends = axis == ShipAxis::Down ? EndsDown : EndsAcross;
+    if (length == 1)
+        return ROUND;
+    if (index == 0)
+        return ends.first;
+    return index == length - 1 ? ends.last : SQUARE;
+}
 
 void GenerateLayout(Board& board, GameRandom& random, std::span<const int> fleet)
 {
@@ -69,7 +77,7 @@ bool PlaceShip(Board& board, int length, GameRandom& random)
     if (!ShipFits(board, row, column, length, way))
         return false;
     for (int index = 0; index < length; ++index)
-        board.Set(row + index * way.rowStep, column + index * way.columnStep, ShipPiece(way, length, index));
+        board.Set(row + index * way.rowStep, column + index * way.columnStep, ShipPiece(length, index, way.axis));
     return true;
 }
 

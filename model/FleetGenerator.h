@@ -20,6 +20,12 @@ inline constexpr std::array<CellOffset, 9> NeighbourOffsets = {{
     {0, 0}, {0, +1}, {+1, +1}, {+1, 0}, {+1, -1}, {0, -1}, {-1, -1}, {-1, 0}, {-1, +1},
 }};
 
+enum class ShipAxis { Down, Across };
+
+// The piece at place index (0 = top or left) of a ship of the given length lying along axis: a one-cell
+// ship is ROUND; a longer one reads NORTH..SOUTH down or WEST..EAST across, with SQUARE between.
+PieceKind ShipPiece(int length, int index, ShipAxis axis);
+
 // Fills the board with a complete fleet; the result depends only on the random state. Whenever the ships
 // placed so far leave the next one no room at all, it starts again from water, drawing on from the same
 // random state. The fleet must fit on the board at least some of the time.

@@ -2,6 +2,7 @@
 #include "Templates.h"
 
 #include "FleetGenerator.h"
+#include "Pictures.h"
 
 #include <array>
 
@@ -66,7 +67,7 @@ void AddFleetPanel(Controls& controls)
         controls.push_back({IDC_FIRST_SHIP_CHECK + k, ControlKind::AutoCheckBox, ShipNameByLength[FleetTable[k]], 218,
                             ShipTop + k * ShipPitch, 46, 10, k == 0 ? Disabled | Group | TabStop : Disabled});
     for (int k = 0; k < int(FleetTable.size()); ++k)
-        controls.push_back({NoControlId, ControlKind::StaticPicture, QString("IDB_COUNT_%1").arg(FleetTable[k]), 272,
+        controls.push_back({NoControlId, ControlKind::StaticPicture, ShipPictureName(FleetTable[k]), 272,
                             ShipTop + k * ShipPitch, 11, 11, k == 0 ? Group : 0u});
 }
 

@@ -1,6 +1,7 @@
 // The program's pictures, drawn once from their geometry and found by name or number.
 #include "Pictures.h"
 
+#include "FleetGenerator.h"
 #include "IconArt.h"
 #include "PictureGeometry.h"
 #include "PieceLabels.h"
@@ -129,22 +130,12 @@ QImage CellPicture(Tile tile, const Symbol& symbol)
     return {};
 }
 
-// A single cell is a one-cell ship; a longer ship reads left end, middle segments, right end.
-PieceKind ShipBlockKind(int length, int block)
-{
-    if (length == 1)
-        return ROUND;
-    if (block == 0)
-        return WEST;
-    return block == length - 1 ? EAST : SQUARE;
-}
-
 QImage ShipPicture(int length)
 {
     QImage picture = BlankPicture(CellSize * length, CellSize);
     for (int block = 0; block < length; ++block)
         DrawSymbol(picture, CellSize * block + CellSymbolOffset, CellSymbolOffset,
-                   Pieces[ShipBlockKind(length, block)].symbol);
+                   Pieces[ShipPiece(length, block, ShipAxis::Across)].symbol);
     return picture;
 }
 
@@ -152,17 +143,15 @@ QHash<QString, QImage> DrawCatalogue()
 {
     QHash<QString, QImage> catalogue;
     for (int code = 0; code < PieceKindCount; ++code) {
-        const QString piece = PieceName(PieceKind(code));
         const PiecePictures& pictures = Pieces[code];
         for (const CellState& state : NormalStates)
-            catalogue.insert(QStringLiteral("IDB_%1_%2").arg(piece).arg(state.letter),
-                             CellPicture(state.tile, pictures.symbol));
+            catalogue.insert(CellPictureName(PieceKind(code), false, state.letter), CellPicture(state.tile, pictures.symbol));
         if (pictures.hasCluePicture)
-            catalogue.insert(QStringLiteral("IDB_%1%2_%3").arg(CluePrefix, piece).arg(ClueState.letter),
+            catalogue.insert(CellPictureName(PieceKind(code), true, ClueState.letter),
                              CellPicture(ClueState.tile, pictures.symbol));
     }
     for (int length = 1; length <= LongestShip; ++length)
-        catalogue.insert(QStringLiteral("IDB_COUNT_%1").arg(length), ShipPicture(length));
+        catalogue.insert(ShipPictureName(length), ShipPicture(length));
     return catalogue;
 }
 
@@ -270,6 +259,14 @@ QImage IconPicture(const std::array<std::string_view, Size>& art)
 }
 
 } // namespace
+
+QString CellPictureName(PieceKind kind, bool clue, char stateLetter)
+{
+    return QStringLiteral("IDB_%1%2_%3").arg(clue ? QLatin1String(CluePrefix) : QLatin1String(), QLatin1String(PieceName(kind)),
+                                            QChar::fromLatin1(stateLetter));
+}
+
+QString ShipPictureName(int length) { return QStringLiteral("IDB_COUNT_%1").arg(length); }
 
 QImage LoadBitmap(const QString& name)
 {

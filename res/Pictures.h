@@ -5,6 +5,14 @@
 #include <QImage>
 #include <QString>
 
+#include "PieceKind.h"
+
+// The name of a cell picture: "IDB_", "RED_" for a clue, the piece name, "_" and the state letter (U up,
+// D down, F focused, X disabled or clue).
+QString CellPictureName(PieceKind kind, bool clue, char stateLetter);
+// The name of the picture of a ship of length 1..4 in the fleet panel.
+QString ShipPictureName(int length);
+
 // A cell picture ("IDB_NORTH_U", "IDB_RED_WATER_X", ...) or a ship picture ("IDB_COUNT_1".."IDB_COUNT_4"):
 // 16-colour indexed images. A name outside the catalogue, "IDB_RED_UNKNOWN_X" among them, yields a null image.
 QImage LoadBitmap(const QString& name);

@@ -16,11 +16,9 @@ namespace {
 // The labels that take the size of a cell picture: row counts, column counts, column letters.
 constexpr int PictureSizedLabelBlocks[] = {IDC_FIRST_ROW_COUNT, IDC_FIRST_COLUMN_COUNT, IDC_FIRST_COLUMN_LETTER};
 
-QString CellPictureBase(PieceKind kind, bool clue)
-{
-    return QStringLiteral("IDB_") + (clue ? QStringLiteral("RED_") : QString()) + QLatin1String(PieceName(kind)) +
-           QLatin1Char('_');
-}
+// A cell shows its up, down, focused and disabled pictures; a clue shows its one picture in every state.
+constexpr char NormalLetters[] = "UDFX";
+constexpr char ClueLetters[] = "XXXX";
 
 QString CellAccessibleName(int row, int column, PieceKind kind, bool clue)
 {
@@ -127,9 +125,9 @@ void CCorvaneDlg::SizeLabels()
 
 void CCorvaneDlg::SetCell(CBitmapButton* cell, PieceKind kind, bool clue)
 {
-    const QString base = CellPictureBase(kind, clue);
-    const QString letters = clue ? QStringLiteral("XXXX") : QStringLiteral("UDFX");
-    cell->LoadBitmaps(base + letters[0], base + letters[1], base + letters[2], base + letters[3]);
+    const char* letters = clue ? ClueLetters : NormalLetters;
+    cell->LoadBitmaps(CellPictureName(kind, clue, letters[0]), CellPictureName(kind, clue, letters[1]),
+                      CellPictureName(kind, clue, letters[2]), CellPictureName(kind, clue, letters[3]));
     cell->setText(QString::fromStdString(KindToText(kind)));
     const int index = GetDlgCtrlID(cell) - IDC_FIRST_CELL;
     cell->setAccessibleName(CellAccessibleName(index / BoardSize, index % BoardSize, kind, clue));

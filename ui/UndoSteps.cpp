@@ -5,14 +5,7 @@
 
 #include <QPushButton>
 
-BoardSnapshot CCorvaneDlg::TakeSnapshot() const
-{
-    std::string text;
-    text.reserve(CellCount);
-    for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id)
-        text += CellById(id)->text().toStdString();
-    return BoardSnapshot(std::move(text));
-}
+BoardSnapshot CCorvaneDlg::TakeSnapshot() const { return BoardSnapshot::Take(Marks); }
 
 void CCorvaneDlg::RestoreSnapshot(const BoardSnapshot& snapshot)
 {
