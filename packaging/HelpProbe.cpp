@@ -56,7 +56,13 @@ private:
     bool pressed = false;
 };
 
-void PressHelpOnTheFirstWindow() { QCoreApplication::instance()->installEventFilter(new FirstWindowHelpPresser); }
+void PressHelpOnTheFirstWindow()
+{
+    QCoreApplication* application = QCoreApplication::instance();
+    auto* presser = new FirstWindowHelpPresser;
+    presser->setParent(application);
+    application->installEventFilter(presser);
+}
 
 } // namespace
 

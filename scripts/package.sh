@@ -50,26 +50,6 @@ desktop-file-validate "$root/usr/share/applications/$app_id.desktop" || fail "th
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/$app_id.metainfo.xml" || fail "the metadata is not valid"
 
 echo "== the installed program, offscreen"
-# The probe presses F1 once the window shows and prints the help file the viewer then shows.
-mkdir "$scratch/config"
-QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$scratch/config" LD_PRELOAD="$PWD/$dir/packaging/libcorvane_help_probe.so" \
-  "$root/usr/games/corvane" > "$scratch/report" 2> "$scratch/messages" &
-program=$!
-for _ in $(seq 100); do
-  grep -q '^help' "$scratch/report" || ! kill -0 "$program" 2> /dev/null && break
-  sleep 0.1
-done
-sleep 1
-kill -TERM "$program" 2> /dev/null || fail "the program ended by itself: $(cat "$scratch/messages")"
-for _ in $(seq 50); do
-  kill -0 "$program" 2> /dev/null || break
-  sleep 0.1
-done
-kill -0 "$program" 2> /dev/null && { kill -KILL "$program"; fail "the program did not end on SIGTERM"; }
-status=0
-wait "$program" || status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status after SIGTERM: $(cat "$scratch/messages")"
-report=$(cat "$scratch/report")
-[ "$report" = "help $root/usr/share/corvane/corvane.HLP" ] || fail "F1 did not show the installed help file: $report"
-echo "ran, showed $root/usr/share/corvane/corvane.HLP on F1, ended on SIGTERM with status 0"
+bash scripts/check-installed.sh "$root/usr/games/corvane" "$root/usr/share/corvane/corvane.HLP" \
+     "$dir/packaging/libcorvane_help_probe.so"
 echo "== $deb is ready: sudo apt install ./$deb"
