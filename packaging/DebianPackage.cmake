@@ -2,9 +2,6 @@
 # Debian keeps games in /usr/games, so the build for it is configured with CMAKE_INSTALL_BINDIR=games
 # (scripts/package.sh does so, with Debian's hardening flags).
 set(CPACK_PACKAGE_NAME corvane)
-set(CPACK_PACKAGE_VENDOR "The Corvane developers")
-set(CPACK_PACKAGE_CONTACT "${CORVANE_MAINTAINER}")
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

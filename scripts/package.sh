@@ -27,9 +27,10 @@ dpkg-deb --field "$deb" Package Version Section Maintainer Depends
 
 fail() { echo "FAILED: $*" >&2; exit 1; }
 dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || fail "the dependencies were not worked out from the program"
+apt-get install --simulate -qq "./$deb" > /dev/null || fail "the package manager cannot meet its dependencies"
 
 echo "== lintian"
-lintian --fail-on error --display-info "$deb" || fail "lintian found errors"
+lintian --fail-on error,warning --display-info "$deb" || fail "lintian found errors or warnings"
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
