@@ -12,12 +12,11 @@
 
 namespace {
 
-// Where an installed program keeps its help file: relative to the program's own directory (so that a
-// staged or moved installation still finds it), then the directory the build was configured for.
+// Where an installed program keeps its help file, found from the program's own directory so that a
+// package, a staged installation or a moved prefix finds it just the same.
 QStringList HelpDataDirectories()
 {
-    return {QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(CORVANE_DATA_DIR_FROM_BIN)),
-            QStringLiteral(CORVANE_DATA_DIR)};
+    return {QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(CORVANE_DATA_DIR_FROM_BIN))};
 }
 
 // Milliseconds since the system started, like the desktop's tick count.

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, playing and testing need; quick when all are present.
+# Installs the Debian 12 packages that building, playing and testing need, and any more named as arguments;
+# quick when all are present.
 set -euo pipefail
 
 packages=(g++ make cmake qt6-base-dev libgl-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
-          fonts-liberation fonts-crosextra-carlito fontconfig)
+          fonts-liberation fonts-crosextra-carlito fontconfig "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

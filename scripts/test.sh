@@ -15,7 +15,8 @@ for variant in plain sanitize; do
   [ "$variant" = sanitize ] && sanitize=ON
   echo "== $variant build"
   cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_SANITIZE=$sanitize \
-        -DCMAKE_COMPILE_WARNING_AS_ERROR=ON > /dev/null
+        -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
+        -DBUILD_TESTING=ON -DCORVANE_BUILD_BENCHMARKS=ON > /dev/null
   cmake --build "$dir" -j"$(nproc)"
   echo "== $variant tests"
   ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
