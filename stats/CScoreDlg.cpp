@@ -41,7 +41,6 @@ void CScoreDlg::OnClearScore()
 {
     if (AfxMessageBox(IDS_CLEAR_SCORE_PROMPT, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
-    MainDialog->TotalGames = 0;
-    MainDialog->TotalScore = 0;
+    MainDialog->ClearStats();
     OnOK();
 }

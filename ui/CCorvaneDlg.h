@@ -7,6 +7,7 @@
 #include "BoardSnapshot.h"
 #include "GameRandom.h"
 #include "MarkGrid.h"
+#include "TotalsStore.h"
 #include "UndoHistory.h"
 
 #include <QIcon>
@@ -81,10 +82,13 @@ public:
     void OnPieceCommand(int id);
     CPieceMenu* GetPieceMenu() const { return PieceMenu.get(); }
 
-    // Statistics.
+    // Statistics. Each change reaches the settings file at once; the totals then shown are those the
+    // file holds. When the file cannot be read or written, the window counts on by itself and the
+    // player is told once.
     void LoadStats();
     void SaveStats();
     void RecordWin(int score);
+    void ClearStats();
     void ShowStats();
     void OnScore();
 
@@ -109,8 +113,6 @@ protected:
     QWidget* ArrowTarget(QWidget* from, int key) const override;
 
 private:
-    friend class CScoreDlg;
-
     // The marks as the puzzle rules see them: through the cells.
     class CellMarks final : public MarkGrid {
     public:
@@ -124,6 +126,7 @@ private:
 
     void DoDataExchange();
     void SizeLabels();
+    void TellStoreTrouble(const QString& failure);
 
     QPushButton* StartGameButton = nullptr;
     QPushButton* GiveUpButton = nullptr;
@@ -140,6 +143,10 @@ private:
     int GameNumber = 1;
     int TotalGames = 0;
     int TotalScore = 0;
+    TotalsStore StatsFile;
+    // Wins this window has counted that the file does not hold yet.
+    Totals UnsavedWins;
+    bool StoreTroubleTold = false;
 
     GameRandom& Random;
     CellMarks Marks{*this};
