@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages that building, playing and testing need; quick when all are present.
 set -euo pipefail
 
-packages=(g++ make cmake qt6-base-dev libgl-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
+packages=(g++ make cmake qt6-base-dev libgl-dev libxcb1-dev pkg-config qt6-qpa-plugins libgtest-dev libbenchmark-dev
           fonts-liberation fonts-crosextra-carlito fontconfig)
 missing=()
 for p in "${packages[@]}"; do
