@@ -41,8 +41,12 @@ ShutdownGuard::ShutdownGuard(QWidget* window) : window(window)
         action.sa_handler = OnStopSignal;
         sigemptyset(&action.sa_mask);
         action.sa_flags = SA_RESTART;
-        for (std::size_t i = 0; i < StopSignals.size(); ++i)
-            sigaction(StopSignals[i], &action, &previousActions[i]);
+        // A signal the parent set to be ignored (nohup ignores SIGHUP) stays ignored.
+        for (std::size_t i = 0; i < StopSignals.size(); ++i) {
+            sigaction(StopSignals[i], nullptr, &previousActions[i]);
+            if (previousActions[i].sa_handler != SIG_IGN)
+                sigaction(StopSignals[i], &action, nullptr);
+        }
     }
     // Queued, so that the session manager hears the program has saved before the window goes.
     connect(qApp, &QGuiApplication::commitDataRequest, this, &ShutdownGuard::EndWindow, Qt::QueuedConnection);

@@ -11,8 +11,8 @@ class QWidget;
 
 // SIGTERM, SIGINT and SIGHUP, and the session manager's request to save before the session ends, close
 // the menu and the dialogs in front of the window and then the window itself, so that it ends through
-// its normal ending and writes the totals once. The guard takes over the three signals while it lives
-// and gives them back when it goes; one guard at a time. window outlives the guard.
+// its normal ending. The guard takes over the three signals while it lives, except any that the process
+// started with ignored, and gives them back when it goes; one guard at a time. window outlives the guard.
 class ShutdownGuard : public QObject {
     Q_OBJECT
 public:

@@ -3,19 +3,23 @@
 
 #include <QApplication>
 #include <cstdio>
-#include <cstdlib>
+
+#include <xcb/xcb.h>
 
 namespace {
 
-// Without a display the toolkit would abort with a message of its own; say it plainly instead.
+// The toolkit draws through X unless told to use another platform, and aborts when it cannot open the
+// X display: no DISPLAY, one that does not answer, or only a Wayland display. Trying the display first
+// lets the program say so plainly instead.
 bool HasDisplay()
 {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform && *platform)
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM").split(':').constFirst();
+    if (!platform.isEmpty() && platform != "xcb")
         return true;
-    const char* x11 = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    return (x11 && *x11) || (wayland && *wayland);
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool opened = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return opened;
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// The application object: its name, its settings store, its help calls.
+// The application object: its name, its settings key, its help calls.
 #include "CWinApp.h"
 
 #include "HelpViewer.h"
@@ -6,10 +6,6 @@
 #include "ResourceModule.h"
 
 #include <QApplication>
-#include <QSettings>
-#include <QVariant>
-
-#include <limits>
 
 namespace {
 
@@ -17,18 +13,6 @@ CWinApp* theApp = nullptr;
 
 // The dialog layer's own text, whatever the program's resources hold.
 const QString HelpFailedText = QStringLiteral("Failed to launch help.");
-
-// Anything but a whole number from 0 to the largest 32-bit integer is not a total the program wrote.
-int ProfileIntFrom(const QVariant& stored, int defaultValue)
-{
-    bool isNumber = false;
-    const qlonglong value = stored.toString().toLongLong(&isNumber);
-    if (!isNumber || value < 0 || value > std::numeric_limits<int>::max())
-        return defaultValue;
-    return static_cast<int>(value);
-}
-
-QString KeyOf(const QString& section, const QString& entry) { return section + QLatin1Char('/') + entry; }
 
 } // namespace
 
@@ -75,27 +59,6 @@ CWinApp::~CWinApp()
 void CWinApp::OnHelp() { WinHelp(0, HELP_FINDER); }
 
 void CWinApp::SetRegistryKey(const QString& key) { registryKey = key; }
-
-int CWinApp::GetProfileInt(const QString& section, const QString& entry, int defaultValue) const
-{
-    if (registryKey.isEmpty())
-        return defaultValue;
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, registryKey, appName);
-    if (settings.status() != QSettings::NoError)
-        return defaultValue;
-    return ProfileIntFrom(settings.value(KeyOf(section, entry)), defaultValue);
-}
-
-bool CWinApp::WriteProfileInt(const QString& section, const QString& entry, int value)
-{
-    if (registryKey.isEmpty())
-        return false;
-    // QSettings writes a new file and renames it over the old one, so a failed write leaves the old intact.
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, registryKey, appName);
-    settings.setValue(KeyOf(section, entry), value);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
-}
 
 void CWinApp::WinHelp(unsigned long, unsigned command)
 {

@@ -1,4 +1,4 @@
-// The application object: its name, its settings store, its help calls.
+// The application object: its name, its settings key, its help calls.
 #pragma once
 
 #include "MessageBox.h"
@@ -33,12 +33,9 @@ public:
     // The help file beside the executable, or in the installed data directory.
     const QString& HelpFilePath() const { return helpFilePath; }
 
-    // The settings store: "<key>/<application name>" in the user's settings, one group per section.
-    // Before SetRegistryKey nothing is read or written. A value that is missing, unreadable or not a
-    // whole number from 0 to 2147483647 reads as defaultValue; writes replace the file atomically.
+    // The key under which the program keeps its settings, beside the application name; empty until set.
     void SetRegistryKey(const QString& key);
-    int GetProfileInt(const QString& section, const QString& entry, int defaultValue) const;
-    bool WriteProfileInt(const QString& section, const QString& entry, int value);
+    const QString& RegistryKey() const { return registryKey; }
 
     // Ends any menu or mouse capture, then calls the help viewer under the wait cursor: HELP_FINDER opens
     // or raises it at the contents, HELP_QUIT closes it. A failed call shows "Failed to launch help.".

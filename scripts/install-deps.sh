@@ -3,8 +3,8 @@
 # quick when all are present.
 set -euo pipefail
 
-packages=(g++ make cmake qt6-base-dev libgl-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
-          fonts-liberation fonts-crosextra-carlito fontconfig "$@")
+packages=(g++ make cmake qt6-base-dev libgl-dev libxcb1-dev pkg-config qt6-qpa-plugins libgtest-dev
+          libbenchmark-dev fonts-liberation fonts-crosextra-carlito fontconfig "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -8,6 +8,7 @@
 #include "BoardSnapshot.h"
 #include "GameRandom.h"
 #include "MarkGrid.h"
+#include "TotalsStore.h"
 #include "UndoHistory.h"
 
 #include <QIcon>
@@ -56,10 +57,13 @@ public:
     void OnPieceCommand(int id);
     CPieceMenu* GetPieceMenu() const { return PieceMenu.get(); }
 
-    // Statistics.
+    // Statistics. Each change reaches the settings file at once; the totals then shown are those the
+    // file holds. When the file cannot be read or written, the window counts on by itself and the
+    // player is told once.
     void LoadStats();
     void SaveStats();
     void RecordWin(int score);
+    void ClearStats();
     void ShowStats();
     void OnScore();
 
@@ -97,6 +101,7 @@ private:
 
     void DoDataExchange();
     void SizeLabels();
+    void TellStoreTrouble(const QString& failure);
 
     QPushButton* StartGameButton = nullptr;
     QPushButton* GiveUpButton = nullptr;
@@ -113,6 +118,10 @@ private:
     int GameNumber = 1;
     int TotalGames = 0;
     int TotalScore = 0;
+    TotalsStore StatsFile;
+    // Wins this window has counted that the file does not hold yet.
+    Totals UnsavedWins;
+    bool StoreTroubleTold = false;
 
     GameRandom& Random;
     CellMarks Marks{*this};

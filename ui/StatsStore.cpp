@@ -1,50 +1,89 @@
-// The game window's totals of solved games: read when it is made, written when it closes, shown in its top line.
+// The totals of solved games: read when the game window is made, saved at every change, shown in its top line.
 #include "CCorvaneDlg.h"
 
 #include "AverageScoreText.h"
 #include "CScoreDlg.h"
 #include "CWinApp.h"
 
-#include <algorithm>
-#include <cstdint>
-#include <limits>
+#include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
-const QString StatsSection = QStringLiteral("Stats");
-const QString TotalGamesEntry = QStringLiteral("TotalGames");
-const QString TotalScoreEntry = QStringLiteral("TotalScore");
+// What the player can still count on after any trouble with the file.
+const QString StoreTroubleAftermath =
+    QStringLiteral(" The file is left as it is; play goes on, but the wins of this run may not be kept.");
 
-// Totals stop at the ends of the 32-bit range instead of wrapping round.
-int SaturatingAdd(int total, int amount)
+void PrintLine(const QString& line)
 {
-    const std::int64_t sum = std::int64_t{total} + amount;
-    return static_cast<int>(std::clamp<std::int64_t>(sum, std::numeric_limits<int>::min(),
-                                                      std::numeric_limits<int>::max()));
+    const QString program = AfxGetApp() ? AfxGetApp()->AppName() : QStringLiteral("corvane");
+    std::fprintf(stderr, "%s: %s\n", qPrintable(program), qPrintable(line));
 }
 
 } // namespace
 
 void CCorvaneDlg::LoadStats()
 {
-    CWinApp* app = AfxGetApp();
-    TotalGames = app ? app->GetProfileInt(StatsSection, TotalGamesEntry, 0) : 0;
-    TotalScore = app ? app->GetProfileInt(StatsSection, TotalScoreEntry, 0) : 0;
+    const CWinApp* app = AfxGetApp();
+    StatsFile = app ? TotalsStore::ForUser(app->RegistryKey(), app->AppName()) : TotalsStore();
+    const TotalsOutcome stored = StatsFile.Read();
+    TotalGames = stored.totals.games;
+    TotalScore = stored.totals.score;
+    if (stored.kind == TotalsOutcome::Failed)
+        TellStoreTrouble(stored.failure);
 }
 
+// Every change is saved when it happens; what is left when the window ends are wins that an earlier save
+// could not keep, often none. Adding them to what the file holds now, rather than writing the window's
+// own totals, never takes back what another copy of the program has saved meanwhile.
 void CCorvaneDlg::SaveStats()
 {
-    CWinApp* app = AfxGetApp();
-    if (!app)
-        return;
-    app->WriteProfileInt(StatsSection, TotalGamesEntry, TotalGames);
-    app->WriteProfileInt(StatsSection, TotalScoreEntry, TotalScore);
+    const TotalsOutcome saved = StatsFile.Add(UnsavedWins);
+    if (saved.kind == TotalsOutcome::Failed && !StoreTroubleTold)
+        PrintLine(saved.failure);
 }
 
 void CCorvaneDlg::RecordWin(int score)
 {
-    TotalScore = SaturatingAdd(TotalScore, score);
-    TotalGames = SaturatingAdd(TotalGames, 1);
+    const Totals win{1, score};
+    // Wins that could not be saved before go with this one, so a file that can be written again gets them all.
+    UnsavedWins = SaturatingSum(UnsavedWins, win);
+    const TotalsOutcome saved = StatsFile.Add(UnsavedWins);
+    const Totals shown = saved.kind == TotalsOutcome::Kept ? saved.totals : SaturatingSum({TotalGames, TotalScore}, win);
+    TotalGames = shown.games;
+    TotalScore = shown.score;
+    if (saved.kind == TotalsOutcome::Failed)
+        TellStoreTrouble(saved.failure);
+    else
+        UnsavedWins = {};
+}
+
+// A clearing that cannot be saved does not happen: the window goes on showing what it showed.
+void CCorvaneDlg::ClearStats()
+{
+    const TotalsOutcome cleared = StatsFile.Clear();
+    if (cleared.kind == TotalsOutcome::Failed) {
+        TellStoreTrouble(cleared.failure);
+        return;
+    }
+    UnsavedWins = {};
+    TotalGames = 0;
+    TotalScore = 0;
+}
+
+void CCorvaneDlg::TellStoreTrouble(const QString& failure)
+{
+    if (StoreTroubleTold)
+        return;
+    StoreTroubleTold = true;
+    const QString notice = failure + StoreTroubleAftermath;
+    PrintLine(notice);
+    // Trouble found while the window is being made is told once the window is up.
+    if (isVisible())
+        AfxMessageBox(notice);
+    else
+        QTimer::singleShot(0, this, [notice] { AfxMessageBox(notice); });
 }
 
 void CCorvaneDlg::ShowStats()
@@ -55,7 +94,7 @@ void CCorvaneDlg::ShowStats()
 
 void CCorvaneDlg::OnScore()
 {
-    CScoreDlg score(this, [this] { TotalGames = TotalScore = 0; });
+    CScoreDlg score(this, [this] { ClearStats(); });
     score.DoModal();
     ShowStats();
 }

@@ -1,162 +1,234 @@
-// The totals in the settings store: where they live, what bad data reads as, and writes that fail.
-#include "CorvaneResources.h"
+// The totals in the settings file: where it lives, what each state of it reads as, and changes that fail.
 #include "StatsTestSupport.h"
+
+#include "TotalsStore.h"
 
 #include <QSettings>
 
-#include <csignal>
+#include <optional>
 #include <string_view>
-#include <sys/resource.h>
 
 namespace {
 
 using namespace std::string_view_literals;
 
+// A stored file, what the game reads from it, and what a win of score 3 leaves in it.
 struct StoredCase {
     const char* name;
-    bool fileExists;
-    std::string_view contents;
-    int totalGames;
-    int totalScore;
+    std::optional<std::string_view> contents; // none: no file
+    std::optional<Totals> read;               // none: the totals cannot be read
+    std::optional<std::string_view> afterWin; // none: the file is left byte for byte
 };
 
 const StoredCase StoredCases[] = {
-    {"NoFile", false, ""sv, 0, 0},
-    {"EmptyFile", true, ""sv, 0, 0},
-    {"NoStatsGroup", true, "TotalGames=5\nTotalScore=7\n"sv, 0, 0},
-    {"OneValueMissing", true, "[Stats]\nTotalScore=7\n"sv, 0, 7},
-    {"WholeNumbers", true, "[Stats]\nTotalGames=5\nTotalScore=7\n"sv, 5, 7},
-    {"LeadingZeros", true, "[Stats]\nTotalGames=005\nTotalScore=0007\n"sv, 5, 7},
-    {"Largest", true, "[Stats]\nTotalGames=2147483647\nTotalScore=2147483647\n"sv, 2147483647, 2147483647},
-    {"Words", true, "[Stats]\nTotalGames=abc\nTotalScore=7\n"sv, 0, 7},
-    {"Fraction", true, "[Stats]\nTotalGames=3.5\nTotalScore=7\n"sv, 0, 7},
-    {"EmptyValue", true, "[Stats]\nTotalGames=\nTotalScore=7\n"sv, 0, 7},
-    {"BeyondThirtyTwoBits", true, "[Stats]\nTotalGames=2147483648\nTotalScore=4294967296\n"sv, 0, 0},
-    {"FarBeyond", true, "[Stats]\nTotalGames=99999999999999999999999\nTotalScore=7\n"sv, 0, 7},
-    {"Negative", true, "[Stats]\nTotalGames=-1\nTotalScore=-2147483648\n"sv, 0, 0},
-    {"Hexadecimal", true, "[Stats]\nTotalGames=0x10\nTotalScore=7\n"sv, 0, 7},
-    {"List", true, "[Stats]\nTotalGames=1, 2\nTotalScore=7\n"sv, 0, 7},
-    {"NumberWithText", true, "[Stats]\nTotalGames=5 games\nTotalScore=7\n"sv, 0, 7},
-    {"NotText", true, "\xff\xfe\x00\x01[Stats\n\x80\x81=\n"sv, 0, 0},
+    {"NoFile", std::nullopt, Totals{0, 0}, "[Stats]\nTotalGames=1\nTotalScore=3\n"sv},
+    {"EmptyFile", ""sv, Totals{0, 0}, "[Stats]\nTotalGames=1\nTotalScore=3\n"sv},
+    {"AsTheProgramWritesIt", "[Stats]\nTotalGames=5\nTotalScore=7\n"sv, Totals{5, 7},
+     "[Stats]\nTotalGames=6\nTotalScore=10\n"sv},
+    {"TruncatedHeaderElsewhere", "[Stats]\nTotalGames=5\nTotalScore=7\n[Sta"sv, Totals{5, 7},
+     "[Stats]\nTotalGames=6\nTotalScore=10\n[Sta"sv},
+    {"OtherSectionsKept", "[General]\nsize=2\n\n[Stats]\nTotalGames=5\nTotalScore=7\n"sv, Totals{5, 7},
+     "[General]\nsize=2\n\n[Stats]\nTotalGames=6\nTotalScore=10\n"sv},
+    {"NoStatsSection", "TotalGames=5\nTotalScore=7\n"sv, Totals{0, 0},
+     "TotalGames=5\nTotalScore=7\n\n[Stats]\nTotalGames=1\nTotalScore=3\n"sv},
+    {"OneValueMissing", "[Stats]\nTotalScore=7\n"sv, Totals{0, 7}, "[Stats]\nTotalGames=1\nTotalScore=10\n"sv},
+    {"LargestStaysLargest", "[Stats]\nTotalGames=2147483647\nTotalScore=2147483646\n"sv, Totals{INT_MAX, INT_MAX - 1},
+     "[Stats]\nTotalGames=2147483647\nTotalScore=2147483647\n"sv},
+    {"Words", "[Stats]\nTotalGames=abc\nTotalScore=7\n"sv, std::nullopt, std::nullopt},
+    {"Negative", "[Stats]\nTotalGames=-1\nTotalScore=-2147483648\n"sv, std::nullopt, std::nullopt},
+    {"BeyondThirtyTwoBits", "[Stats]\nTotalGames=2147483648\nTotalScore=4294967296\n"sv, std::nullopt, std::nullopt},
+    {"NotText", "\xff\xfe\x00\x01[Stats\n\x80\x81=\n"sv, std::nullopt, std::nullopt},
 };
 
-class StoredTotals : public StatsFixture, public ::testing::WithParamInterface<StoredCase> {};
+class TotalsFile : public StatsFixture, public ::testing::WithParamInterface<StoredCase> {};
 
-TEST_P(StoredTotals, ReadAsWholeNumbersOrZero)
+TEST_P(TotalsFile, ReadInOneGoAndAddedToOrLeftAlone)
 {
     const StoredCase& c = GetParam();
-    if (c.fileExists)
-        WriteSettings(QByteArray(c.contents.data(), static_cast<qsizetype>(c.contents.size())));
+    if (c.contents)
+        WriteSettings(QByteArray(c.contents->data(), static_cast<qsizetype>(c.contents->size())));
+    const QByteArray before = ReadSettings();
+    TotalsStore store(SettingsFile());
 
-    EXPECT_EQ(app.GetProfileInt("Stats", "TotalGames", 0), c.totalGames);
-    EXPECT_EQ(app.GetProfileInt("Stats", "TotalScore", 0), c.totalScore);
+    const TotalsOutcome read = store.Read();
+    const TotalsOutcome won = store.Add({1, 3});
 
-    ASSERT_NO_FATAL_FAILURE(StartWindow());
-    EXPECT_EQ(dialog->TotalGamesValue(), c.totalGames);
-    EXPECT_EQ(dialog->TotalScoreValue(), c.totalScore);
-    EXPECT_EQ(Text(IDC_TOTAL_GAMES), QString::number(c.totalGames));
+    EXPECT_EQ(read.kind, c.read ? TotalsOutcome::Kept : TotalsOutcome::Failed);
+    EXPECT_EQ(won.kind, c.afterWin ? TotalsOutcome::Kept : TotalsOutcome::Failed);
+    if (c.read) {
+        EXPECT_EQ(read.totals, *c.read);
+    } else {
+        EXPECT_TRUE(read.failure.startsWith("Cannot read the totals in " + SettingsFile() + ": ")) << read.failure.toStdString();
+    }
+    const QByteArray after = c.afterWin ? QByteArray(c.afterWin->data(), static_cast<qsizetype>(c.afterWin->size())) : before;
+    EXPECT_EQ(ReadSettings(), after);
+    if (c.afterWin) {
+        EXPECT_EQ(won.totals, ReadTotals(after).totals) << "the outcome is what the file holds";
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, StoredTotals, ::testing::ValuesIn(StoredCases),
+INSTANTIATE_TEST_SUITE_P(Files, TotalsFile, ::testing::ValuesIn(StoredCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 using ProfileStore = StatsFixture;
 
 TEST_F(ProfileStore, LivesInTheUsersConfigurationFolderUnderKeyAndApplicationName)
 {
-    EXPECT_TRUE(app.WriteProfileInt("Stats", "TotalGames", 12));
-    EXPECT_TRUE(app.WriteProfileInt("Stats", "TotalScore", 345));
+    TotalsStore store = TotalsStore::ForUser("Brindlemoor", app.AppName());
+    EXPECT_EQ(store.FilePath(), QDir(ConfigFolder()).filePath("Brindlemoor/stats_tests.conf"));
+    ASSERT_EQ(store.Add({12, 345}).kind, TotalsOutcome::Kept);
 
-    const QSettings settings(SettingsFile(), QSettings::IniFormat);
-    EXPECT_EQ(settings.value("Stats/TotalGames").toString(), "12");
-    EXPECT_EQ(settings.value("Stats/TotalScore").toString(), "345");
-    EXPECT_EQ(SettingsFile(), QDir(ConfigFolder()).filePath("Brindlemoor/stats_tests.conf"));
+    // The settings store of the toolkit reads the file as its own.
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Brindlemoor", app.AppName());
+    EXPECT_EQ(settings.value("Stats/TotalGames").toInt(), 12);
+    EXPECT_EQ(settings.value("Stats/TotalScore").toInt(), 345);
+    EXPECT_EQ(settings.fileName(), store.FilePath());
 }
 
-TEST_F(ProfileStore, WhatOneApplicationObjectWritesTheNextReads)
+TEST_F(ProfileStore, FilesOtherThanItsOwnAreNeverRead)
 {
-    app.WriteProfileInt("Stats", "TotalGames", 2147483647);
-    app.WriteProfileInt("Stats", "TotalScore", 0);
+    ASSERT_TRUE(QDir().mkpath(ConfigFolder()));
+    QFile organisationWide(ConfigFolder() + "/Brindlemoor.conf");
+    ASSERT_TRUE(organisationWide.open(QIODevice::WriteOnly));
+    organisationWide.write("[Stats]\nTotalGames=40\nTotalScore=80\n");
+    organisationWide.close();
 
-    CWinApp nextRun{CorvaneResources::Instance(), {}};
-    nextRun.SetRegistryKey("Brindlemoor");
-    EXPECT_EQ(nextRun.GetProfileInt("Stats", "TotalGames", 0), 2147483647);
-    EXPECT_EQ(nextRun.GetProfileInt("Stats", "TotalScore", 9), 0);
-    EXPECT_EQ(nextRun.GetProfileInt("Stats", "Missing", 9), 9);
+    TotalsStore store = TotalsStore::ForUser("Brindlemoor", app.AppName());
+    EXPECT_EQ(store.Read().totals, (Totals{0, 0}));
+    EXPECT_EQ(store.Add({1, 2}).totals, (Totals{1, 2}));
 }
 
-TEST_F(ProfileStore, AFolderWhereTheFileShouldBeReadsAsZeroAndTakesNoWrite)
+// Sets environment variables for as long as it lives; a null value unsets one.
+class Environment {
+public:
+    Environment(std::initializer_list<std::pair<const char*, const char*>> values)
+    {
+        for (const auto& [name, value] : values) {
+            saved.push_back({name, qgetenv(name), qEnvironmentVariableIsSet(name)});
+            if (value)
+                qputenv(name, value);
+            else
+                qunsetenv(name);
+        }
+    }
+    ~Environment()
+    {
+        for (const Saved& s : saved)
+            s.wasSet ? qputenv(s.name, s.value) : qunsetenv(s.name);
+    }
+    Environment(const Environment&) = delete;
+    Environment& operator=(const Environment&) = delete;
+
+private:
+    struct Saved {
+        const char* name;
+        QByteArray value;
+        bool wasSet;
+    };
+    std::vector<Saved> saved;
+};
+
+struct FolderCase {
+    const char* name;
+    const char* configHome;
+    const char* home;
+    const char* file; // null: no folder, every operation fails
+};
+
+const FolderCase FolderCases[] = {
+    {"ConfigHome", "/c", "/h", "/c/Brindlemoor/corvane.conf"},
+    {"RelativeConfigHomeIgnored", "c", "/h", "/h/.config/Brindlemoor/corvane.conf"},
+    {"HomeAlone", nullptr, "/h", "/h/.config/Brindlemoor/corvane.conf"},
+    {"NeitherSet", nullptr, nullptr, nullptr},
+    {"HomeEmpty", "", "", nullptr},
+    {"HomeRelative", nullptr, "h", nullptr},
+};
+
+class UserFolder : public ::testing::TestWithParam<FolderCase> {};
+
+TEST_P(UserFolder, FromTheEnvironmentOrAFailureThatSaysSo)
+{
+    const FolderCase& c = GetParam();
+    const Environment environment{{"XDG_CONFIG_HOME", c.configHome}, {"HOME", c.home}};
+    TotalsStore store = TotalsStore::ForUser("Brindlemoor", "corvane");
+    if (c.file) {
+        EXPECT_EQ(store.FilePath(), c.file);
+        return;
+    }
+    for (const TotalsOutcome& outcome : {store.Read(), store.Add({1, 1}), store.Clear()}) {
+        EXPECT_EQ(outcome.kind, TotalsOutcome::Failed);
+        EXPECT_EQ(outcome.failure, "Cannot find the totals: neither XDG_CONFIG_HOME nor HOME names a folder.");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Environments, UserFolder, ::testing::ValuesIn(FolderCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ProfileStore, AFolderWhereTheFileShouldBeIsNeitherReadNorReplaced)
 {
     ASSERT_TRUE(QDir().mkpath(SettingsFile()));
+    TotalsStore store(SettingsFile());
 
-    EXPECT_EQ(app.GetProfileInt("Stats", "TotalGames", 0), 0);
-    EXPECT_FALSE(app.WriteProfileInt("Stats", "TotalGames", 4));
+    EXPECT_EQ(store.Read().failure, "Cannot read the totals in " + SettingsFile() + ": it is a folder.");
+    EXPECT_EQ(store.Add({1, 1}).kind, TotalsOutcome::Failed);
+    EXPECT_EQ(store.Clear().kind, TotalsOutcome::Failed);
     EXPECT_TRUE(QFileInfo(SettingsFile()).isDir());
 }
 
-TEST_F(ProfileStore, AKeyFolderThatCannotBeMadeFailsTheWriteSilently)
+TEST_F(ProfileStore, AKeyFolderThatCannotBeMadeFailsTheSaveAndSaysWhy)
 {
     ASSERT_TRUE(QDir().mkpath(ConfigFolder()));
     QFile blocker(ConfigFolder() + "/Brindlemoor");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
+    TotalsStore store(SettingsFile());
 
-    EXPECT_FALSE(app.WriteProfileInt("Stats", "TotalGames", 4));
-    EXPECT_EQ(app.GetProfileInt("Stats", "TotalGames", 0), 0);
+    EXPECT_EQ(store.Read().totals, (Totals{0, 0})) << "no file can be there";
+    const TotalsOutcome won = store.Add({1, 1});
+    EXPECT_EQ(won.kind, TotalsOutcome::Failed);
+    EXPECT_EQ(won.failure, "Cannot save the totals in " + SettingsFile() + ": the folder " + ConfigFolder() +
+                               "/Brindlemoor cannot be made.");
+    EXPECT_TRUE(QFileInfo(blocker.fileName()).isFile());
 }
 
-// The disk is full: nothing more can be written, whoever the user is.
-class FullDisk {
-public:
-    FullDisk()
-    {
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previousLimit);
-        rlimit none = previousLimit;
-        none.rlim_cur = 0;
-        setrlimit(RLIMIT_FSIZE, &none);
-    }
-    ~FullDisk()
-    {
-        setrlimit(RLIMIT_FSIZE, &previousLimit);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
+TEST_F(ProfileStore, ClearingWritesZerosOverDamagedTotalsAndKeepsTheRest)
+{
+    WriteSettings("[General]\nsize=2\n\n[Stats]\nTotalGames=abc\nTotalScore=7\n");
+    TotalsStore store(SettingsFile());
 
-private:
-    rlimit previousLimit{};
-    void (*previousHandler)(int) = nullptr;
-};
+    EXPECT_EQ(store.Clear().totals, (Totals{0, 0}));
+    EXPECT_EQ(ReadSettings(), "[General]\nsize=2\n\n[Stats]\nTotalGames=0\nTotalScore=0\n");
+}
 
-TEST_F(ProfileStore, AFailedWriteLeavesTheStoredTotalsWholeAndTheNextWriteCatchesUp)
+TEST_F(ProfileStore, AFailedSaveLeavesTheStoredTotalsWholeAndSaysSo)
 {
     SeedTotals(5, 7);
     const QByteArray before = ReadSettings();
+    TotalsStore store(SettingsFile());
 
-    bool written = true;
+    TotalsOutcome won;
     {
         const FullDisk full;
-        written = app.WriteProfileInt("Stats", "TotalGames", 9);
+        won = store.Add({1, 2});
     }
 
-    EXPECT_FALSE(written);
+    EXPECT_EQ(won.kind, TotalsOutcome::Failed);
+    EXPECT_TRUE(won.failure.startsWith("Cannot save the totals in " + SettingsFile() + ": ")) << won.failure.toStdString();
     EXPECT_EQ(ReadSettings(), before);
     EXPECT_EQ(QDir(ConfigFolder() + "/Brindlemoor").entryList(QDir::Files), QStringList{"stats_tests.conf"})
         << "no half-written file is left behind";
-
-    // Once there is room again, the next write saves what the failed one could not.
-    EXPECT_TRUE(app.WriteProfileInt("Stats", "TotalScore", 8));
-    EXPECT_EQ(ReadSettings(), "[Stats]\nTotalGames=9\nTotalScore=8\n");
+    EXPECT_EQ(store.Add({1, 2}).totals, (Totals{6, 9})) << "with room again";
 }
 
 TEST_F(ProfileStore, WithoutAKeyNothingIsReadOrWritten)
 {
     SeedTotals(5, 7);
-    CWinApp keyless{CorvaneResources::Instance(), {}};
-    EXPECT_EQ(keyless.GetProfileInt("Stats", "TotalGames", 0), 0);
-    EXPECT_FALSE(keyless.WriteProfileInt("Stats", "TotalGames", 9));
-    EXPECT_EQ(app.GetProfileInt("Stats", "TotalGames", 0), 5);
+    const QByteArray before = ReadSettings();
+    TotalsStore keyless = TotalsStore::ForUser("", app.AppName());
+
+    for (const TotalsOutcome& outcome : {keyless.Read(), keyless.Add({1, 1}), keyless.Clear()})
+        EXPECT_EQ(outcome.kind, TotalsOutcome::NotStored);
+    EXPECT_EQ(ReadSettings(), before);
 }
 
 } // namespace

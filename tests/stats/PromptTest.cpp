@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int IDC_CLEAR_SCORE = 1000;
 
 struct PromptCase {
     const char* name;

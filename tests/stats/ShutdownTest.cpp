@@ -1,5 +1,5 @@
 // Ending the program as a desktop ends programs: stop signals and the session's end close the game window
-// through its normal ending, so the totals are saved.
+// through its normal ending, so the totals are saved; and a start without a display it can use.
 #include "StatsTestSupport.h"
 
 #include "CScoreDlg.h"
@@ -19,17 +19,20 @@ namespace {
 constexpr const char* SeededTotals = "[Stats]\nTotalGames=005\nTotalScore=007\n";
 constexpr const char* SavedTotals = "[Stats]\nTotalGames=5\nTotalScore=7\n";
 
-// Whether the process has a handler of its own for the signal (its SigCgt mask in /proc).
-bool CatchesSignal(qint64 pid, int signal)
+// Whether the signal is in one of the process's signal masks in /proc: "SigCgt" (it has a handler of
+// its own) or "SigIgn" (it ignores the signal).
+bool InSignalMask(qint64 pid, const QByteArray& mask, int signal)
 {
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly))
         return false;
     for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("SigCgt:"))
-            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1u;
+        if (line.startsWith(mask + ':'))
+            return (line.mid(mask.size() + 1).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1u;
     return false;
 }
+
+bool CatchesSignal(qint64 pid, int signal) { return InSignalMask(pid, "SigCgt", signal); }
 
 struct SignalCase {
     const char* name;
@@ -70,6 +73,74 @@ TEST_P(StoppedProgram, SavesItsTotalsAndEndsNormally)
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, StoppedProgram, ::testing::ValuesIn(SignalCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Under nohup the program starts with SIGHUP ignored; it must stay so, and the other signals still stop it.
+TEST(StoppedProgram, ASignalIgnoredAtStartStaysIgnored)
+{
+    QTemporaryDir config;
+    ASSERT_TRUE(config.isValid());
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("XDG_CONFIG_HOME", config.path());
+    program.setProcessEnvironment(environment);
+    program.setChildProcessModifier([] { std::signal(SIGHUP, SIG_IGN); });
+    program.start(CORVANE_PROGRAM, {});
+    ASSERT_TRUE(program.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(CatchesSignal(program.processId(), SIGTERM), 60000);
+
+    EXPECT_TRUE(InSignalMask(program.processId(), "SigIgn", SIGHUP));
+    EXPECT_FALSE(CatchesSignal(program.processId(), SIGHUP));
+    ::kill(static_cast<pid_t>(program.processId()), SIGHUP);
+    EXPECT_FALSE(program.waitForFinished(300)) << "the hang-up ended the program";
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
+// Displays the program cannot draw on: it says so in one line and ends, instead of aborting.
+struct DisplayCase {
+    const char* name;
+    const char* x11;     // DISPLAY, or null for none
+    const char* wayland; // WAYLAND_DISPLAY, or null for none
+};
+
+const DisplayCase DisplayCases[] = {
+    {"NoDisplay", nullptr, nullptr},
+    {"EmptyDisplay", "", nullptr},
+    {"DisplayThatDoesNotAnswer", ":31999", nullptr},
+    {"DisplayNameThatMeansNothing", "nonsense", nullptr},
+    {"WaylandOnly", nullptr, "wayland-0"},
+};
+
+class WithoutDisplay : public ::testing::TestWithParam<DisplayCase> {};
+
+TEST_P(WithoutDisplay, EndsWithOnePlainLine)
+{
+    QTemporaryDir config;
+    ASSERT_TRUE(config.isValid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(name);
+    if (GetParam().x11)
+        environment.insert("DISPLAY", GetParam().x11);
+    if (GetParam().wayland)
+        environment.insert("WAYLAND_DISPLAY", GetParam().wayland);
+    environment.insert("XDG_CONFIG_HOME", config.path());
+    QProcess program;
+    program.setProcessEnvironment(environment);
+
+    program.start(CORVANE_PROGRAM, {});
+    ASSERT_TRUE(program.waitForFinished(60000));
+
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 1);
+    EXPECT_EQ(program.readAllStandardError(), "corvane: no display found; start it from a graphical desktop session.\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Displays, WithoutDisplay, ::testing::ValuesIn(DisplayCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 using ShutdownGuardTest = StatsFixture;

@@ -21,8 +21,10 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
 #include <memory>
+#include <sys/resource.h>
 
 // The configuration folder that CTest gives this test program.
 inline QString ConfigFolder() { return qEnvironmentVariable("XDG_CONFIG_HOME"); }
@@ -59,6 +61,30 @@ inline bool HelpIsShown()
     const HelpViewer* viewer = OpenHelpViewer();
     return viewer && viewer->isVisible();
 }
+
+// The disk is full: nothing more can be written, whoever the user is.
+class FullDisk {
+public:
+    FullDisk()
+    {
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previousLimit);
+        rlimit none = previousLimit;
+        none.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &none);
+    }
+    ~FullDisk()
+    {
+        setrlimit(RLIMIT_FSIZE, &previousLimit);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    rlimit previousLimit{};
+    void (*previousHandler)(int) = nullptr;
+};
 
 class StatsFixture : public ::testing::Test, public GameWindowHost {
 protected:

@@ -5,6 +5,7 @@
 #include "GameWindowHost.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -15,6 +16,10 @@ class MainWindowFixture : public ::testing::Test, public GameWindowHost {
 protected:
     void SetUp() override
     {
+        // Wins are saved as they happen: each test starts from no totals at all.
+        const QString configFolder = qEnvironmentVariable("XDG_CONFIG_HOME");
+        ASSERT_FALSE(configFolder.isEmpty()) << "the tests must never touch the real settings";
+        QDir(configFolder).removeRecursively();
         app.SetRegistryKey(LoadString(IDS_REGISTRY_KEY));
         ASSERT_NO_FATAL_FAILURE(StartWindow());
     }

@@ -178,11 +178,10 @@ TEST_F(GameWindowLayout, SizeLabelsMakesTheCountsAsLargeAsAPicture)
 // Start Game, the counts, game number, score and status line are empty and the top line shows the stored totals.
 TEST_F(GameWindowLayout, StateRightAfterStartUp)
 {
-    app.WriteProfileInt("Stats", "TotalGames", 3);
-    app.WriteProfileInt("Stats", "TotalScore", 2);
+    TotalsStore store = TotalsStore::ForUser(app.RegistryKey(), app.AppName());
+    store.Add({3, 2});
     ASSERT_NO_FATAL_FAILURE(StartWindow());
-    app.WriteProfileInt("Stats", "TotalGames", 0);
-    app.WriteProfileInt("Stats", "TotalScore", 0);
+    store.Clear();
 
     EXPECT_EQ(QApplication::focusWidget(), Item(IDC_START_GAME));
     for (int id : {IDC_START_GAME, IDC_SCORE, IDC_HELP, IDC_ABOUT, IDC_EXIT})
