@@ -2,6 +2,7 @@
 #include "CDialog.h"
 
 #include "CWinApp.h"
+#include "ControlNames.h"
 #include "DialogBuilder.h"
 #include "MessageBox.h"
 
@@ -59,8 +60,10 @@ void CDialog::Create()
         return;
     created = true;
     DialogBuilder::Build(*this, dialogTemplate);
-    for (QWidget* control : controls)
-        control->installEventFilter(this);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        controls[i]->installEventFilter(this);
+        NameControl(controls[i], dialogTemplate.controls[i].text);
+    }
     ConnectHandlers();
     if (OnInitDialog()) {
         const auto first = std::find_if(controls.begin(), controls.end(), [](QWidget* control) {
@@ -106,13 +109,26 @@ QWidget* CDialog::GetDlgItem(int id) const
 
 int CDialog::GetDlgCtrlID(const QWidget* control) const { return control->property("controlId").toInt(); }
 
-void CDialog::SetDlgItemText(int id, const QString& text)
+void CDialog::SetDlgItemText(int id, const QString& text) { SetWindowText(GetDlgItem(id), text); }
+
+void CDialog::SetWindowText(QWidget* control, const QString& text)
 {
-    QWidget* control = GetDlgItem(id);
     if (auto* label = qobject_cast<QLabel*>(control))
         label->setText(text);
     else if (auto* button = qobject_cast<QAbstractButton*>(control))
         button->setText(text);
+    NameControl(control, text);
+}
+
+// A new name tells a screen reader listening on the control that it changed; an unchanged one stays quiet.
+void CDialog::NameControl(QWidget* control, const QString& text)
+{
+    const int index = IndexOf(control);
+    if (index < 0)
+        return;
+    const QString name = ControlAccessibleName(dialogTemplate.controls[index], text);
+    if (!name.isEmpty() && name != control->accessibleName())
+        control->setAccessibleName(name);
 }
 
 QString CDialog::GetDlgItemText(int id) const

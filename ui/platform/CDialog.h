@@ -21,6 +21,9 @@ public:
     void Create();
 
     QWidget* GetDlgItem(int id) const;
+    // Changes what a label or button shows, and with it what a screen reader calls the control,
+    // which hears of the change.
+    void SetWindowText(QWidget* control, const QString& text);
     template <class T> T* Item(int id) const { return static_cast<T*>(GetDlgItem(id)); }
     void SetDlgItemText(int id, const QString& text);
     QString GetDlgItemText(int id) const;
@@ -64,6 +67,7 @@ protected:
 private:
     friend class DialogBuilder;
     void FocusAfter(QWidget* label);
+    void NameControl(QWidget* control, const QString& text);
     QAbstractButton* DefaultPushButton() const;
     int IndexOf(const QWidget* control) const;
 
