@@ -127,10 +127,15 @@ struct StartupTime {
 };
 
 // Starts a program with the start-up probe loaded into it; all zero when the program did not report its window.
-StartupTime StartToWindow(const QString& program, const QStringList& arguments, const QString& configFolder)
+// It runs offscreen with accessibility as the desktop leaves it, unless extra ("NAME=value" each) says otherwise.
+StartupTime StartToWindow(const QString& program, const QStringList& arguments, const QString& configFolder,
+                          const QStringList& extra = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.remove("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
+    for (const QString& variable : extra)
+        environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
     environment.insert("XDG_CONFIG_HOME", configFolder);
     environment.insert("LD_PRELOAD", STARTUP_PROBE);
     QProcess process;
@@ -153,6 +158,7 @@ struct StartupContender {
     const char* name;
     QString program;
     QStringList arguments;
+    QStringList environment;
     std::vector<StartupTime> rounds;
 };
 
@@ -174,6 +180,54 @@ std::vector<double> RatiosPerRound(const StartupContender& game, const StartupCo
     for (size_t round = 0; round < game.rounds.size(); ++round)
         ratios.push_back(game.rounds[round].*measure / yardstick.rounds[round].*measure);
     return ratios;
+}
+
+// Starts each contender in turn, round after round; the first is the one measured against the others.
+void StartInTurn(benchmark::State& state, std::vector<StartupContender>& contenders, const QString& configFolder)
+{
+    // The first start of each program reads it from disk; no later one does.
+    for (const StartupContender& contender : contenders)
+        StartToWindow(contender.program, contender.arguments, configFolder, contender.environment);
+    for (auto _ : state) {
+        std::vector<StartupTime> round;
+        for (const StartupContender& contender : contenders)
+            round.push_back(StartToWindow(contender.program, contender.arguments, configFolder, contender.environment));
+        if (std::any_of(round.begin(), round.end(), [](const StartupTime& time) { return time.seconds <= 0; })) {
+            state.SkipWithError("a program did not report its window");
+            break;
+        }
+        for (size_t i = 0; i < contenders.size(); ++i)
+            contenders[i].rounds.push_back(round[i]);
+        state.SetIterationTime(round.front().seconds);
+    }
+    for (size_t i = 1; i < contenders.size() && !contenders[0].rounds.empty(); ++i)
+        state.counters[std::string("ratio to ") + contenders[i].name] =
+            Median(RatiosPerRound(contenders[0], contenders[i], &StartupTime::seconds));
+}
+
+// The medians of each contender, and the first against each other one, round by round; target 0 is none.
+void PrintInTurn(const std::vector<StartupContender>& contenders, double target)
+{
+    const StartupContender& game = contenders.front();
+    if (game.rounds.empty())
+        return;
+    QStringList times;
+    for (const StartupContender& contender : contenders)
+        times << QStringLiteral("%1 %2 ms (processor %3 ms)")
+                     .arg(contender.name)
+                     .arg(Median(Each(contender.rounds, &StartupTime::seconds)) * 1e3, 0, 'f', 1)
+                     .arg(Median(Each(contender.rounds, &StartupTime::processorSeconds)) * 1e3, 0, 'f', 1);
+    std::printf("  start to window, medians of %zu rounds: %s\n", game.rounds.size(), qPrintable(times.join(", ")));
+    for (auto other = contenders.begin() + 1; other != contenders.end(); ++other) {
+        const std::vector<double> ratios = RatiosPerRound(game, *other, &StartupTime::seconds);
+        const double ratio = Median(ratios);
+        std::printf("  %s against the %s: ratio %.2f per round (middle half %.2f to %.2f; processor time %.2f)",
+                    game.name, other->name, ratio, Quantile(ratios, 0.25), Quantile(ratios, 0.75),
+                    Median(RatiosPerRound(game, *other, &StartupTime::processorSeconds)));
+        if (target > 0)
+            std::printf(" (target %.1f) %s", target, ratio <= target ? "met" : "MISSED");
+        std::printf("\n");
+    }
 }
 
 } // namespace
@@ -223,30 +277,23 @@ int main(int argc, char** argv)
     const QStringList bareSize{QString::number(windowSize.width()), QString::number(windowSize.height())};
     // A dialog without a single letter never starts the font machinery, which any window with text pays for.
     const QStringList textSize = bareSize + QStringList{QStringLiteral("Corvane")};
-    std::vector<StartupContender> contenders{{"corvane", CORVANE_PROGRAM, {}, {}},
-                                             {"bare dialog", BARE_DIALOG, bareSize, {}},
-                                             {"bare dialog with one label", BARE_DIALOG, textSize, {}}};
+    std::vector<StartupContender> contenders{{"corvane", CORVANE_PROGRAM, {}, {}, {}},
+                                             {"bare dialog", BARE_DIALOG, bareSize, {}, {}},
+                                             {"bare dialog with one label", BARE_DIALOG, textSize, {}, {}}};
     benchmark::RegisterBenchmark("Start to window: corvane, bare dialog, bare dialog with one label, in turn",
-                                 [&](benchmark::State& state) {
-        // The first start of each program reads it from disk; no later one does.
-        for (const StartupContender& contender : contenders)
-            StartToWindow(contender.program, contender.arguments, config.path());
-        for (auto _ : state) {
-            std::vector<StartupTime> round;
-            for (const StartupContender& contender : contenders)
-                round.push_back(StartToWindow(contender.program, contender.arguments, config.path()));
-            if (std::any_of(round.begin(), round.end(), [](const StartupTime& time) { return time.seconds <= 0; })) {
-                state.SkipWithError("a program did not report its window");
-                break;
-            }
-            for (size_t i = 0; i < contenders.size(); ++i)
-                contenders[i].rounds.push_back(round[i]);
-            state.SetIterationTime(round.front().seconds);
-        }
-        for (size_t i = 1; i < contenders.size() && !contenders[0].rounds.empty(); ++i)
-            state.counters[std::string("ratio to ") + contenders[i].name] =
-                Median(RatiosPerRound(contenders[0], contenders[i], &StartupTime::seconds));
-    })->UseManualTime()->Iterations(StartToWindowRounds)->Unit(benchmark::kMillisecond);
+                                 [&](benchmark::State& state) { StartInTurn(state, contenders, config.path()); })
+        ->UseManualTime()->Iterations(StartToWindowRounds)->Unit(benchmark::kMillisecond);
+
+    // With a screen reader's bus at hand (an X display and a D-Bus session with the accessibility bus
+    // running), the real program on that display with accessibility on, in turn with it off.
+    const QStringList onX{QStringLiteral("QT_QPA_PLATFORM=xcb")};
+    std::vector<StartupContender> readers{
+        {"accessibility on", CORVANE_PROGRAM, {}, onX + QStringList{QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1")}, {}},
+        {"accessibility off", CORVANE_PROGRAM, {}, onX, {}}};
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") && !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        benchmark::RegisterBenchmark("Start to window on X: accessibility on and off, in turn",
+                                     [&](benchmark::State& state) { StartInTurn(state, readers, config.path()); })
+            ->UseManualTime()->Iterations(StartToWindowRounds)->Unit(benchmark::kMillisecond);
 
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
@@ -261,24 +308,7 @@ int main(int argc, char** argv)
         if (handler.seconds > 0)
             std::printf("  %-15s %8.3f ms  (target %.1f ms) %s\n", handler.name, handler.seconds * 1e3,
                         HandlerTargetMilliseconds, handler.seconds * 1e3 <= HandlerTargetMilliseconds ? "met" : "MISSED");
-    const StartupContender& game = contenders.front();
-    if (game.rounds.empty())
-        return 0;
-    QStringList times;
-    for (const StartupContender& contender : contenders)
-        times << QStringLiteral("%1 %2 ms (processor %3 ms)")
-                     .arg(contender.name)
-                     .arg(Median(Each(contender.rounds, &StartupTime::seconds)) * 1e3, 0, 'f', 1)
-                     .arg(Median(Each(contender.rounds, &StartupTime::processorSeconds)) * 1e3, 0, 'f', 1);
-    std::printf("  start to window, medians of %zu rounds: %s\n", game.rounds.size(), qPrintable(times.join(", ")));
-    for (auto yardstick = contenders.begin() + 1; yardstick != contenders.end(); ++yardstick) {
-        const std::vector<double> ratios = RatiosPerRound(game, *yardstick, &StartupTime::seconds);
-        const double ratio = Median(ratios);
-        std::printf("  against the %s: ratio %.2f per round (middle half %.2f to %.2f; processor time %.2f) "
-                    "(target %.1f) %s\n",
-                    yardstick->name, ratio, Quantile(ratios, 0.25), Quantile(ratios, 0.75),
-                    Median(RatiosPerRound(game, *yardstick, &StartupTime::processorSeconds)),
-                    StartToWindowTargetRatio, ratio <= StartToWindowTargetRatio ? "met" : "MISSED");
-    }
+    PrintInTurn(contenders, StartToWindowTargetRatio);
+    PrintInTurn(readers, 0);
     return 0;
 }

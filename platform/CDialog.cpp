@@ -3,6 +3,7 @@
 
 #include "CWinApp.h"
 #include "DialogBuilder.h"
+#include "ResourceModule.h"
 #include "MessageBox.h"
 
 #include <QAbstractButton>
@@ -59,9 +60,10 @@ void CDialog::Create()
         return;
     created = true;
     controls = DialogBuilder::Build(*this, dialogTemplate);
-    for (QWidget* control : controls) {
-        controlsById.try_emplace(GetDlgCtrlID(control), control);
-        control->installEventFilter(this);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        controlsById.try_emplace(GetDlgCtrlID(controls[i]), controls[i]);
+        controls[i]->installEventFilter(this);
+        NameControl(controls[i], dialogTemplate.controls[i].text);
     }
     ConnectHandlers();
     if (OnInitDialog()) {
@@ -110,13 +112,28 @@ QWidget* CDialog::GetDlgItem(int id) const
 
 int CDialog::GetDlgCtrlID(const QWidget* control) const { return control->property("controlId").toInt(); }
 
-void CDialog::SetDlgItemText(int id, const QString& text)
+void CDialog::SetDlgItemText(int id, const QString& text) { SetWindowText(GetDlgItem(id), text); }
+
+void CDialog::SetWindowText(QWidget* control, const QString& text)
 {
-    QWidget* control = GetDlgItem(id);
     if (auto* label = qobject_cast<QLabel*>(control))
         label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->setText(text);
     else
-        Item<QAbstractButton>(id)->setText(text);
+        qFatal("%s: control %d shows no text", qPrintable(windowTitle()), GetDlgCtrlID(control));
+    NameControl(control, text);
+}
+
+// A new name tells a screen reader listening on the control that it changed; an unchanged one stays quiet.
+void CDialog::NameControl(QWidget* control, const QString& text)
+{
+    const int index = IndexOf(control);
+    if (index < 0)
+        return;
+    const QString name = dialogTemplate.resources->ControlName(dialogTemplate.controls[index], text);
+    if (!name.isEmpty() && name != control->accessibleName())
+        control->setAccessibleName(name);
 }
 
 QString CDialog::GetDlgItemText(int id) const

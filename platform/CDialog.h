@@ -30,6 +30,9 @@ public:
             qFatal("%s: control %d is not a %s", qPrintable(windowTitle()), id, T::staticMetaObject.className());
         return control;
     }
+    // Changes what a label or button shows, and with it what a screen reader calls the control,
+    // which hears of the change.
+    void SetWindowText(QWidget* control, const QString& text);
     void SetDlgItemText(int id, const QString& text);
     QString GetDlgItemText(int id) const;
     void SetDlgItemInt(int id, int value);
@@ -71,6 +74,7 @@ protected:
 
 private:
     void FocusAfter(QWidget* label);
+    void NameControl(QWidget* control, const QString& text);
     QAbstractButton* DefaultPushButton() const;
     int IndexOf(const QWidget* control) const;
 

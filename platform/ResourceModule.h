@@ -1,9 +1,11 @@
-// What the dialog layer asks of a program's resources: its texts by number, its pictures by name, its icon.
+// What the dialog layer asks of a program's resources: texts by number, pictures by name, its icon, names.
 #pragma once
 
 #include <QIcon>
 #include <QImage>
 #include <QString>
+
+struct ControlTemplate;
 
 // The dialog layer knows nothing of any one program; the program hands it one of these, through its
 // dialog templates and its application object, and every resource the layer shows comes from it.
@@ -17,4 +19,7 @@ public:
     virtual QImage LoadBitmap(const QString& name) const = 0;
     // The program's own icon, at every size it has.
     virtual QIcon LoadIcon() const = 0;
+    // What a screen reader calls a control made from this template entry and now showing text (for a
+    // picture, text is the picture's name); empty when the control's own text is name enough.
+    virtual QString ControlName(const ControlTemplate& control, const QString& text) const = 0;
 };

@@ -1,6 +1,7 @@
-// The program's texts, pictures and icon, as the dialog layer looks them up.
+// The program's texts, pictures, icon and control names, as the dialog layer looks them up.
 #include "CorvaneResources.h"
 
+#include "ControlNames.h"
 #include "Pictures.h"
 #include "StringTable.h"
 
@@ -15,3 +16,8 @@ QString CorvaneResources::LoadString(int id) const { return ::LoadString(id); }
 QImage CorvaneResources::LoadBitmap(const QString& name) const { return ::LoadBitmap(name); }
 
 QIcon CorvaneResources::LoadIcon() const { return LoadAppIcon(); }
+
+QString CorvaneResources::ControlName(const ControlTemplate& control, const QString& text) const
+{
+    return ControlAccessibleName(control, text);
+}

@@ -1,4 +1,4 @@
-// The program's texts, pictures and icon, as the dialog layer looks them up.
+// The program's texts, pictures, icon and control names, as the dialog layer looks them up.
 #pragma once
 
 #include "ResourceModule.h"
@@ -11,4 +11,5 @@ public:
     QString LoadString(int id) const override;
     QImage LoadBitmap(const QString& name) const override;
     QIcon LoadIcon() const override;
+    QString ControlName(const ControlTemplate& control, const QString& text) const override;
 };

@@ -283,6 +283,12 @@ QImage LoadMenuBitmap(int id)
     return pictures[code];
 }
 
+QString MenuBitmapLabel(int id)
+{
+    const int code = id - IDC_FIRST_PIECE_COMMAND;
+    return code < 0 || code >= PieceKindCount ? QString() : PieceLabel(PieceKind(code));
+}
+
 QIcon LoadAppIcon()
 {
     static const std::array<QImage, 2> pictures = {IconPicture(IconArt::Large), IconPicture(IconArt::Small)};

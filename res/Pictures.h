@@ -20,6 +20,8 @@ QImage LoadBitmap(const QString& name);
 // Menu pictures 3000..3007, one per piece kind; any other number yields a null image.
 // Their labels are drawn with a font, so the application object must exist.
 QImage LoadMenuBitmap(int id);
+// The word that menu picture id shows beside its symbol, for those who cannot see it; empty for any other number.
+QString MenuBitmapLabel(int id);
 
 // Icon 128, the program's own: 32 x 32 and 16 x 16. Needs the application object.
 QIcon LoadAppIcon();

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(g++ make cmake qt6-base-dev libgl-dev libxcb1-dev pkg-config qt6-qpa-plugins libgtest-dev
-          libbenchmark-dev fonts-liberation fonts-crosextra-carlito fontconfig "$@")
+          libbenchmark-dev fonts-liberation fonts-crosextra-carlito fontconfig
+          xvfb x11-utils xdotool openbox imagemagick dbus at-spi2-core python3-pyatspi "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,6 +1,7 @@
 // The pop-up menu of piece pictures and fill commands that opens on a cell.
 #include "CPieceMenu.h"
 
+#include "MenuItemAccessible.h"
 #include "Pictures.h"
 
 #include <QGuiApplication>
@@ -57,13 +58,17 @@ CPieceMenu::CPieceMenu(QWidget* owner) : QMenu(owner)
     setPalette(face);
     // A click beside the menu only closes it: it does not go on to the window underneath.
     setAttribute(Qt::WA_NoMouseReplay);
+    InstallMenuItemAccessibility();
 }
 
 void CPieceMenu::AppendOwnerDrawItem(int id)
 {
     auto* action = new QWidgetAction(this);
     action->setData(id);
-    action->setDefaultWidget(new OwnerDrawnItem(*this, *action));
+    auto* item = new OwnerDrawnItem(*this, *action);
+    // The words are in the picture; a screen reader is told them by name.
+    item->setAccessibleName(MenuBitmapLabel(id));
+    action->setDefaultWidget(item);
     addAction(action);
 }
 

@@ -14,7 +14,7 @@
 void CCorvaneDlg::OnStartGame()
 {
     BeginWaitCursor();
-    StatusText->setText(QString());
+    SetWindowText(StatusText, QString());
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
         EnableControl(CellById(id), true);
         SetCell(CellById(id), UNKNOWN, false);
@@ -96,5 +96,5 @@ void CCorvaneDlg::SetCurrentScore(int n)
 void CCorvaneDlg::ShowClueStatus(int row, int column)
 {
     const QByteArray format = LoadString(IDS_CLUE_STATUS).toLatin1();
-    StatusText->setText(QString::fromStdString(ClueStatusText(format.constData(), row, column)));
+    SetWindowText(StatusText, QString::fromStdString(ClueStatusText(format.constData(), row, column)));
 }
