@@ -95,7 +95,8 @@ QSize CPieceMenu::MeasureItem(int id, QSize proposed) const
 void CPieceMenu::DrawItem(QPainter& painter, int id, const QRect& rect, bool selected) const
 {
     painter.fillRect(rect, selected ? palette().color(QPalette::Active, QPalette::Highlight) : QColor(192, 192, 192));
-    const QImage picture = LoadMenuBitmap(id);
+    const QImage picture = LoadMenuBitmap(id, painter.device()->devicePixelRatioF(), font());
     if (!picture.isNull())
-        painter.drawImage(rect.left(), rect.top() + (rect.height() - picture.height()) / 2, picture);
+        painter.drawImage(rect.left(), rect.top() + (rect.height() - qRound(picture.deviceIndependentSize().height())) / 2,
+                          picture);
 }

@@ -21,5 +21,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage upPicture, downPicture, focusPicture, disabledPicture;
+    QString CurrentPictureName() const;
+
+    // The names of the loaded pictures, empty where none loaded: each is drawn for the screen it shows on.
+    QString upPicture, downPicture, focusPicture, disabledPicture;
 };

@@ -65,7 +65,7 @@ QWidget* CreateControl(const ControlTemplate& control, const std::function<void(
     case ControlKind::Static:
         return CreateStatic(control, onMnemonic, parent);
     case ControlKind::StaticPicture:
-        return CreatePicture(QPixmap::fromImage(LoadBitmap(control.text)), parent);
+        return new CPicture(control.text, parent);
     case ControlKind::StaticIcon:
         return CreatePicture(LoadAppIcon().pixmap(32, 32), parent);
     }

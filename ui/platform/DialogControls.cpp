@@ -1,6 +1,8 @@
 // The static controls whose keyboard mnemonic moves the focus to the next control, as on a dialog box.
 #include "DialogControls.h"
 
+#include "Pictures.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QStyle>
@@ -56,4 +58,14 @@ void CGroupBox::paintEvent(QPaintEvent*)
     painter.fillRect(titleArea.adjusted(-gap, 0, gap, 0), palette().window());
     style()->drawItemText(&painter, titleArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic, palette(),
                           isEnabled(), title(), QPalette::WindowText);
+}
+
+CPicture::CPicture(const QString& name, QWidget* parent) : QLabel(parent), name(name) {}
+
+QSize CPicture::sizeHint() const { return LoadBitmap(name).size(); }
+
+void CPicture::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), LoadBitmap(name, devicePixelRatioF()));
 }

@@ -33,3 +33,18 @@ protected:
 private:
     std::function<void(QWidget*)> onMnemonic;
 };
+
+// A named picture at its own size, drawn for the pixels of the screen it shows on.
+class CPicture : public QLabel {
+    Q_OBJECT
+public:
+    CPicture(const QString& name, QWidget* parent);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString name;
+};
