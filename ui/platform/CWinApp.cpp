@@ -1,6 +1,7 @@
 // The application object: its name, its settings store, its help calls.
 #include "CWinApp.h"
 
+#include "ClassicStyle.h"
 #include "HelpViewer.h"
 #include "MessageBox.h"
 #include "ModuleNames.h"
@@ -56,6 +57,7 @@ CWinApp::CWinApp()
       helpFilePath(FindHelpFile(QCoreApplication::applicationFilePath(), HelpDataDirectories()))
 {
     theApp = this;
+    ApplyClassicLook();
 }
 
 CWinApp::~CWinApp()

@@ -7,7 +7,6 @@
 #include "DialogUnits.h"
 #include "Pictures.h"
 
-#include <QCheckBox>
 #include <QPushButton>
 
 namespace {
@@ -59,7 +58,7 @@ QWidget* CreateControl(const ControlTemplate& control, const std::function<void(
         return button;
     }
     case ControlKind::AutoCheckBox:
-        return new QCheckBox(control.text, parent);
+        return new CCheckBox(control.text, parent);
     case ControlKind::GroupBox:
         return new CGroupBox(control.text, onMnemonic, parent);
     case ControlKind::Static:

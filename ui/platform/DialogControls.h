@@ -1,6 +1,7 @@
 // The static controls whose keyboard mnemonic moves the focus to the next control, as on a dialog box.
 #pragma once
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <functional>
@@ -32,6 +33,16 @@ protected:
 
 private:
     std::function<void(QWidget*)> onMnemonic;
+};
+
+// A check box that answers a click anywhere in its rectangle, not only on its mark and text.
+class CCheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    CCheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent) {}
+
+protected:
+    bool hitButton(const QPoint& position) const override { return rect().contains(position); }
 };
 
 // A named picture at its own size, drawn for the pixels of the screen it shows on.

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QShortcut>
 
 namespace {
 
@@ -53,5 +54,11 @@ int AfxMessageBox(const QString& text, unsigned type)
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     // Modal to the program's own windows only, so that the help viewer stays usable.
     box.setWindowModality(Qt::WindowModal);
+    // F1 opens help here as in every other window of the program.
+    QShortcut help(QKeySequence(Qt::Key_F1), &box);
+    QObject::connect(&help, &QShortcut::activated, &box, [] {
+        if (CWinApp* app = AfxGetApp())
+            app->OnHelp();
+    });
     return ResultOf(box.exec());
 }
