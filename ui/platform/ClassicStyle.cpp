@@ -112,6 +112,9 @@ int ClassicStyle::styleHint(StyleHint hint, const QStyleOption* option, const QW
 QSize ClassicStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                                      const QWidget* widget) const
 {
+    // The items reach the frame on both sides, so that the highlight and the separator span the menu.
+    if (type == CT_Menu)
+        return size;
     if (type == CT_MenuItem) {
         const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
         if (item && item->menuItemType == QStyleOptionMenuItem::Separator)
