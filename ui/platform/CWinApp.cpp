@@ -107,7 +107,7 @@ bool CWinApp::CallHelpViewer(unsigned command)
     case HELP_FINDER:
         if (!helpViewer)
             helpViewer = std::make_unique<HelpViewer>();
-        return helpViewer->ShowContents(helpFilePath);
+        return helpViewer->ShowContents(helpFilePath, m_pMainWnd);
     case HELP_QUIT:
         helpViewer.reset();
         return true;
