@@ -30,37 +30,42 @@ CBitmapButton::CBitmapButton(const ResourceModule& resources, QWidget* parent)
 
 bool CBitmapButton::LoadBitmaps(const QString& up, const QString& down, const QString& focus, const QString& disabled)
 {
-    upPicture = resources.LoadBitmap(up);
-    downPicture = focusPicture = disabledPicture = QImage();
-    if (upPicture.isNull())
+    upPicture = downPicture = focusPicture = disabledPicture = QString();
+    if (resources.LoadBitmap(up, 1).isNull())
         return false;
-    downPicture = resources.LoadBitmap(down);
-    focusPicture = resources.LoadBitmap(focus);
-    disabledPicture = resources.LoadBitmap(disabled);
+    upPicture = up;
+    for (auto [slot, name] : {std::pair{&downPicture, down}, {&focusPicture, focus}, {&disabledPicture, disabled}})
+        if (!resources.LoadBitmap(name, 1).isNull())
+            *slot = name;
     return true;
+}
+
+QString CBitmapButton::CurrentPictureName() const
+{
+    if (isDown() && !downPicture.isEmpty())
+        return downPicture;
+    if (hasFocus() && !focusPicture.isEmpty())
+        return focusPicture;
+    if (!isEnabled() && !disabledPicture.isEmpty())
+        return disabledPicture;
+    return upPicture;
 }
 
 QImage CBitmapButton::CurrentPicture() const
 {
-    if (isDown() && !downPicture.isNull())
-        return downPicture;
-    if (hasFocus() && !focusPicture.isNull())
-        return focusPicture;
-    if (!isEnabled() && !disabledPicture.isNull())
-        return disabledPicture;
-    return upPicture;
+    const QString name = CurrentPictureName();
+    return name.isEmpty() ? QImage() : resources.LoadBitmap(name, 1);
 }
 
 // Every state feedback comes from the pictures: no text, no focus rectangle, no greying.
 void CBitmapButton::paintEvent(QPaintEvent*)
 {
-    const QImage picture = CurrentPicture();
-    if (picture.isNull())
+    const QString name = CurrentPictureName();
+    if (name.isEmpty())
         return;
     QPainter painter(this);
     // The button may be a pixel or two larger than its picture; that margin shows the dialog's background.
     painter.fillRect(rect(), palette().window());
-    // Unscaled in logical pixels; on a high-density screen the painter's default nearest-neighbour
-    // scaling keeps the pixel art sharp.
-    painter.drawPixmap(QPoint(0, 0), ScreenPicture(picture));
+    // Drawn for this screen's pixels, so that it is copied one to one, never stretched.
+    painter.drawPixmap(QPoint(0, 0), ScreenPicture(resources.LoadBitmap(name, devicePixelRatioF())));
 }

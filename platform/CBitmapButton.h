@@ -24,6 +24,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QString CurrentPictureName() const;
+
     const ResourceModule& resources;
-    QImage upPicture, downPicture, focusPicture, disabledPicture;
+    // The names of the loaded pictures, empty where none loaded: each is drawn for the screen it shows on.
+    QString upPicture, downPicture, focusPicture, disabledPicture;
 };

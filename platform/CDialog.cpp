@@ -2,6 +2,7 @@
 #include "CDialog.h"
 
 #include "CWinApp.h"
+#include "ClassicStyle.h"
 #include "DialogBuilder.h"
 #include "ResourceModule.h"
 #include "MessageBox.h"
@@ -44,14 +45,7 @@ CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
 {
     setWindowFlags(FlagsOf(dialogTemplate));
     // The classic light grey face that the program's pictures are drawn to sit on.
-    QPalette face = palette();
-    face.setColor(QPalette::Window, QColor(192, 192, 192));
-    face.setColor(QPalette::Button, QColor(192, 192, 192));
-    // The style's own grey for unusable controls is as light as that face; use the darker grey of
-    // the pictures' palette, so that a disabled label or button still reads.
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        face.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
-    setPalette(face);
+    setPalette(ClassicPalette());
 }
 
 void CDialog::Create()
@@ -195,17 +189,32 @@ int CDialog::IndexOf(const QWidget* control) const
     return found == controls.end() ? -1 : static_cast<int>(found - controls.begin());
 }
 
-void CDialog::FocusAfter(QWidget* label)
+QWidget* CDialog::NextTabStop(const QWidget* from) const
 {
     const int count = static_cast<int>(controls.size());
-    const int start = IndexOf(label);
+    const int start = IndexOf(from);
     for (int step = 1; step < count; ++step) {
         QWidget* control = controls[(start + step) % count];
-        if (CanTakeFocus(control) && (StyleOf(control) & TabStop)) {
-            control->setFocus(Qt::ShortcutFocusReason);
-            return;
-        }
+        if (CanTakeFocus(control) && (StyleOf(control) & TabStop))
+            return control;
     }
+    return nullptr;
+}
+
+void CDialog::FocusAfter(QWidget* label)
+{
+    if (QWidget* next = NextTabStop(label))
+        next->setFocus(Qt::ShortcutFocusReason);
+}
+
+void CDialog::MoveFocusOff(QWidget* control)
+{
+    if (focusWidget() != control)
+        return;
+    if (QWidget* next = NextTabStop(control))
+        next->setFocus(Qt::TabFocusReason);
+    else
+        setFocus(Qt::OtherFocusReason);
 }
 
 QWidget* CDialog::ArrowTarget(QWidget* from, int key) const

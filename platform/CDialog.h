@@ -44,6 +44,9 @@ public:
 
     void CenterWindow();
     void GotoDlgCtrl(QWidget* control);
+    // When the control holds the focus, hands it to the control that Tab would reach from there, so that
+    // the focus stays on a usable control; to the dialog itself only when no other control can take it.
+    void MoveFocusOff(QWidget* control);
     void EndDialog(int result);
     void BeginWaitCursor();
     void EndWaitCursor();
@@ -75,6 +78,9 @@ protected:
 private:
     void FocusAfter(QWidget* label);
     void NameControl(QWidget* control, const QString& text);
+    // The first enabled, visible tab-stop control after the given one in template order, round the
+    // dialog; null when there is none but the given one.
+    QWidget* NextTabStop(const QWidget* from) const;
     QAbstractButton* DefaultPushButton() const;
     int IndexOf(const QWidget* control) const;
 

@@ -1,6 +1,7 @@
 // The application object: its name, its settings key, its help calls.
 #include "CWinApp.h"
 
+#include "ClassicStyle.h"
 #include "HelpViewer.h"
 #include "ModuleNames.h"
 #include "ResourceModule.h"
@@ -30,7 +31,12 @@ int AfxMessageBox(const QString& text, unsigned type)
         owner = theApp->m_pMainWnd;
     if (!owner)
         owner = QApplication::activeWindow();
-    return ShowMessageBox(owner, theApp ? theApp->AppName() : QString(), text, type);
+    // F1 opens help in a message box too, as in every other window of the program.
+    const auto help = [] {
+        if (theApp)
+            theApp->OnHelp();
+    };
+    return ShowMessageBox(owner, theApp ? theApp->AppName() : QString(), text, type, help);
 }
 
 void CancelMode()
@@ -48,6 +54,7 @@ CWinApp::CWinApp(const ResourceModule& resources, const QStringList& helpDirecto
       helpFilePath(FindHelpFile(QCoreApplication::applicationFilePath(), helpDirectories))
 {
     theApp = this;
+    ApplyClassicLook(resources.LoadIcon());
 }
 
 CWinApp::~CWinApp()
@@ -76,7 +83,7 @@ bool CWinApp::CallHelpViewer(unsigned command)
     case HELP_FINDER:
         if (!helpViewer)
             helpViewer = std::make_unique<HelpViewer>();
-        return helpViewer->ShowContents(helpFilePath);
+        return helpViewer->ShowContents(helpFilePath, m_pMainWnd);
     case HELP_QUIT:
         helpViewer.reset();
         return true;

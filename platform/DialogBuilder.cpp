@@ -2,12 +2,13 @@
 #include "DialogBuilder.h"
 
 #include "CBitmapButton.h"
+#include "CCheckBox.h"
 #include "CGroupBox.h"
+#include "CPicture.h"
 #include "DialogTemplate.h"
 #include "DialogUnits.h"
 #include "ResourceModule.h"
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -62,13 +63,13 @@ QWidget* CreateControl(const ControlTemplate& control, const ResourceModule& res
         return button;
     }
     case ControlKind::AutoCheckBox:
-        return new QCheckBox(control.text, parent);
+        return new CCheckBox(control.text, parent);
     case ControlKind::GroupBox:
         return new CGroupBox(control.text, parent);
     case ControlKind::Static:
         return CreateStatic(control, parent);
     case ControlKind::StaticPicture:
-        return CreatePicture(QPixmap::fromImage(resources.LoadBitmap(control.text)), parent);
+        return new CPicture(resources, control.text, parent);
     case ControlKind::StaticIcon:
         return CreatePicture(resources.LoadIcon().pixmap(32, 32), parent);
     }

@@ -9,12 +9,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QThread>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -36,6 +38,8 @@ QWidget* FieldPage(const QString& prompt, QLineEdit* field, QListWidget* list)
     layout->addWidget(label);
     layout->addWidget(field);
     layout->addWidget(list);
+    // Typing on the page goes to its field.
+    page->setFocusProxy(field);
     return page;
 }
 
@@ -100,6 +104,7 @@ HelpViewer::HelpViewer()
         if (item)
             ShowPosition(item->data(0, TargetRole).toInt());
     };
+    connect(tabs, &QTabWidget::currentChanged, this, [this] { tabs->currentWidget()->setFocus(Qt::TabFocusReason); });
     connect(contents, &QTreeWidget::currentItemChanged, this, showContentsItem);
     connect(contents, &QTreeWidget::itemClicked, this, showContentsItem);
 
@@ -114,15 +119,66 @@ HelpViewer::HelpViewer()
     connect(searchResults, &QListWidget::itemActivated, this, &HelpViewer::ShowSearchResult);
 }
 
-bool HelpViewer::ShowContents(const QString& helpFilePath)
+bool HelpViewer::ShowContents(const QString& helpFilePath, const QWidget* beside)
 {
     QFile file(helpFilePath);
     if (!QFileInfo(helpFilePath).isFile() || !file.open(QIODevice::ReadOnly))
         return false;
-    text->document()->setBaseUrl(QUrl::fromLocalFile(helpFilePath));
-    text->setHtml(QString::fromUtf8(file.readAll()));
+    if (!isVisible())
+        PlaceBeside(beside);
+    if (loader) {
+        // Still reading the file asked for before: it shows when it is read.
+        ShowWindow();
+        return true;
+    }
+    QString html = QString::fromUtf8(file.readAll());
+    const QUrl base = QUrl::fromLocalFile(helpFilePath);
+    const QString fileName = QFileInfo(helpFilePath).fileName();
+    if (html.size() <= ReadAtOnceLimit) {
+        ShowDocument(ReadDocument(html, base), fileName);
+    } else {
+        // A large file is read on a thread of its own, so that the game goes on meanwhile.
+        text->setPlainText(tr("Reading %1...").arg(fileName));
+        loader.reset(QThread::create([this, html = std::move(html), base, fileName]() mutable {
+            QTextDocument* document = ReadDocument(html, base);
+            document->moveToThread(thread());
+            QMetaObject::invokeMethod(this, [this, document, fileName] {
+                loader->wait();
+                loader.reset();
+                ShowDocument(document, fileName);
+            }, Qt::QueuedConnection);
+        }));
+        loader->start();
+    }
+    ShowWindow();
+    return true;
+}
+
+HelpViewer::~HelpViewer()
+{
+    if (loader)
+        loader->wait();
+}
+
+QTextDocument* HelpViewer::ReadDocument(const QString& html, const QUrl& base)
+{
+    auto* document = new QTextDocument;
+    document->setBaseUrl(base);
+    document->setHtml(html);
+    return document;
+}
+
+void HelpViewer::ShowDocument(QTextDocument* document, const QString& fileName)
+{
+    // The browser releases its own first document itself; the ones read here belong to the viewer.
+    QTextDocument* old = text->document();
+    const bool readHere = old && old->parent() == text;
+    document->setParent(text);
+    text->setDocument(document);
+    if (readHere)
+        delete old;
     const QString title = text->documentTitle();
-    setWindowTitle(title.isEmpty() ? QFileInfo(helpFilePath).fileName() : title);
+    setWindowTitle(title.isEmpty() ? fileName : title);
 
     BuildSections();
     FillContents();
@@ -130,13 +186,37 @@ bool HelpViewer::ShowContents(const QString& helpFilePath)
     searchField->clear();
     tabs->setCurrentWidget(contents);
     text->verticalScrollBar()->setValue(0);
+}
 
+void HelpViewer::ShowWindow()
+{
     if (isMinimized())
         showNormal();
     show();
     raise();
     activateWindow();
-    return true;
+}
+
+void HelpViewer::PlaceBeside(const QWidget* window)
+{
+    if (!window || !window->isVisible())
+        return;
+    const QRect game = window->frameGeometry();
+    const QScreen* screen = window->screen();
+    const QRect area = screen ? screen->availableGeometry() : game;
+    // The frame the window manager adds around the viewer, as it adds one around the game.
+    const QSize decoration = game.size() - window->size();
+    const QSize size = this->size() + decoration;
+    QRect place(QPoint(), size);
+    if (game.right() + size.width() <= area.right())
+        place.moveTopLeft(QPoint(game.right() + 1, game.top()));
+    else if (game.left() - size.width() >= area.left())
+        place.moveTopRight(QPoint(game.left() - 1, game.top()));
+    else
+        place.moveTopRight(QPoint(area.right(), game.top()));
+    place.moveTop(std::clamp(place.top(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
+    place.moveLeft(std::clamp(place.left(), area.left(), std::max(area.left(), area.right() + 1 - size.width())));
+    move(place.topLeft());
 }
 
 void HelpViewer::BuildSections()

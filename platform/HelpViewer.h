@@ -3,9 +3,13 @@
 
 #include <QString>
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 class QLineEdit;
+class QTextDocument;
+class QThread;
+class QUrl;
 class QListWidget;
 class QListWidgetItem;
 class QTabWidget;
@@ -20,10 +24,13 @@ class HelpViewer : public QWidget {
     Q_OBJECT
 public:
     HelpViewer();
+    ~HelpViewer() override;
 
-    // Reads the file and shows it from its start, with the contents in front, raised and active.
-    // Returns false, changing nothing, when the file cannot be read.
-    bool ShowContents(const QString& helpFilePath);
+    // Reads the file and shows it from its start, with the contents in front, raised and active; a
+    // large file shows once it has been read, without holding up the program meanwhile. Opened for the
+    // first time, the viewer stands beside the given window where the screen has room. Returns false,
+    // changing nothing, when the file cannot be read.
+    bool ShowContents(const QString& helpFilePath, const QWidget* beside = nullptr);
 
 private:
     // A heading and the text beneath it, up to the next heading.
@@ -34,6 +41,15 @@ private:
         QString text;
     };
 
+    // Files up to this many characters are read at once; larger ones on a thread of their own.
+    static constexpr int ReadAtOnceLimit = 1 << 20;
+
+    // Builds the document from the file's text; runs on any thread.
+    static QTextDocument* ReadDocument(const QString& html, const QUrl& base);
+    // Shows a read document from its start, with its contents and index; takes it over.
+    void ShowDocument(QTextDocument* document, const QString& fileName);
+    void ShowWindow();
+    void PlaceBeside(const QWidget* window);
     void BuildSections();
     void FillContents();
     void FillIndex();
@@ -51,4 +67,5 @@ private:
     QListWidget* searchResults;
     QTextBrowser* text;
     std::vector<Section> sections;
+    std::unique_ptr<QThread> loader; // while a large file is being read
 };

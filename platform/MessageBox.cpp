@@ -2,6 +2,7 @@
 #include "MessageBox.h"
 
 #include <QMessageBox>
+#include <QShortcut>
 
 namespace {
 
@@ -25,11 +26,14 @@ int ResultOf(int button)
 
 } // namespace
 
-int ShowMessageBox(QWidget* owner, const QString& caption, const QString& text, unsigned type)
+int ShowMessageBox(QWidget* owner, const QString& caption, const QString& text, unsigned type,
+                   const std::function<void()>& onHelp)
 {
     const bool yesNo = (type & ButtonsMask) == MB_YESNO;
     QMessageBox box(IconOf(type), caption, text, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     box.setWindowModality(Qt::WindowModal);
+    QShortcut help(QKeySequence(Qt::Key_F1), &box);
+    QObject::connect(&help, &QShortcut::activated, &box, onHelp);
     return ResultOf(box.exec());
 }

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 enum MessageBoxType : unsigned {
@@ -20,6 +22,7 @@ enum DialogResult : int {
 };
 
 // Runs a box modal to owner's window only, so that a window of its own such as the help viewer stays
-// usable. A type that names no icon gets the exclamation mark; the first button is the default.
-// Returns the button pressed.
-int ShowMessageBox(QWidget* owner, const QString& caption, const QString& text, unsigned type);
+// usable. A type that names no icon gets the exclamation mark; the first button is the default; F1 calls
+// onHelp. Returns the button pressed.
+int ShowMessageBox(QWidget* owner, const QString& caption, const QString& text, unsigned type,
+                   const std::function<void()>& onHelp);

@@ -15,8 +15,9 @@ public:
 
     // An empty text for a number the program does not hold.
     virtual QString LoadString(int id) const = 0;
-    // A null image for a name the program does not hold.
-    virtual QImage LoadBitmap(const QString& name) const = 0;
+    // The named picture for a screen of the given device pixel ratio, carrying that ratio; a null image for
+    // a name the program does not hold.
+    virtual QImage LoadBitmap(const QString& name, qreal devicePixelRatio) const = 0;
     // The program's own icon, at every size it has.
     virtual QIcon LoadIcon() const = 0;
     // What a screen reader calls a control made from this template entry and now showing text (for a

@@ -13,7 +13,10 @@ const CorvaneResources& CorvaneResources::Instance()
 
 QString CorvaneResources::LoadString(int id) const { return ::LoadString(id); }
 
-QImage CorvaneResources::LoadBitmap(const QString& name) const { return ::LoadBitmap(name); }
+QImage CorvaneResources::LoadBitmap(const QString& name, qreal devicePixelRatio) const
+{
+    return ::LoadBitmap(name, devicePixelRatio);
+}
 
 QIcon CorvaneResources::LoadIcon() const { return LoadAppIcon(); }
 

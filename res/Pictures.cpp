@@ -11,7 +11,10 @@
 #include <QHash>
 #include <QPainter>
 #include <QPixmap>
+#include <QPainterPath>
 #include <algorithm>
+#include <map>
+#include <tuple>
 #include <utility>
 
 using namespace PictureGeometry;
@@ -139,22 +142,6 @@ QImage ShipPicture(int length)
     return picture;
 }
 
-QHash<QString, QImage> DrawCatalogue()
-{
-    QHash<QString, QImage> catalogue;
-    for (int code = 0; code < PieceKindCount; ++code) {
-        const PiecePictures& pictures = Pieces[code];
-        for (const CellState& state : NormalStates)
-            catalogue.insert(CellPictureName(PieceKind(code), false, state.letter), CellPicture(state.tile, pictures.symbol));
-        if (pictures.hasCluePicture)
-            catalogue.insert(CellPictureName(PieceKind(code), true, ClueState.letter),
-                             CellPicture(ClueState.tile, pictures.symbol));
-    }
-    for (int length = 1; length <= LongestShip; ++length)
-        catalogue.insert(ShipPictureName(length), ShipPicture(length));
-    return catalogue;
-}
-
 QFont LabelFont(qreal letterSpacing)
 {
     QFont font(LabelFamily);
@@ -248,6 +235,196 @@ std::array<QImage, PieceKindCount> DrawMenuPictures()
     return pictures;
 }
 
+// Drawing at another device pixel ratio: the same geometry laid out in device pixels, every edge one
+// line width thick on every side, round ends and the diamond antialiased. Names and numbers are those of
+// the pictures at scale 1, which stay the pixel art above.
+class ScaledArt {
+public:
+    explicit ScaledArt(qreal ratio) : ratio(ratio), line(std::max(1, qRound(ratio))) {}
+
+    QImage Cell(Tile tile, const Symbol& symbol) const
+    {
+        QImage picture = Blank(CellSize, CellSize);
+        QPainter painter(&picture);
+        const int size = picture.width(), b = line;
+        if (tile == Tile::Pressed) {
+            painter.fillRect(0, 0, size, size, Colour(Black));
+            painter.fillRect(b, b, size - 2 * b, size - 2 * b, Colour(LightGrey));
+            DrawSymbol(painter, CellSymbolOffset, CellSymbolOffset, b, symbol);
+            return Finished(picture);
+        }
+        painter.fillRect(0, 0, size - b, b, Colour(White));
+        painter.fillRect(0, 0, b, size - b, Colour(White));
+        painter.fillRect(size - 2 * b, b, b, size - 2 * b, Colour(DarkGrey));
+        painter.fillRect(b, size - 2 * b, size - 2 * b, b, Colour(DarkGrey));
+        painter.fillRect(0, size - b, size, b, Colour(Black));
+        painter.fillRect(size - b, 0, b, size, Colour(Black));
+        DrawSymbol(painter, CellSymbolOffset, CellSymbolOffset, 0, symbol);
+        if (tile == Tile::Focused)
+            DrawFocusDots(painter, size);
+        if (tile == Tile::Clue)
+            DrawDiamond(painter);
+        return Finished(picture);
+    }
+
+    QImage Ship(int length) const
+    {
+        QImage picture = Blank(CellSize * length, CellSize);
+        QPainter painter(&picture);
+        for (int block = 0; block < length; ++block)
+            DrawSymbol(painter, CellSize * block + CellSymbolOffset, CellSymbolOffset, 0,
+                       Pieces[ShipPiece(length, block, ShipAxis::Across)].symbol);
+        return Finished(picture);
+    }
+
+    // The symbol, then the label in the given font at this ratio, starting where the pixel-art label starts.
+    QImage Menu(PieceKind kind, const QFont& font) const
+    {
+        QImage picture = Blank(MenuPictureWidths[kind], MenuHeight);
+        {
+            QPainter painter(&picture);
+            DrawSymbol(painter, MenuSymbolOffset, MenuSymbolOffset, 0,
+                       kind == UNKNOWN ? UnknownMenuSymbol : Pieces[kind].symbol);
+        }
+        picture.setDevicePixelRatio(ratio);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setFont(font);
+        painter.setPen(Colour(Black));
+        // From the first whole device pixel of the label column, so that no ink falls short of it.
+        const qreal left = Px(MenuLabelLeft) / ratio;
+        const QRectF label(left, 0, MenuPictureWidths[kind] - left, MenuHeight);
+        painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, PieceLabel(kind));
+        return picture;
+    }
+
+private:
+    static QColor Colour(PictureGeometry::Colour index) { return QColor::fromRgb(Palette[index]); }
+
+    int Px(qreal logical) const { return qRound(logical * ratio); }
+
+    QImage Blank(int width, int height) const
+    {
+        QImage picture(Px(width), Px(height), QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Colour(LightGrey));
+        return picture;
+    }
+
+    QImage Finished(QImage& picture) const
+    {
+        picture.setDevicePixelRatio(ratio);
+        return picture;
+    }
+
+    // The symbol's square at (left, top) in pixels of scale 1, moved shift device pixels right and down,
+    // as the pressed tile moves it.
+    void DrawSymbol(QPainter& painter, int left, int top, int shift, const Symbol& symbol) const
+    {
+        const QRect square(QPoint(Px(left) + shift, Px(top) + shift),
+                           QPoint(Px(left + SymbolSize) + shift - 1, Px(top + SymbolSize) + shift - 1));
+        const QColor colour = Colour(symbol.colour);
+        switch (symbol.fill) {
+        case Fill::Nothing:
+            return;
+        case Fill::Outline:
+            painter.fillRect(square.left(), square.top(), square.width(), line, colour);
+            painter.fillRect(square.left(), square.bottom() + 1 - line, square.width(), line, colour);
+            painter.fillRect(square.left(), square.top(), line, square.height(), colour);
+            painter.fillRect(square.right() + 1 - line, square.top(), line, square.height(), colour);
+            return;
+        case Fill::Solid:
+            painter.save();
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.fillPath(RoundedSquare(QRectF(square), symbol.roundedCorners), colour);
+            painter.restore();
+            return;
+        }
+    }
+
+    // The square with each flagged corner rounded to a quarter circle of half its side, so that a disc
+    // is a circle and a ship end a half circle.
+    static QPainterPath RoundedSquare(const QRectF& square, unsigned roundedCorners)
+    {
+        const qreal radius = square.width() / 2;
+        QPainterPath path;
+        path.addRect(square);
+        const struct {
+            Corner corner;
+            QPointF at;
+        } corners[] = {{TopLeft, square.topLeft()},
+                       {TopRight, square.topRight() - QPointF(radius, 0)},
+                       {BottomLeft, square.bottomLeft() - QPointF(0, radius)},
+                       {BottomRight, square.bottomRight() - QPointF(radius, radius)}};
+        for (const auto& c : corners) {
+            if (!(roundedCorners & c.corner))
+                continue;
+            QPainterPath cut;
+            cut.addRect(QRectF(c.at, QSizeF(radius, radius)));
+            QPainterPath round;
+            round.addEllipse(square.center(), radius, radius);
+            path = path.subtracted(cut.subtracted(round));
+        }
+        return path;
+    }
+
+    // Dots one line wide along the second line in from the top and left and the line just inside the
+    // shadow, as at scale 1; as many as fit at least one line apart, spread evenly from end to end so
+    // that the four sides meet on dots.
+    void DrawFocusDots(QPainter& painter, int size) const
+    {
+        const int b = line, near = b, far = size - 3 * b;
+        const int intervals = (far - near) / (2 * b);
+        for (int i = 0; i <= intervals; ++i) {
+            const int position = near + qRound(qreal(i) * (far - near) / intervals);
+            for (int edge : {near, far}) {
+                painter.fillRect(position, edge, b, b, Colour(Black));
+                painter.fillRect(edge, position, b, b, Colour(Black));
+            }
+        }
+    }
+
+    void DrawDiamond(QPainter& painter) const
+    {
+        const qreal centre = (DiamondCentre + 0.5) * ratio;
+        const qreal reach = (DiamondHalfWidths.size() / 2 + 0.5) * ratio;
+        const QPointF points[] = {{centre, centre - reach}, {centre + reach, centre}, {centre, centre + reach},
+                                  {centre - reach, centre}};
+        QPainterPath diamond;
+        diamond.addPolygon(QPolygonF(std::begin(points), std::end(points)));
+        diamond.closeSubpath();
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillPath(diamond, Colour(White));
+        painter.restore();
+    }
+
+    qreal ratio;
+    int line; // the width of every edge, frame and dot: a whole number of device pixels
+};
+
+// The pixel art of scale 1, in the shape that DrawCatalogue asks of an artist.
+struct PixelArt {
+    QImage Cell(Tile tile, const Symbol& symbol) const { return CellPicture(tile, symbol); }
+    QImage Ship(int length) const { return ShipPicture(length); }
+};
+
+template <class Art>
+QHash<QString, QImage> DrawCatalogue(const Art& art)
+{
+    QHash<QString, QImage> catalogue;
+    for (int code = 0; code < PieceKindCount; ++code) {
+        const PiecePictures& pictures = Pieces[code];
+        for (const CellState& state : NormalStates)
+            catalogue.insert(CellPictureName(PieceKind(code), false, state.letter), art.Cell(state.tile, pictures.symbol));
+        if (pictures.hasCluePicture)
+            catalogue.insert(CellPictureName(PieceKind(code), true, ClueState.letter),
+                             art.Cell(ClueState.tile, pictures.symbol));
+    }
+    for (int length = 1; length <= LongestShip; ++length)
+        catalogue.insert(ShipPictureName(length), art.Ship(length));
+    return catalogue;
+}
+
 template <std::size_t Size>
 QImage IconPicture(const std::array<std::string_view, Size>& art)
 {
@@ -270,8 +447,20 @@ QString ShipPictureName(int length) { return QStringLiteral("IDB_COUNT_%1").arg(
 
 QImage LoadBitmap(const QString& name)
 {
-    static const QHash<QString, QImage> catalogue = DrawCatalogue();
+    static const QHash<QString, QImage> catalogue = DrawCatalogue(PixelArt());
     return catalogue.value(name);
+}
+
+QImage LoadBitmap(const QString& name, qreal devicePixelRatio)
+{
+    if (devicePixelRatio == 1.0)
+        return LoadBitmap(name);
+    // One catalogue per ratio, drawn the first time a screen of that ratio asks.
+    static std::map<qreal, QHash<QString, QImage>> catalogues;
+    auto found = catalogues.find(devicePixelRatio);
+    if (found == catalogues.end())
+        found = catalogues.emplace(devicePixelRatio, DrawCatalogue(ScaledArt(devicePixelRatio))).first;
+    return found->second.value(name);
 }
 
 QImage LoadMenuBitmap(int id)
@@ -281,6 +470,19 @@ QImage LoadMenuBitmap(int id)
     if (code < 0 || code >= PieceKindCount)
         return {};
     return pictures[code];
+}
+
+QImage LoadMenuBitmap(int id, qreal devicePixelRatio, const QFont& labelFont)
+{
+    const int code = id - IDC_FIRST_PIECE_COMMAND;
+    if (devicePixelRatio == 1.0 || code < 0 || code >= PieceKindCount)
+        return LoadMenuBitmap(id);
+    static std::map<std::tuple<qreal, QString, int>, QImage> pictures;
+    const auto key = std::make_tuple(devicePixelRatio, labelFont.key(), code);
+    auto found = pictures.find(key);
+    if (found == pictures.end())
+        found = pictures.emplace(key, ScaledArt(devicePixelRatio).Menu(PieceKind(code), labelFont)).first;
+    return found->second;
 }
 
 QString MenuBitmapLabel(int id)

@@ -1,6 +1,7 @@
 // The program's pictures, drawn once from their geometry and found by name or number.
 #pragma once
 
+#include <QFont>
 #include <QIcon>
 #include <QImage>
 #include <QString>
@@ -16,10 +17,16 @@ QString ShipPictureName(int length);
 // A cell picture ("IDB_NORTH_U", "IDB_RED_WATER_X", ...) or a ship picture ("IDB_COUNT_1".."IDB_COUNT_4"):
 // 16-colour indexed images. A name outside the catalogue, "IDB_RED_UNKNOWN_X" among them, yields a null image.
 QImage LoadBitmap(const QString& name);
+// The same picture for a screen of the given device pixel ratio: at 1 the picture above; at any other
+// ratio drawn from the same geometry at the screen's own pixels, carrying that ratio. Each is drawn once.
+QImage LoadBitmap(const QString& name, qreal devicePixelRatio);
 
 // Menu pictures 3000..3007, one per piece kind; any other number yields a null image.
 // Their labels are drawn with a font, so the application object must exist.
 QImage LoadMenuBitmap(int id);
+// The same for a screen of the given device pixel ratio; at any ratio but 1 the label is written in
+// labelFont, as the menu's own text items are.
+QImage LoadMenuBitmap(int id, qreal devicePixelRatio, const QFont& labelFont);
 // The word that menu picture id shows beside its symbol, for those who cannot see it; empty for any other number.
 QString MenuBitmapLabel(int id);
 

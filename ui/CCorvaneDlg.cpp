@@ -102,8 +102,8 @@ CBitmapButton* CCorvaneDlg::CellAt(int row, int column) const { return CellById(
 
 void CCorvaneDlg::EnableControl(QWidget* control, bool enable)
 {
-    if (!enable && focusWidget() == control)
-        setFocus(Qt::OtherFocusReason);
+    if (!enable)
+        MoveFocusOff(control);
     control->setEnabled(enable);
 }
 

@@ -1,6 +1,7 @@
 // The pop-up menu of piece pictures and fill commands that opens on a cell.
 #include "CPieceMenu.h"
 
+#include "ClassicStyle.h"
 #include "MenuItemAccessible.h"
 #include "Pictures.h"
 
@@ -51,11 +52,8 @@ private:
 
 CPieceMenu::CPieceMenu(QWidget* owner) : QMenu(owner)
 {
-    // The light grey menu face that the pictures are drawn on, behind the text items too.
-    QPalette face = palette();
-    face.setColor(QPalette::Window, QColor(192, 192, 192));
-    face.setColor(QPalette::Base, QColor(192, 192, 192));
-    setPalette(face);
+    // One face for the pictures and the text items: the light grey that the pictures are drawn on.
+    setPalette(ClassicPalette());
     // A click beside the menu only closes it: it does not go on to the window underneath.
     setAttribute(Qt::WA_NoMouseReplay);
     InstallMenuItemAccessibility();
@@ -99,8 +97,9 @@ QSize CPieceMenu::MeasureItem(int id, QSize proposed) const
 
 void CPieceMenu::DrawItem(QPainter& painter, int id, const QRect& rect, bool selected) const
 {
-    painter.fillRect(rect, selected ? palette().color(QPalette::Active, QPalette::Highlight) : QColor(192, 192, 192));
-    const QImage picture = LoadMenuBitmap(id);
+    painter.fillRect(rect, selected ? palette().highlight() : palette().window());
+    const QImage picture = LoadMenuBitmap(id, painter.device()->devicePixelRatioF(), font());
     if (!picture.isNull())
-        painter.drawImage(rect.left(), rect.top() + (rect.height() - picture.height()) / 2, picture);
+        painter.drawImage(rect.left(), rect.top() + (rect.height() - qRound(picture.deviceIndependentSize().height())) / 2,
+                          picture);
 }

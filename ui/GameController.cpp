@@ -28,6 +28,8 @@ void CCorvaneDlg::OnStartGame()
         SetDlgItemInt(IDC_FIRST_ROW_COUNT + row, RowShipCount(FleetLayout, row));
     for (int column = 0; column < BoardSize; ++column)
         SetDlgItemInt(IDC_FIRST_COLUMN_COUNT + column, ColumnShipCount(FleetLayout, column));
+    // The player's next step is a mark on the board, so the keyboard starts at its first cell.
+    GotoDlgCtrl(CellAt(0, 0));
     EndWaitCursor();
 }
 

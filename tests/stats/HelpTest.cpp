@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -286,6 +287,69 @@ TEST_F(Help, ViewerStaysUsableWhileTheGameWindowAndItsDialogsRunModally)
     EXPECT_EQ(contentsClicks, 2);
     EXPECT_TRUE(searched);
     EXPECT_TRUE(viewer.isNull()) << "Exit tells the viewer to quit";
+}
+
+// Opened for the first time, the viewer stands beside the game window, on whichever side has room, and
+// carries the program's icon.
+TEST_F(Help, ViewerOpensBesideTheGameWindow)
+{
+    ASSERT_NO_FATAL_FAILURE(StartWindow());
+    HelpViewer* viewer = OpenAtContents();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_FALSE(viewer->windowIcon().isNull());
+    EXPECT_EQ(viewer->windowIcon().pixmap(32, 32).toImage(), dialog->windowIcon().pixmap(32, 32).toImage());
+
+    const QRect area = dialog->screen()->availableGeometry();
+    viewer->resize(150, 300);
+    for (bool gameAtLeft : {true, false}) {
+        SCOPED_TRACE(gameAtLeft);
+        viewer->hide();
+        dialog->move(gameAtLeft ? area.topLeft() : QPoint(area.right() + 1 - dialog->frameGeometry().width(), area.top()));
+        app.WinHelp(0, HELP_FINDER);
+        ASSERT_TRUE(viewer->isVisible());
+        EXPECT_FALSE(viewer->frameGeometry().intersects(dialog->frameGeometry()));
+        EXPECT_TRUE(area.contains(viewer->frameGeometry()));
+        EXPECT_EQ(viewer->x() > dialog->x(), gameAtLeft);
+    }
+}
+
+// On the Index tab the keyboard goes straight to the field above the keywords.
+TEST_F(Help, TypingOnTheIndexTabFillsItsField)
+{
+    HelpViewer* viewer = OpenAtContents();
+    ASSERT_NE(viewer, nullptr);
+    auto* tabs = PartOf<QTabWidget>(viewer, "tabs");
+    tabs->setCurrentIndex(1);
+    TypeThroughWindow(viewer, "un");
+    EXPECT_EQ(PartOf<QLineEdit>(viewer, "indexField")->text(), "un");
+    tabs->setCurrentIndex(2);
+    TypeThroughWindow(viewer, "fleet");
+    EXPECT_EQ(PartOf<QLineEdit>(viewer, "searchField")->text(), "fleet");
+}
+
+// A large help file is read while the program goes on: the call returns with the viewer up and the
+// file still being read, and its contents appear once it is read.
+TEST_F(Help, ALargeFileOpensWithoutHoldingUpTheProgram)
+{
+    QFile file(app.HelpFilePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("<html><head><title>Large Help</title></head><body>");
+    for (int section = 0; file.size() < 1500000; ++section)
+        file.write(QStringLiteral("<h1>Part %1</h1><p><a name=\"k%1\">word</a> %2</p>\n")
+                       .arg(section)
+                       .arg(QString("text ").repeated(200))
+                       .toUtf8());
+    file.write("</body></html>");
+    file.close();
+
+    HelpViewer* viewer = OpenAtContents();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    auto* contents = PartOf<QTreeWidget>(viewer, "contents");
+    EXPECT_EQ(contents->topLevelItemCount(), 0) << "read before the call returned";
+    QTRY_VERIFY_WITH_TIMEOUT(contents->topLevelItemCount() > 1000, 120000);
+    EXPECT_EQ(viewer->windowTitle(), "Large Help");
+    EXPECT_EQ(contents->topLevelItem(0)->text(0), "Part 0");
 }
 
 struct F1Case {

@@ -75,8 +75,8 @@ const FocusSetup QuietFocuses[] = {
      }},
     {"nothing",
      [](CCorvaneDlg& dialog) -> QWidget* {
-         // Disabling the focused button hands the focus to the window itself.
-         dialog.EnableControl(dialog.GetDlgItem(IDC_START_GAME), false);
+         // The window itself, with no control focused.
+         dialog.setFocus(Qt::OtherFocusReason);
          return &dialog;
      }},
 };

@@ -1,0 +1,195 @@
+// The one look of every window of the program: the grey classic desktop, its raised menus and dotted focus.
+#include "ClassicStyle.h"
+
+#include "DialogUnits.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QStyleFactory>
+#include <QStyleOptionMenuItem>
+
+namespace {
+
+constexpr QRgb Face = qRgb(192, 192, 192);
+constexpr QRgb Shadow = qRgb(128, 128, 128);
+constexpr QRgb Highlight = qRgb(0, 0, 128);
+constexpr int DialogPointSize = 8;
+
+// Menus: a two-line raised edge and one line of face inside it; text items indented like the pictures' labels.
+constexpr int MenuEdge = 2;
+constexpr int MenuPanelWidth = MenuEdge + 1;
+constexpr int MenuTextIndent = 22;
+constexpr int MenuTextRightMargin = 12;
+constexpr int SeparatorHeight = 9;
+
+// The classic raised edge: light outer and white inner line on the top and left, dark grey inner and
+// black outer line on the bottom and right.
+void DrawRaisedEdge(QPainter& painter, const QRect& rect)
+{
+    const QRect inner = rect.adjusted(1, 1, -1, -1);
+    const auto topLeft = [&painter](const QRect& r, QColor colour) {
+        painter.fillRect(r.left(), r.top(), r.width() - 1, 1, colour);
+        painter.fillRect(r.left(), r.top(), 1, r.height() - 1, colour);
+    };
+    const auto bottomRight = [&painter](const QRect& r, QColor colour) {
+        painter.fillRect(r.left(), r.bottom(), r.width(), 1, colour);
+        painter.fillRect(r.right(), r.top(), 1, r.height(), colour);
+    };
+    topLeft(rect, QColor(Face));
+    bottomRight(rect, Qt::black);
+    topLeft(inner, Qt::white);
+    bottomRight(inner, QColor(Shadow));
+}
+
+void DrawMenuItem(const QStyleOptionMenuItem& item, QPainter& painter, const QStyle& style)
+{
+    if (item.menuItemType == QStyleOptionMenuItem::Separator) {
+        // An etched line across the whole width of the menu.
+        const int y = item.rect.center().y();
+        painter.fillRect(item.rect, item.palette.window());
+        painter.fillRect(item.rect.left(), y, item.rect.width(), 1, QColor(Shadow));
+        painter.fillRect(item.rect.left(), y + 1, item.rect.width(), 1, Qt::white);
+        return;
+    }
+    const bool selected = (item.state & QStyle::State_Selected) && (item.state & QStyle::State_Enabled);
+    painter.fillRect(item.rect, selected ? item.palette.highlight() : item.palette.window());
+    const QRect text = item.rect.adjusted(MenuTextIndent, 0, -MenuTextRightMargin, 0);
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic;
+    style.drawItemText(&painter, text, flags, item.palette, item.state & QStyle::State_Enabled,
+                       item.text.section(QLatin1Char('\t'), 0, 0),
+                       selected ? QPalette::HighlightedText : QPalette::WindowText);
+}
+
+} // namespace
+
+ClassicStyle::ClassicStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+QPalette ClassicStyle::standardPalette() const { return ClassicPalette(); }
+
+QPalette ClassicPalette()
+{
+    QPalette palette(Qt::black, QColor(Face), Qt::white, QColor(Shadow), QColor(160, 160, 160), Qt::black,
+                     Qt::white, Qt::white, QColor(Face));
+    palette.setColor(QPalette::Shadow, Qt::black);
+    palette.setColor(QPalette::Highlight, QColor(Highlight));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
+    palette.setColor(QPalette::ToolTipText, Qt::black);
+    // The darker grey of the pictures' palette: a disabled label or button still reads on the face.
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(QPalette::Disabled, role, QColor(Shadow));
+    palette.setColor(QPalette::Disabled, QPalette::Base, QColor(Face));
+    return palette;
+}
+
+int ClassicStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
+{
+    switch (metric) {
+    case PM_MenuPanelWidth:
+        return MenuPanelWidth;
+    case PM_MenuHMargin:
+    case PM_MenuVMargin:
+        return 0;
+    default:
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+}
+
+int ClassicStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                            QStyleHintReturn* returnData) const
+{
+    switch (hint) {
+    case SH_UnderlineShortcut:
+        return 1;
+    case SH_DialogButtonBox_ButtonsHaveIcons:
+        return 0;
+    default:
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+}
+
+QSize ClassicStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                                     const QWidget* widget) const
+{
+    // The items reach the frame on both sides, so that the highlight and the separator span the menu.
+    if (type == CT_Menu)
+        return size;
+    if (type == CT_MenuItem) {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (item && item->menuItemType == QStyleOptionMenuItem::Separator)
+            return QSize(size.width(), SeparatorHeight);
+        if (item) {
+            const QFontMetrics metrics(item->font);
+            const QString text = QString(item->text).remove(QLatin1Char('&'));
+            return QSize(MenuTextIndent + metrics.horizontalAdvance(text) + MenuTextRightMargin,
+                         std::max(size.height(), metrics.height() + 6));
+        }
+    }
+    return QProxyStyle::sizeFromContents(type, option, size, widget);
+}
+
+void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                 const QWidget* widget) const
+{
+    switch (element) {
+    case PE_PanelMenu:
+        painter->fillRect(option->rect, option->palette.window());
+        return;
+    case PE_FrameMenu:
+        DrawRaisedEdge(*painter, option->rect);
+        return;
+    case PE_FrameFocusRect: {
+        // The dotted rectangle of the classic desktop, whatever moved the focus.
+        painter->save();
+        QPen dots(option->palette.color(QPalette::WindowText), 1, Qt::DotLine);
+        painter->setPen(dots);
+        painter->setBrush(Qt::NoBrush);
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+        return;
+    }
+    default:
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+}
+
+void ClassicStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                               const QWidget* widget) const
+{
+    if (element == CE_MenuItem) {
+        if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
+            DrawMenuItem(*item, *painter, *this);
+            return;
+        }
+    }
+    if (element == CE_PushButton && (option->state & State_HasFocus)) {
+        // The button without the base style's own focus glow, then the dotted frame inside its edge.
+        if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option)) {
+            QStyleOptionButton plain = *button;
+            plain.state &= ~State_HasFocus;
+            QProxyStyle::drawControl(element, &plain, painter, widget);
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(*button);
+            focus.rect = subElementRect(SE_PushButtonFocusRect, button, widget).adjusted(1, 1, -1, -1);
+            drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
+            return;
+        }
+    }
+    if (element == CE_MenuEmptyArea) {
+        painter->fillRect(option->rect, option->palette.window());
+        return;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void ApplyClassicLook(const QIcon& icon)
+{
+    if (!qobject_cast<ClassicStyle*>(QApplication::style())) {
+        auto* style = new ClassicStyle;
+        QApplication::setStyle(style);
+        QApplication::setPalette(style->standardPalette());
+    }
+    QApplication::setFont(DialogFont(DialogPointSize));
+    QApplication::setWindowIcon(icon);
+}

@@ -1,0 +1,113 @@
+// The finish of the game window: the piece menu's frame and face, check boxes as wide as their
+// rectangles, and prompts in the same look as the window.
+#include "GameWindowFixture.h"
+
+#include "DialogUnits.h"
+#include "Templates.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+
+namespace {
+
+using ClassicLook = GameWindowFixture;
+
+constexpr QRgb black = qRgb(0, 0, 0), darkGrey = qRgb(128, 128, 128), lightGrey = qRgb(192, 192, 192),
+               white = qRgb(255, 255, 255);
+
+int CountOtherThan(const QImage& image, const QRect& area, QRgb colour)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += image.pixel(x, y) != colour;
+    return count;
+}
+
+// A raised frame all round: light grey then white on the top and left, black then dark grey on the
+// bottom and right; inside it one face colour, behind the pictures and the text items alike.
+TEST_F(ClassicLook, PieceMenuHasARaisedFrameAllRoundAndOneFace)
+{
+    StartGame();
+    QImage menu;
+    {
+        NestedLoopDriver driver;
+        driver.ExpectMenu([&menu](CPieceMenu& m) {
+            menu = m.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            m.close();
+        });
+        ClickWith(driver, Cell(6, 7));
+    }
+    ASSERT_FALSE(menu.isNull());
+    const int w = menu.width(), h = menu.height();
+    EXPECT_EQ(CountOtherThan(menu, QRect(0, 0, w - 1, 1), lightGrey), 0) << "outer top";
+    EXPECT_EQ(CountOtherThan(menu, QRect(0, 0, 1, h - 1), lightGrey), 0) << "outer left";
+    EXPECT_EQ(CountOtherThan(menu, QRect(0, h - 1, w, 1), black), 0) << "outer bottom";
+    EXPECT_EQ(CountOtherThan(menu, QRect(w - 1, 0, 1, h), black), 0) << "outer right";
+    EXPECT_EQ(CountOtherThan(menu, QRect(1, 1, w - 3, 1), white), 0) << "inner top";
+    EXPECT_EQ(CountOtherThan(menu, QRect(1, 1, 1, h - 3), white), 0) << "inner left";
+    EXPECT_EQ(CountOtherThan(menu, QRect(1, h - 2, w - 2, 1), darkGrey), 0) << "inner bottom";
+    EXPECT_EQ(CountOtherThan(menu, QRect(w - 2, 1, 1, h - 2), darkGrey), 0) << "inner right";
+
+    // Inside the edge a ring of face, then the items. The right-hand column of the items: face all the
+    // way down, but for the separator's etched line, which runs across the whole width.
+    const int ring = 2, inside = w - ring - 2;
+    EXPECT_EQ(CountOtherThan(menu, QRect(ring, ring, w - 2 * ring, h - 2 * ring), lightGrey),
+              CountOtherThan(menu, QRect(ring + 1, ring + 1, w - 2 * ring - 2, h - 2 * ring - 2), lightGrey))
+        << "a ring of face inside the edge";
+    int etched = -1;
+    for (int y = 2; y < h - 2; ++y)
+        if (menu.pixel(inside, y) != lightGrey) {
+            EXPECT_EQ(menu.pixel(inside, y), darkGrey) << y;
+            EXPECT_EQ(menu.pixel(inside, y + 1), white) << y;
+            EXPECT_EQ(etched, -1) << "one separator line";
+            etched = y++;
+        }
+    ASSERT_GT(etched, h / 2) << "the separator stands below the pictures";
+    const QRect across(ring + 1, etched, w - 2 * ring - 2, 1);
+    EXPECT_EQ(CountOtherThan(menu, across, darkGrey), 0) << "the separator spans the menu";
+    EXPECT_EQ(CountOtherThan(menu, across.translated(0, 1), white), 0);
+    // The text items stand on the same face as the pictures.
+    EXPECT_EQ(CountOtherThan(menu, QRect(ring, etched + 3, 8, h - etched - 6), lightGrey), 0);
+}
+
+// A click anywhere inside a check box's template rectangle ticks it, right of its text too.
+TEST_F(ClassicLook, CheckBoxesAreTheirWholeTemplateRectangle)
+{
+    StartGame();
+    const DialogUnits units(dialog->font());
+    for (int k = 0; k < 10; ++k) {
+        SCOPED_TRACE(k);
+        auto* box = qobject_cast<QCheckBox*>(Item(IDC_FIRST_SHIP_CHECK + k));
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->geometry(), units.ToPixels(218, 41 + 17 * k, 46, 10));
+        QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(box->width() - 2, box->height() / 2));
+        EXPECT_TRUE(box->isChecked());
+    }
+}
+
+// The Give Up prompt: the window's grey face, buttons without icons, the dialogs' font.
+TEST_F(ClassicLook, PromptsShareTheWindowsLook)
+{
+    StartGame();
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()), 5000);
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        seen = true;
+        EXPECT_EQ(box->palette().color(QPalette::Window), QColor(lightGrey));
+        EXPECT_EQ(box->palette().color(QPalette::Button), QColor(lightGrey));
+        EXPECT_EQ(box->font(), dialog->font());
+        EXPECT_EQ(box->style(), dialog->style());
+        for (QAbstractButton* button : box->buttons())
+            EXPECT_TRUE(button->icon().isNull()) << button->text().toStdString();
+        const QImage face = box->grab().toImage();
+        EXPECT_EQ(face.pixel(face.width() / 2, 2), lightGrey);
+        box->reject();
+    });
+    Button(IDC_GIVE_UP)->click();
+    EXPECT_TRUE(seen);
+    EXPECT_TRUE(InProgress()) << "No changes nothing";
+}
+
+} // namespace

@@ -1,0 +1,92 @@
+// After every action the keyboard focus stands on a usable control, and the focus mark shows from the start.
+#include "GameWindowFixture.h"
+
+#include "ClassicStyle.h"
+
+#include <QStyleOptionButton>
+
+namespace {
+
+using FocusOwner = GameWindowFixture;
+
+// The control that holds the focus: never the bare window, never a control that cannot be used.
+void ExpectFocusOn(const CCorvaneDlg& dialog, const QWidget* expected)
+{
+    const QWidget* owner = dialog.focusWidget();
+    ASSERT_NE(owner, nullptr);
+    EXPECT_NE(owner, &dialog) << "the window itself holds the focus";
+    EXPECT_TRUE(owner->isEnabled());
+    EXPECT_EQ(dialog.GetDlgCtrlID(owner), dialog.GetDlgCtrlID(expected));
+}
+
+TEST_F(FocusOwner, StartGameByKeyboardOrMouseLeavesTheFocusOnTheFirstCell)
+{
+    ExpectFocusOn(*dialog, Item(IDC_START_GAME));
+    Press(Qt::Key_S, Qt::AltModifier);
+    // A mnemonic clicks its button after a short press of its own.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return InProgress(); }, 2000));
+    ExpectFocusOn(*dialog, Cell(0, 0));
+
+    GiveUp(QMessageBox::Yes);
+    ExpectFocusOn(*dialog, Item(IDC_START_GAME));
+    StartGame();
+    ExpectFocusOn(*dialog, Cell(0, 0));
+}
+
+// Undo disabled by its own last use passes the focus on as Tab would: to Score, the next usable button.
+TEST_F(FocusOwner, LastUndoPassesTheFocusToTheNextButton)
+{
+    StartGame();
+    Mark(3, 3, WATER);
+    Focus(Item(IDC_UNDO));
+    Press(Qt::Key_Space);
+    EXPECT_FALSE(Item(IDC_UNDO)->isEnabled());
+    ExpectFocusOn(*dialog, Item(IDC_SCORE));
+}
+
+// A clue fixed on the focused cell passes the focus to the next usable cell, past other clue cells; from
+// the last cell on to the first ship box.
+TEST_F(FocusOwner, ClueOnTheFocusedCellPassesTheFocusOn)
+{
+    const struct {
+        int row, column;
+        std::vector<CellPosition> clues; // fixed before
+        int expected; // control identifier
+    } cases[] = {
+        {4, 4, {}, 2045},
+        {4, 9, {{5, 0}}, 2051},
+        {9, 9, {}, IDC_FIRST_SHIP_CHECK},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.row << "," << c.column);
+        ASSERT_NO_FATAL_FAILURE(StartWindow());
+        StartGame();
+        for (const CellPosition& clue : c.clues)
+            dialog->SetCell(Cell(clue.row, clue.column), WATER, true);
+        Focus(Cell(c.row, c.column));
+        dialog->SetCell(Cell(c.row, c.column), WATER, true);
+        ExpectFocusOn(*dialog, Item(c.expected));
+    }
+}
+
+// The rule for focus marks and mnemonics: both always show, whatever moved the focus.
+TEST_F(FocusOwner, FocusMarkAndMnemonicsShowWithoutAnyKeyPressed)
+{
+    ASSERT_TRUE(qobject_cast<const ClassicStyle*>(dialog->style()));
+    EXPECT_TRUE(dialog->style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, dialog.get()));
+    auto* start = Item(IDC_START_GAME);
+    ASSERT_TRUE(start->hasFocus());
+    ASSERT_FALSE(dialog->testAttribute(Qt::WA_KeyboardFocusChange)) << "no key has moved the focus yet";
+    const QImage focused = start->grab().toImage();
+    Focus(Item(IDC_SCORE));
+    const QImage unfocused = start->grab().toImage();
+    EXPECT_NE(focused, unfocused) << "Start Game draws its focus mark at start-up";
+    // The mark is a dotted frame inside the button: dark pixels inside the face that the unfocused button lacks.
+    int marked = 0;
+    for (int y = 3; y < focused.height() - 3; ++y)
+        for (int x = 3; x < focused.width() - 3; ++x)
+            marked += focused.pixel(x, y) != unfocused.pixel(x, y) && qGray(focused.pixel(x, y)) < 64;
+    EXPECT_GT(marked, 20);
+}
+
+} // namespace
