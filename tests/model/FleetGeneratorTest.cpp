@@ -253,4 +253,27 @@ TEST(FleetGeneratorTest, EveryLayoutHoldsTheWholeFleetApart)
     }
 }
 
+// Ships read from their top or left end: a length and an axis give the pieces in order.
+TEST(ShipPieceTest, EachLengthAndAxisReadsEndToEnd)
+{
+    const struct {
+        int length;
+        ShipAxis axis;
+        std::vector<PieceKind> pieces;
+    } cases[] = {
+        {1, ShipAxis::Down, {ROUND}},
+        {1, ShipAxis::Across, {ROUND}},
+        {2, ShipAxis::Down, {NORTH, SOUTH}},
+        {2, ShipAxis::Across, {WEST, EAST}},
+        {4, ShipAxis::Down, {NORTH, SQUARE, SQUARE, SOUTH}},
+        {3, ShipAxis::Across, {WEST, SQUARE, EAST}},
+    };
+    for (const auto& c : cases) {
+        std::vector<PieceKind> pieces;
+        for (int index = 0; index < c.length; ++index)
+            pieces.push_back(ShipPiece(c.length, index, c.axis));
+        EXPECT_EQ(pieces, c.pieces) << "length " << c.length << (c.axis == ShipAxis::Down ? " down" : " across");
+    }
+}
+
 } // namespace
