@@ -11,7 +11,7 @@ import subprocess
 import tempfile
 import time
 
-START_DEADLINE = 10.0
+START_DEADLINE = 30.0
 
 
 class SessionError(RuntimeError):

@@ -12,7 +12,7 @@ import tempfile
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop_session import DesktopSession, SessionError, wait_until  # noqa: E402
 
-WAIT = 10.0
+WAIT = 30.0  # a busy machine can take this long to show a window; a broken one never does
 
 
 def screen(path):
