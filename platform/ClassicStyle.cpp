@@ -43,17 +43,43 @@ constexpr std::array<EdgeLine, 2> SunkenEdge = {{{Shadow, White}, {Black, Face}}
 constexpr std::array<int, 7> CheckMarkTops = {2, 3, 4, 3, 2, 1, 0};
 constexpr QSize CheckMarkSize(7, 7);
 
-// Each line is drawn as whole device pixels, as wide as one pixel of the pictures at the screen's scale,
-// so that at a fractional scale the four sides of an edge come out equally wide.
+// While it lives, the painter draws in device pixels: lines and marks are whole device pixels, each
+// pixel of the classic design as many of them as the screen's scale rounds to, so that at a fractional
+// scale the four sides of an edge come out equally wide and a mark keeps its shape.
+class DevicePixels {
+public:
+    explicit DevicePixels(QPainter& painter)
+        : painter(painter), ratio(painter.device() ? painter.device()->devicePixelRatioF() : 1.0),
+          pixel(std::max(1, qRound(ratio)))
+    {
+        painter.save();
+        painter.scale(1 / ratio, 1 / ratio);
+    }
+    ~DevicePixels() { painter.restore(); }
+    DevicePixels(const DevicePixels&) = delete;
+    DevicePixels& operator=(const DevicePixels&) = delete;
+
+    int Pixel() const { return pixel; }
+    // At most one pixel of the design, for a mark that has to stay inside the lines around it.
+    int InnerPixel() const { return std::max(1, int(ratio)); }
+    int Map(int logical) const { return qRound(logical * ratio); }
+    QRect Map(const QRect& logical) const
+    {
+        return QRect(QPoint(Map(logical.left()), Map(logical.top())),
+                     QPoint(Map(logical.right() + 1) - 1, Map(logical.bottom() + 1) - 1));
+    }
+
+private:
+    QPainter& painter;
+    qreal ratio;
+    int pixel;
+};
+
 void DrawEdge(QPainter& painter, const QRect& rect, std::span<const EdgeLine> lines)
 {
-    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    const int width = std::max(1, qRound(ratio));
-    const auto device = [ratio](int logical) { return qRound(logical * ratio); };
-    QRect r(QPoint(device(rect.left()), device(rect.top())),
-            QPoint(device(rect.right() + 1) - 1, device(rect.bottom() + 1) - 1));
-    painter.save();
-    painter.scale(1 / ratio, 1 / ratio);
+    const DevicePixels device(painter);
+    const int width = device.Pixel();
+    QRect r = device.Map(rect);
     for (const EdgeLine& line : lines) {
         painter.fillRect(r.left(), r.top(), r.width() - width, width, QColor(line.topLeft));
         painter.fillRect(r.left(), r.top(), width, r.height() - width, QColor(line.topLeft));
@@ -61,7 +87,6 @@ void DrawEdge(QPainter& painter, const QRect& rect, std::span<const EdgeLine> li
         painter.fillRect(r.right() + 1 - width, r.top(), width, r.height(), QColor(line.bottomRight));
         r.adjust(width, width, -width, -width);
     }
-    painter.restore();
 }
 
 // A push button on the face: the default one wears a black line around its raised edge, a pressed one a
@@ -89,9 +114,13 @@ void DrawCheckBox(QPainter& painter, const QStyleOption& option)
     if (!(option.state & QStyle::State_On))
         return;
     const QColor mark = option.palette.color(QPalette::Text);
-    const QPoint origin = well.center() - QPoint(CheckMarkSize.width() / 2, CheckMarkSize.height() / 2);
+    const DevicePixels device(painter);
+    const int pixel = device.InnerPixel();
+    const QPoint origin =
+        device.Map(well).center() - QPoint(CheckMarkSize.width() / 2, CheckMarkSize.height() / 2) * pixel;
     for (int column = 0; column < int(CheckMarkTops.size()); ++column)
-        painter.fillRect(origin.x() + column, origin.y() + CheckMarkTops[column], 1, 3, mark);
+        painter.fillRect(origin.x() + column * pixel, origin.y() + CheckMarkTops[column] * pixel, pixel, 3 * pixel,
+                         mark);
 }
 
 void DrawMenuItem(const QStyleOptionMenuItem& item, QPainter& painter, const QStyle& style)

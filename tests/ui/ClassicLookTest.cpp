@@ -185,4 +185,42 @@ INSTANTIATE_TEST_SUITE_P(Scales, EdgesAtEveryScale,
                          ::testing::Combine(::testing::ValuesIn(EdgeCases),
                                             ::testing::Values(1.0, 1.25, 1.5, 1.75, 2.0, 3.0)));
 
+// A ticked box at each scale: the classic check mark of seven columns three pixels tall, each pixel of it
+// a whole square of device pixels, so the mark keeps its shape at a fractional scale and stays in its well.
+class CheckMarkAtEveryScale : public ::testing::TestWithParam<double> {};
+
+TEST_P(CheckMarkAtEveryScale, KeepsItsShape)
+{
+    const double ratio = GetParam();
+    const QSize logical(13, 13);
+    QImage image(logical * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::magenta);
+    ClassicStyle style;
+    QStyleOptionButton option;
+    option.rect = QRect(QPoint(), logical);
+    option.state = QStyle::State_Enabled | QStyle::State_On;
+    option.palette = ClassicPalette();
+    {
+        QPainter painter(&image);
+        style.drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &painter);
+    }
+    // The edge's lines are rounded up at a fractional scale, the mark's pixels down, so it fits inside them.
+    const int line = std::max(1, qRound(ratio)), pixel = std::max(1, int(ratio));
+    const QRect inside = QRect(QPoint(), image.size()).adjusted(2 * line, 2 * line, -2 * line, -2 * line);
+    QRect mark;
+    int count = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if (image.pixel(x, y) == black) {
+                mark |= QRect(x, y, 1, 1);
+                ++count;
+            }
+    EXPECT_EQ(mark.size(), QSize(7, 7) * pixel);
+    EXPECT_EQ(count, 7 * 3 * pixel * pixel);
+    EXPECT_EQ(CountOtherThan(image, inside, white), count) << "the mark in black on white, nothing else";
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, CheckMarkAtEveryScale, ::testing::Values(1.0, 1.25, 1.5, 1.75, 2.0, 3.0));
+
 } // namespace
