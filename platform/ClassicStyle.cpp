@@ -1,4 +1,4 @@
-// The one look of every window of the program: the grey classic desktop, its raised menus and dotted focus.
+// The one look of every window: the grey classic desktop, bevelled buttons, sunken check boxes, raised menus, dotted focus.
 #include "ClassicStyle.h"
 
 #include "DialogUnits.h"
@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionMenuItem>
+
+#include <array>
+#include <span>
 
 namespace {
 
@@ -22,23 +25,102 @@ constexpr int MenuTextIndent = 22;
 constexpr int MenuTextRightMargin = 12;
 constexpr int SeparatorHeight = 9;
 
-// The classic raised edge: light outer and white inner line on the top and left, dark grey inner and
-// black outer line on the bottom and right.
-void DrawRaisedEdge(QPainter& painter, const QRect& rect)
+// An edge is a few lines from the outside in, each with one colour on the top and left and another on the
+// bottom and right.
+struct EdgeLine {
+    QRgb topLeft, bottomRight;
+};
+
+constexpr QRgb White = qRgb(255, 255, 255), Black = qRgb(0, 0, 0);
+// The raised edge of a menu, a push button's, a default or pressed push button's, and a check box's well.
+constexpr std::array<EdgeLine, 2> RaisedEdge = {{{Face, Black}, {White, Shadow}}};
+constexpr std::array<EdgeLine, 2> ButtonEdge = {{{White, Black}, {Face, Shadow}}};
+constexpr std::array<EdgeLine, 3> DefaultButtonEdge = {{{Black, Black}, {White, Black}, {Face, Shadow}}};
+constexpr std::array<EdgeLine, 2> PressedButtonEdge = {{{Black, Black}, {Shadow, Shadow}}};
+constexpr std::array<EdgeLine, 2> SunkenEdge = {{{Shadow, White}, {Black, Face}}};
+
+// The classic check mark: seven columns, each three pixels tall, falling then rising.
+constexpr std::array<int, 7> CheckMarkTops = {2, 3, 4, 3, 2, 1, 0};
+constexpr QSize CheckMarkSize(7, 7);
+
+// While it lives, the painter draws in device pixels: lines and marks are whole device pixels, each
+// pixel of the classic design as many of them as the screen's scale rounds to, so that at a fractional
+// scale the four sides of an edge come out equally wide and a mark keeps its shape.
+class DevicePixels {
+public:
+    explicit DevicePixels(QPainter& painter)
+        : painter(painter), ratio(painter.device() ? painter.device()->devicePixelRatioF() : 1.0),
+          pixel(std::max(1, qRound(ratio)))
+    {
+        painter.save();
+        painter.scale(1 / ratio, 1 / ratio);
+    }
+    ~DevicePixels() { painter.restore(); }
+    DevicePixels(const DevicePixels&) = delete;
+    DevicePixels& operator=(const DevicePixels&) = delete;
+
+    int Pixel() const { return pixel; }
+    // At most one pixel of the design, for a mark that has to stay inside the lines around it.
+    int InnerPixel() const { return std::max(1, int(ratio)); }
+    int Map(int logical) const { return qRound(logical * ratio); }
+    QRect Map(const QRect& logical) const
+    {
+        return QRect(QPoint(Map(logical.left()), Map(logical.top())),
+                     QPoint(Map(logical.right() + 1) - 1, Map(logical.bottom() + 1) - 1));
+    }
+
+private:
+    QPainter& painter;
+    qreal ratio;
+    int pixel;
+};
+
+void DrawEdge(QPainter& painter, const QRect& rect, std::span<const EdgeLine> lines)
 {
-    const QRect inner = rect.adjusted(1, 1, -1, -1);
-    const auto topLeft = [&painter](const QRect& r, QColor colour) {
-        painter.fillRect(r.left(), r.top(), r.width() - 1, 1, colour);
-        painter.fillRect(r.left(), r.top(), 1, r.height() - 1, colour);
-    };
-    const auto bottomRight = [&painter](const QRect& r, QColor colour) {
-        painter.fillRect(r.left(), r.bottom(), r.width(), 1, colour);
-        painter.fillRect(r.right(), r.top(), 1, r.height(), colour);
-    };
-    topLeft(rect, QColor(Face));
-    bottomRight(rect, Qt::black);
-    topLeft(inner, Qt::white);
-    bottomRight(inner, QColor(Shadow));
+    const DevicePixels device(painter);
+    const int width = device.Pixel();
+    QRect r = device.Map(rect);
+    for (const EdgeLine& line : lines) {
+        painter.fillRect(r.left(), r.top(), r.width() - width, width, QColor(line.topLeft));
+        painter.fillRect(r.left(), r.top(), width, r.height() - width, QColor(line.topLeft));
+        painter.fillRect(r.left(), r.bottom() + 1 - width, r.width(), width, QColor(line.bottomRight));
+        painter.fillRect(r.right() + 1 - width, r.top(), width, r.height(), QColor(line.bottomRight));
+        r.adjust(width, width, -width, -width);
+    }
+}
+
+// A push button on the face: the default one wears a black line around its raised edge, a pressed one a
+// black line and a dark grey one.
+void DrawButtonPanel(QPainter& painter, const QStyleOption& option)
+{
+    const auto* button = qstyleoption_cast<const QStyleOptionButton*>(&option);
+    const bool isDefault = button && (button->features & QStyleOptionButton::DefaultButton);
+    const bool pressed = option.state & (QStyle::State_Sunken | QStyle::State_On);
+    painter.fillRect(option.rect, option.palette.button());
+    if (pressed)
+        DrawEdge(painter, option.rect, PressedButtonEdge);
+    else if (isDefault)
+        DrawEdge(painter, option.rect, DefaultButtonEdge);
+    else
+        DrawEdge(painter, option.rect, ButtonEdge);
+}
+
+// A sunken white well, face-coloured when the box cannot be used, with the black check mark when ticked.
+void DrawCheckBox(QPainter& painter, const QStyleOption& option)
+{
+    const QRect well = option.rect;
+    painter.fillRect(well, option.palette.base());
+    DrawEdge(painter, well, SunkenEdge);
+    if (!(option.state & QStyle::State_On))
+        return;
+    const QColor mark = option.palette.color(QPalette::Text);
+    const DevicePixels device(painter);
+    const int pixel = device.InnerPixel();
+    const QPoint origin =
+        device.Map(well).center() - QPoint(CheckMarkSize.width() / 2, CheckMarkSize.height() / 2) * pixel;
+    for (int column = 0; column < int(CheckMarkTops.size()); ++column)
+        painter.fillRect(origin.x() + column * pixel, origin.y() + CheckMarkTops[column] * pixel, pixel, 3 * pixel,
+                         mark);
 }
 
 void DrawMenuItem(const QStyleOptionMenuItem& item, QPainter& painter, const QStyle& style)
@@ -136,7 +218,13 @@ void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
         painter->fillRect(option->rect, option->palette.window());
         return;
     case PE_FrameMenu:
-        DrawRaisedEdge(*painter, option->rect);
+        DrawEdge(*painter, option->rect, RaisedEdge);
+        return;
+    case PE_PanelButtonCommand:
+        DrawButtonPanel(*painter, *option);
+        return;
+    case PE_IndicatorCheckBox:
+        DrawCheckBox(*painter, *option);
         return;
     case PE_FrameFocusRect: {
         // The dotted rectangle of the classic desktop, whatever moved the focus.

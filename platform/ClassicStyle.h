@@ -1,4 +1,4 @@
-// The one look of every window of the program: the grey classic desktop, its raised menus and dotted focus.
+// The one look of every window: the grey classic desktop, bevelled buttons, sunken check boxes, raised menus, dotted focus.
 #pragma once
 
 #include <QProxyStyle>

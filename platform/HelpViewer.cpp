@@ -206,6 +206,9 @@ void HelpViewer::PlaceBeside(const QWidget* window)
     const QRect area = screen ? screen->availableGeometry() : game;
     // The frame the window manager adds around the viewer, as it adds one around the game.
     const QSize decoration = game.size() - window->size();
+    // At a large scale factor the viewer's usual size can exceed the screen: it shrinks to what is there,
+    // so that its title bar, its edges and its scroll bars can all be reached.
+    resize(this->size().boundedTo(area.size() - decoration));
     const QSize size = this->size() + decoration;
     QRect place(QPoint(), size);
     if (game.right() + size.width() <= area.right())

@@ -313,6 +313,22 @@ TEST_F(Help, ViewerOpensBesideTheGameWindow)
     }
 }
 
+// Where the screen is smaller than the viewer, as at a large scale factor, the viewer shrinks to the
+// screen, its whole frame on it.
+TEST_F(Help, ViewerLargerThanTheScreenShrinksOntoIt)
+{
+    ASSERT_NO_FATAL_FAILURE(StartWindow());
+    HelpViewer* viewer = OpenAtContents();
+    ASSERT_NE(viewer, nullptr);
+    const QRect area = dialog->screen()->availableGeometry();
+    viewer->hide();
+    viewer->resize(area.size() * 2);
+    app.WinHelp(0, HELP_FINDER);
+    ASSERT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(area.contains(viewer->frameGeometry())) << viewer->frameGeometry().width() << "x"
+                                                        << viewer->frameGeometry().height();
+}
+
 // On the Index tab the keyboard goes straight to the field above the keywords.
 TEST_F(Help, TypingOnTheIndexTabFillsItsField)
 {

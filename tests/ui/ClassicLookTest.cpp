@@ -2,11 +2,16 @@
 // rectangles, and prompts in the same look as the window.
 #include "GameWindowFixture.h"
 
+#include "ClassicStyle.h"
 #include "DialogUnits.h"
 #include "Templates.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QPainter>
+#include <QStyleOptionButton>
+
+#include <vector>
 
 namespace {
 
@@ -99,8 +104,21 @@ TEST_F(ClassicLook, PromptsShareTheWindowsLook)
         EXPECT_EQ(box->palette().color(QPalette::Button), QColor(lightGrey));
         EXPECT_EQ(box->font(), dialog->font());
         EXPECT_EQ(box->style(), dialog->style());
-        for (QAbstractButton* button : box->buttons())
+        for (QAbstractButton* button : box->buttons()) {
             EXPECT_TRUE(button->icon().isNull()) << button->text().toStdString();
+            // No tinted face and no coloured glow: the grey of the window's own buttons, and a black line
+            // around the default one.
+            const QImage image = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            int tinted = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    tinted += qBlue(image.pixel(x, y)) != qRed(image.pixel(x, y));
+            EXPECT_EQ(tinted, 0) << button->text().toStdString();
+            EXPECT_EQ(image.pixel(5, image.height() / 2), lightGrey) << button->text().toStdString();
+            if (button == box->defaultButton()) {
+                EXPECT_EQ(CountOtherThan(image, QRect(0, 0, image.width(), 1), black), 0) << "the default's black line";
+            }
+        }
         const QImage face = box->grab().toImage();
         EXPECT_EQ(face.pixel(face.width() / 2, 2), lightGrey);
         box->reject();
@@ -109,5 +127,100 @@ TEST_F(ClassicLook, PromptsShareTheWindowsLook)
     EXPECT_TRUE(seen);
     EXPECT_TRUE(InProgress()) << "No changes nothing";
 }
+
+// Push buttons and check boxes drawn at each scale: every line of their edges is as many device pixels
+// wide as the scale rounds to, on all four sides alike, so a fractional scale gives no lopsided bevel.
+struct EdgeCase {
+    const char* what;
+    QStyle::PrimitiveElement element;
+    QStyle::State state;
+    bool isDefault;
+    std::vector<QRgb> topLeft;     // the lines from the outside in, on the top and on the left
+    std::vector<QRgb> bottomRight; // the same on the bottom and on the right
+};
+
+const EdgeCase EdgeCases[] = {
+    {"button", QStyle::PE_PanelButtonCommand, QStyle::State_Enabled | QStyle::State_Raised, false,
+     {white, lightGrey}, {black, darkGrey}},
+    {"default button", QStyle::PE_PanelButtonCommand, QStyle::State_Enabled | QStyle::State_Raised, true,
+     {black, white, lightGrey}, {black, black, darkGrey}},
+    {"pressed button", QStyle::PE_PanelButtonCommand, QStyle::State_Enabled | QStyle::State_Sunken, true,
+     {black, darkGrey}, {black, darkGrey}},
+    {"check box", QStyle::PE_IndicatorCheckBox, QStyle::State_Enabled | QStyle::State_Off, false,
+     {darkGrey, black}, {white, lightGrey}},
+};
+
+void PrintTo(const EdgeCase& edge, std::ostream* out) { *out << edge.what; }
+
+class EdgesAtEveryScale : public ::testing::TestWithParam<std::tuple<EdgeCase, double>> {};
+
+TEST_P(EdgesAtEveryScale, HaveEqualLinesOnEverySide)
+{
+    const auto& [edge, ratio] = GetParam();
+    const QSize logical(40, 20);
+    QImage image(logical * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::magenta);
+    ClassicStyle style;
+    QStyleOptionButton option;
+    option.rect = QRect(QPoint(), logical);
+    option.state = edge.state;
+    option.palette = ClassicPalette();
+    option.features = edge.isDefault ? QStyleOptionButton::DefaultButton : QStyleOptionButton::None;
+    {
+        QPainter painter(&image);
+        style.drawPrimitive(edge.element, &option, &painter);
+    }
+    const int line = std::max(1, qRound(ratio)), w = image.width(), h = image.height();
+    for (int k = 0; k < int(edge.topLeft.size()) * line; ++k) {
+        const QRgb tl = edge.topLeft[k / line], br = edge.bottomRight[k / line];
+        EXPECT_EQ(image.pixel(k, h / 2), tl) << "left " << k;
+        EXPECT_EQ(image.pixel(w / 2, k), tl) << "top " << k;
+        EXPECT_EQ(image.pixel(w - 1 - k, h / 2), br) << "right " << k;
+        EXPECT_EQ(image.pixel(w / 2, h - 1 - k), br) << "bottom " << k;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, EdgesAtEveryScale,
+                         ::testing::Combine(::testing::ValuesIn(EdgeCases),
+                                            ::testing::Values(1.0, 1.25, 1.5, 1.75, 2.0, 3.0)));
+
+// A ticked box at each scale: the classic check mark of seven columns three pixels tall, each pixel of it
+// a whole square of device pixels, so the mark keeps its shape at a fractional scale and stays in its well.
+class CheckMarkAtEveryScale : public ::testing::TestWithParam<double> {};
+
+TEST_P(CheckMarkAtEveryScale, KeepsItsShape)
+{
+    const double ratio = GetParam();
+    const QSize logical(13, 13);
+    QImage image(logical * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::magenta);
+    ClassicStyle style;
+    QStyleOptionButton option;
+    option.rect = QRect(QPoint(), logical);
+    option.state = QStyle::State_Enabled | QStyle::State_On;
+    option.palette = ClassicPalette();
+    {
+        QPainter painter(&image);
+        style.drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &painter);
+    }
+    // The edge's lines are rounded up at a fractional scale, the mark's pixels down, so it fits inside them.
+    const int line = std::max(1, qRound(ratio)), pixel = std::max(1, int(ratio));
+    const QRect inside = QRect(QPoint(), image.size()).adjusted(2 * line, 2 * line, -2 * line, -2 * line);
+    QRect mark;
+    int count = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if (image.pixel(x, y) == black) {
+                mark |= QRect(x, y, 1, 1);
+                ++count;
+            }
+    EXPECT_EQ(mark.size(), QSize(7, 7) * pixel);
+    EXPECT_EQ(count, 7 * 3 * pixel * pixel);
+    EXPECT_EQ(CountOtherThan(image, inside, white), count) << "the mark in black on white, nothing else";
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, CheckMarkAtEveryScale, ::testing::Values(1.0, 1.25, 1.5, 1.75, 2.0, 3.0));
 
 } // namespace
