@@ -50,7 +50,8 @@ protected:
     void OnDestroy() override;
     QWidget* ArrowTarget(QWidget* from, int key) const override;
 
-    // What the window's controls and messages call. Kinds are 0..7.
+    // What the window's controls and messages call, and the cell and undo operations beneath them; protected
+    // rather than private so that a check can reach one whose control is disabled, or time it.
     void OnStartGame();
     void OnClue();
     void OnGiveUp();
@@ -62,6 +63,7 @@ protected:
     void OnHelp();
     const QIcon& OnQueryDragIcon() const { return AppIcon; }
 
+    // kind is 0..7.
     void SetCell(CBitmapButton* cell, PieceKind kind, bool clue);
     void EnableControl(QWidget* control, bool enable);
     void EnableCells(bool enable);
