@@ -6,7 +6,8 @@
 
 class CCorvaneApp : public CWinApp {
 public:
-    // Seeds the random source from the low 16 bits of the millisecond tick count.
+    // Seeds the random source from the clock (the low 16 bits of the millisecond tick count), so that each
+    // run hides a different fleet.
     CCorvaneApp();
 
     // Runs the game window modally; returns false, so the program ends when the window does.

@@ -1,8 +1,8 @@
 // Times the game window's handlers one call at a time, and the real program's start until its window is shown.
 #include "CorvaneResources.h"
-#include "CCorvaneDlg.h"
 #include "CWinApp.h"
 #include "GameRandom.h"
+#include "TestableCorvaneDlg.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -105,7 +105,7 @@ public:
     void ChangeTheCell() { dialog.OnPieceCommand(3000 + (++commands % 2 ? NORTH : WATER)); }
 
     GameRandom random;
-    CCorvaneDlg dialog{random};
+    TestableCorvaneDlg dialog{random};
     QTimer answerer;
     Clock::time_point answeredYes;
     long commands = 0;
@@ -243,7 +243,7 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     CWinApp app{CorvaneResources::Instance(), {}};
     GameWindow window;
-    CCorvaneDlg& dialog = window.dialog;
+    TestableCorvaneDlg& dialog = window.dialog;
 
     double startGame = 0, pieceCommand = 0, undo = 0, giveUp = 0;
     benchmark::RegisterBenchmark("OnStartGame", [&](benchmark::State& state) {

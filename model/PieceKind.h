@@ -25,7 +25,8 @@ inline constexpr int FirstCellId = 2000;
 const char* PieceName(PieceKind kind);
 bool IsShipPiece(PieceKind kind);
 std::string KindToText(PieceKind kind);
-// The value of the text's leading decimal digits, 0 when it starts with none.
+// Lenient the way the cell texts have always been read: the leading digits count, a text without any
+// reads as 0. Cell texts only ever hold what KindToText wrote.
 PieceKind KindFromText(std::string_view text);
 
 // Inline: every look at a board or a marking goes through it.

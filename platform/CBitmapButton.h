@@ -13,11 +13,13 @@ public:
     // The pictures are looked up by name in resources, which outlives the button.
     explicit CBitmapButton(const ResourceModule& resources, QWidget* parent = nullptr);
 
-    // Releases the four current pictures, loads the up picture and, only if it loaded, the other three.
-    // Returns whether the up picture loaded.
+    // Replaces all four pictures at once, so that no picture of an earlier set lingers in a state. The up
+    // picture is what every other state falls back to: without it the button stays blank, and the rest are
+    // not kept. Returns whether the up picture loaded.
     bool LoadBitmaps(const QString& up, const QString& down, const QString& focus, const QString& disabled);
 
-    // The picture the drawing rule chooses for the button's current state; null when none is loaded.
+    // The picture painted now: pressed, then focused, then disabled, each only when loaded, else the up
+    // picture; null when none is loaded. Tests compare it instead of reading pixels off the screen.
     QImage CurrentPicture() const;
 
 protected:

@@ -37,9 +37,10 @@ public:
     void SetRegistryKey(const QString& key);
     const QString& RegistryKey() const { return registryKey; }
 
-    // Ends any menu or mouse capture, then calls the help viewer under the wait cursor: HELP_FINDER opens
-    // or raises it at the contents, HELP_QUIT closes it. A failed call shows "Failed to launch help.".
-    // data is unused (always 0).
+    // HELP_FINDER opens the help viewer at its contents, or raises it; HELP_QUIT closes it. An open menu or
+    // a mouse capture would keep the input from the viewer, so both end first, and the wait cursor covers
+    // the viewer's start. A failure is told ("Failed to launch help."): help that silently never comes
+    // looks like a dead key. data is unused (always 0).
     void WinHelp(unsigned long data, unsigned command);
 
     QWidget* m_pMainWnd = nullptr;

@@ -10,8 +10,8 @@ namespace {
 
 using Controls = std::vector<ControlTemplate>;
 
-// The grid stands on a pitch of 16 dialog units: a 15-unit square and a gap of one. The row counts
-// form an eleventh column to its right and the column counts an eleventh row below it.
+// The counts continue the grid's step, so each stands in line with the row or column it counts and reads
+// as part of it.
 constexpr int Pitch = 16;
 constexpr int Square = 15;
 constexpr int GridLeft = 21;
@@ -19,7 +19,8 @@ constexpr int GridTop = 40;
 constexpr int RowCountLeft = GridLeft + BoardSize * Pitch + 2;
 constexpr int ColumnCountTop = GridTop + BoardSize * Pitch + 2;
 
-// The fleet panel lists the ships in the order of the fleet table, 17 dialog units apart.
+// The fleet panel is built from the fleet table, so the checklist can never disagree with the fleet the
+// generator hides.
 constexpr int ShipTop = 41;
 constexpr int ShipPitch = 17;
 constexpr std::array<const char*, 5> ShipNameByLength = {"", "Submarine", "Destroyer", "Cruiser", "Battleship"};

@@ -3,8 +3,8 @@
 
 #include "CDialog.h"
 
-// The template's button with identifier 1 ("&Close") ends the dialog through OnOK, as Enter does;
-// Escape and the close box end it through OnCancel. Callers never look at the result.
+// The dialog asks nothing, so however it ends, callers never look at the result. Its button (identifier 1)
+// shares OnOK with Enter so that the two cannot come to behave differently.
 class CNoticeDlg : public CDialog {
     Q_OBJECT
 public:

@@ -28,51 +28,14 @@ public:
     explicit CCorvaneDlg(GameRandom& random, QWidget* parent = nullptr);
     ~CCorvaneDlg() override;
 
-    // Cells and the operations on them. Arguments are valid cells, kinds 0..7 and rows/columns 0..9.
+    // The cells by identifier or by place, and the piece each shows. Arguments are valid cells and
+    // rows/columns 0..9.
     CBitmapButton* CellById(int id) const;
     CBitmapButton* CellAt(int row, int column) const;
-    void SetCell(CBitmapButton* cell, PieceKind kind, bool clue);
     PieceKind GetMark(const CBitmapButton* cell) const;
-    void EnableControl(QWidget* control, bool enable);
-    void EnableCells(bool enable);
 
-    // Game controller.
-    void OnStartGame();
-    void OnClue();
-    void OnGiveUp();
-    void CheckForWin();
-    void EnableGameControls(bool on);
-    void SetCurrentScore(int n);
-    void ShowClueStatus(int row, int column);
-    void UpdateUndoButton();
-
-    // Undo history.
-    BoardSnapshot TakeSnapshot() const;
-    void RestoreSnapshot(const BoardSnapshot& snapshot);
-    void OnUndo();
-
-    // Piece menu.
-    void BuildPieceMenu();
-    void OnCellClicked(int id);
-    void OnPieceCommand(int id);
-    CPieceMenu* GetPieceMenu() const { return PieceMenu.get(); }
-
-    // Statistics. Each change reaches the settings file at once; the totals then shown are those the
-    // file holds. When the file cannot be read or written, the window counts on by itself and the
-    // player is told once.
-    void LoadStats();
-    void SaveStats();
-    void RecordWin(int score);
-    void ClearStats();
-    void ShowStats();
-    void OnScore();
-
-    void OnAbout();
-    void OnHelp();
-
-    const QIcon& OnQueryDragIcon() const { return AppIcon; }
-
-    // Read-only views for the program's own checks.
+    // What the player cannot see, for checks and benchmarks that run without a screen: the hidden fleet,
+    // the steps Undo would take back, and the totals as the window shows them.
     const Board& Layout() const { return FleetLayout; }
     const ::UndoHistory& History() const { return UndoHistory; }
     int TotalGamesValue() const { return TotalGames; }
@@ -87,7 +50,43 @@ protected:
     void OnDestroy() override;
     QWidget* ArrowTarget(QWidget* from, int key) const override;
 
+    // What the window's controls and messages call, and the cell and undo operations beneath them; protected
+    // rather than private so that a check can reach one whose control is disabled, or time it.
+    void OnStartGame();
+    void OnClue();
+    void OnGiveUp();
+    void OnUndo();
+    void OnCellClicked(int id);
+    void OnPieceCommand(int id);
+    void OnScore();
+    void OnAbout();
+    void OnHelp();
+    const QIcon& OnQueryDragIcon() const { return AppIcon; }
+
+    // kind is 0..7.
+    void SetCell(CBitmapButton* cell, PieceKind kind, bool clue);
+    void EnableControl(QWidget* control, bool enable);
+    void EnableCells(bool enable);
+
+    BoardSnapshot TakeSnapshot() const;
+    void RestoreSnapshot(const BoardSnapshot& snapshot);
+
+    // Each change reaches the settings file at once; the totals then shown are those the file holds.
+    // When the file cannot be read or written, the window counts on by itself and the player is told once.
+    void RecordWin(int score);
+    void ClearStats();
+    void ShowStats();
+
 private:
+    void CheckForWin();
+    void EnableGameControls(bool on);
+    void SetCurrentScore(int n);
+    void ShowClueStatus(int row, int column);
+    void UpdateUndoButton();
+    void BuildPieceMenu();
+    void LoadStats();
+    void SaveStats();
+
     // The marks as the puzzle rules see them: through the cells.
     class CellMarks final : public MarkGrid {
     public:

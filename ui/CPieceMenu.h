@@ -17,8 +17,10 @@ public:
     // returns the chosen command, or 0 when the menu was dismissed.
     int TrackPopupMenu(QPoint topLeft);
 
-    // The size of a picture item: as wide as its picture, half again as high. proposed when it has none.
+    // Half again as high as the item's picture, so that the pictures stand apart and the highlight shows
+    // round the one under the pointer; proposed for an item without a picture.
     QSize MeasureItem(int id, QSize proposed) const;
-    // Highlight colour or light grey, then the picture at the left, centred vertically, unscaled.
+    // The whole item takes the highlight, since the picture itself never changes; the picture is drawn at
+    // its own size so that its pixels stay sharp.
     void DrawItem(QPainter& painter, int id, const QRect& rect, bool selected) const;
 };

@@ -1,4 +1,4 @@
-// Colours and pixel counts for checking pictures against their described geometry.
+// Colours and pixel counts, so that a picture test can name the shapes it expects instead of whole bitmaps.
 #pragma once
 
 #include <QImage>
@@ -20,7 +20,7 @@ inline const QList<QRgb> standardPalette = {
     qRgb(0, 0, 255),   qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
 };
 
-// QImage::pixel takes the column first; these helpers take the row first, as the pictures are described.
+// QImage::pixel takes the column first; these helpers take the row first, as the picture geometry is written.
 inline QRgb At(const QImage& image, int row, int column)
 {
     return image.pixel(column, row);

@@ -162,7 +162,7 @@ TEST_P(ScaledPictures, AreDrawnOncePerRatio)
     EXPECT_EQ(LoadMenuBitmap(3004, ratio(), font).cacheKey(), LoadMenuBitmap(3004, ratio(), font).cacheKey());
 }
 
-// Menu pictures: the listed widths and 17 lines at this ratio, the symbol as in the cells, the label in the
+// Menu pictures: their widths and 17 lines at this ratio, the symbol as in the cells, the label in the
 // menu's font from the label column on and inside the picture.
 TEST_P(ScaledPictures, MenuPicturesKeepTheirLayout)
 {

@@ -1,4 +1,4 @@
-// The average score text: the table of the game window, and totals that play never produces.
+// The average score text: the totals a player can reach, and totals that play never produces.
 #include "AverageScoreText.h"
 
 #include <gtest/gtest.h>

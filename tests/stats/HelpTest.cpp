@@ -245,7 +245,7 @@ TEST_F(Help, AMenuBeingTrackedClosesBeforeHelpOpens)
 
 TEST_F(Help, ViewerStaysUsableWhileTheGameWindowAndItsDialogsRunModally)
 {
-    dialog = std::make_unique<CCorvaneDlg>(random);
+    dialog = std::make_unique<TestableCorvaneDlg>(random);
     app.m_pMainWnd = dialog.get();
     QPointer<HelpViewer> viewer;
     int contentsClicks = 0;

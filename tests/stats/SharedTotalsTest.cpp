@@ -63,12 +63,12 @@ private:
 
 class SharedTotals : public StatsFixture {
 protected:
-    std::unique_ptr<CCorvaneDlg> OtherCopy() { return std::make_unique<CCorvaneDlg>(random); }
+    std::unique_ptr<TestableCorvaneDlg> OtherCopy() { return std::make_unique<TestableCorvaneDlg>(random); }
 
     // Shows a window whose notice will take the activation from it.
     void StartToldWindow()
     {
-        dialog = std::make_unique<CCorvaneDlg>(random);
+        dialog = std::make_unique<TestableCorvaneDlg>(random);
         app.m_pMainWnd = dialog.get();
         dialog->Create();
         dialog->show();
@@ -82,8 +82,8 @@ TEST_F(SharedTotals, TheWindowShowsWhatTheFileHoldsAfterAWin)
     const auto other = OtherCopy();
     other->RecordWin(4);
 
-    dialog->RecordWin(2);
-    dialog->ShowStats();
+    Internals().RecordWin(2);
+    Internals().ShowStats();
 
     EXPECT_EQ(Text(IDC_TOTAL_GAMES), "3");
     EXPECT_EQ(Text(IDC_AVERAGE_SCORE), "3.00");
@@ -93,7 +93,7 @@ TEST_F(SharedTotals, TheWindowShowsWhatTheFileHoldsAfterAWin)
 TEST_F(SharedTotals, AnIdleCopyEndingKeepsTheWinsOfAnother)
 {
     SeedTotals(1, 3);
-    dialog = std::make_unique<CCorvaneDlg>(random);
+    dialog = std::make_unique<TestableCorvaneDlg>(random);
     app.m_pMainWnd = dialog.get();
     WhenModal([&](QWidget*) {
         OtherCopy()->RecordWin(2);
@@ -113,7 +113,7 @@ TEST_F(SharedTotals, ClearingInOneCopyWhileAnotherPlays)
     const auto other = OtherCopy();
     other->RecordWin(1);
 
-    dialog->ClearStats();
+    Internals().ClearStats();
     EXPECT_EQ(ReadSettings(), "[Stats]\nTotalGames=0\nTotalScore=0\n");
     EXPECT_EQ(dialog->TotalGamesValue(), 0);
 
@@ -132,9 +132,9 @@ TEST_F(SharedTotals, DamagedTotalsAreToldOnceCountedInTheWindowAndLeftInTheFile)
 
     StartToldWindow();
     QTRY_COMPARE_WITH_TIMEOUT(notices.texts.size(), 1, 10000);
-    dialog->RecordWin(2);
-    dialog->RecordWin(1);
-    dialog->ShowStats();
+    Internals().RecordWin(2);
+    Internals().RecordWin(1);
+    Internals().ShowStats();
 
     const QString notice = "Cannot read the totals in " + SettingsFile() +
                            ": TotalGames is not a whole number from 0 to 2147483647. The file is left as it is; play "
@@ -154,7 +154,7 @@ TEST_F(SharedTotals, AFileThatCannotBeReadIsToldAndNeverReplaced)
 
     StartToldWindow();
     QTRY_COMPARE_WITH_TIMEOUT(notices.texts.size(), 1, 10000);
-    dialog->RecordWin(2);
+    Internals().RecordWin(2);
     EndWindow();
 
     EXPECT_EQ(notices.texts.size(), 1);
@@ -171,11 +171,11 @@ TEST_F(SharedTotals, WinsThatCouldNotBeSavedReachTheFileOnceItCanBeWritten)
 
     {
         const FullDisk full;
-        dialog->RecordWin(2);
+        Internals().RecordWin(2);
     }
     EXPECT_EQ(ReadSettings(), before);
     EXPECT_EQ(dialog->TotalGamesValue(), 6) << "the window counts the win all the same";
-    dialog->RecordWin(1);
+    Internals().RecordWin(1);
 
     EXPECT_EQ(notices.texts.size(), 1);
     EXPECT_TRUE(notices.texts.value(0).startsWith("Cannot save the totals in " + SettingsFile() + ": "));
@@ -185,13 +185,13 @@ TEST_F(SharedTotals, WinsThatCouldNotBeSavedReachTheFileOnceItCanBeWritten)
 TEST_F(SharedTotals, WinsStillUnsavedWhenTheWindowEndsAreSavedThen)
 {
     SeedTotals(5, 7);
-    dialog = std::make_unique<CCorvaneDlg>(random);
+    dialog = std::make_unique<TestableCorvaneDlg>(random);
     app.m_pMainWnd = dialog.get();
     const NoticeWatcher notices;
     WhenModal<CCorvaneDlg>([&](CCorvaneDlg* window) {
         {
             const FullDisk full;
-            window->RecordWin(2);
+            Internals(*window).RecordWin(2);
         }
         Button(window, IDC_EXIT)->click();
     });
@@ -211,7 +211,7 @@ TEST_F(SharedTotals, AClearingThatCannotBeSavedChangesNothing)
 
     {
         const FullDisk full;
-        dialog->ClearStats();
+        Internals().ClearStats();
     }
 
     EXPECT_EQ(notices.texts.size(), 1);

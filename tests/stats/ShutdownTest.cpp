@@ -148,7 +148,7 @@ using ShutdownGuardTest = StatsFixture;
 TEST_F(ShutdownGuardTest, ASignalClosesThePromptAndTheScoreDialogThenTheWindow)
 {
     WriteSettings(SeededTotals);
-    dialog = std::make_unique<CCorvaneDlg>(random);
+    dialog = std::make_unique<TestableCorvaneDlg>(random);
     app.m_pMainWnd = dialog.get();
     const ShutdownGuard guard(dialog.get());
     bool prompted = false;
@@ -174,7 +174,7 @@ TEST_F(ShutdownGuardTest, ASignalClosesThePromptAndTheScoreDialogThenTheWindow)
 TEST_F(ShutdownGuardTest, TheSessionsEndClosesTheWindowTheSameWay)
 {
     WriteSettings(SeededTotals);
-    dialog = std::make_unique<CCorvaneDlg>(random);
+    dialog = std::make_unique<TestableCorvaneDlg>(random);
     app.m_pMainWnd = dialog.get();
     ShutdownGuard guard(dialog.get());
     WhenModal<CCorvaneDlg>([&](CCorvaneDlg*) { guard.EndWindow(); });

@@ -36,9 +36,9 @@ TEST_F(StatsWindow, TopLineShowsTheStoredTotals)
 TEST_F(StatsWindow, WinsAddUpAndShow)
 {
     ASSERT_NO_FATAL_FAILURE(StartWindow());
-    dialog->RecordWin(1);
-    dialog->RecordWin(2);
-    dialog->ShowStats();
+    Internals().RecordWin(1);
+    Internals().RecordWin(2);
+    Internals().ShowStats();
     EXPECT_EQ(Text(IDC_TOTAL_GAMES), "2");
     EXPECT_EQ(Text(IDC_AVERAGE_SCORE), "1.50");
 }
@@ -48,8 +48,8 @@ TEST_F(StatsWindow, TotalsStopAtTheLargestValueInsteadOfWrapping)
     SeedTotals(INT_MAX, INT_MAX - 1);
     ASSERT_NO_FATAL_FAILURE(StartWindow());
 
-    dialog->RecordWin(5);
-    dialog->ShowStats();
+    Internals().RecordWin(5);
+    Internals().ShowStats();
 
     EXPECT_EQ(dialog->TotalGamesValue(), INT_MAX);
     EXPECT_EQ(dialog->TotalScoreValue(), INT_MAX);
@@ -59,11 +59,11 @@ TEST_F(StatsWindow, TotalsStopAtTheLargestValueInsteadOfWrapping)
 TEST_F(StatsWindow, EachWinReachesTheFileAtOnce)
 {
     SeedTotals(1, 3);
-    dialog = std::make_unique<CCorvaneDlg>(random);
+    dialog = std::make_unique<TestableCorvaneDlg>(random);
     app.m_pMainWnd = dialog.get();
     QByteArray storedWhileOpen;
     WhenModal([&](QWidget*) {
-        dialog->RecordWin(2);
+        Internals().RecordWin(2);
         storedWhileOpen = ReadSettings();
         Button(dialog.get(), IDC_EXIT)->click();
     });
@@ -76,7 +76,7 @@ TEST_F(StatsWindow, EachWinReachesTheFileAtOnce)
 
 TEST_F(StatsWindow, FirstRunWritesZeros)
 {
-    dialog = std::make_unique<CCorvaneDlg>(random);
+    dialog = std::make_unique<TestableCorvaneDlg>(random);
     app.m_pMainWnd = dialog.get();
     WhenModal([&](QWidget*) { dialog->close(); });
 

@@ -2,10 +2,10 @@
 #pragma once
 
 #include "CorvaneResources.h"
-#include "CCorvaneDlg.h"
 #include "CWinApp.h"
 #include "GameRandom.h"
 #include "StringTable.h"
+#include "TestableCorvaneDlg.h"
 
 #include <QApplication>
 #include <QTest>
@@ -20,7 +20,7 @@ protected:
     void StartWindow()
     {
         dialog.reset();
-        dialog = std::make_unique<CCorvaneDlg>(random);
+        dialog = std::make_unique<TestableCorvaneDlg>(random);
         app.m_pMainWnd = dialog.get();
         dialog->Create();
         dialog->show();
@@ -33,6 +33,11 @@ protected:
         app.m_pMainWnd = nullptr;
         dialog.reset();
     }
+
+    // The window's protected calls, for the few checks that cannot reach them through its controls. Windows
+    // a test makes for itself must be TestableCorvaneDlg too; any other fails the test with std::bad_cast.
+    static TestableCorvaneDlg& Internals(CCorvaneDlg& window) { return dynamic_cast<TestableCorvaneDlg&>(window); }
+    TestableCorvaneDlg& Internals() const { return Internals(*dialog); }
 
     CWinApp app{CorvaneResources::Instance(), {}};
     GameRandom random;

@@ -87,7 +87,7 @@ TEST_F(Accessibility, EveryVisibleControlHasAName)
 // The picture items carry their words only in their pictures; a screen reader gets them as menu items by name.
 TEST_F(Accessibility, PieceMenuItemsAreNamedByTheirPiece)
 {
-    CPieceMenu& menu = *dialog->GetPieceMenu();
+    CPieceMenu& menu = *PieceMenu();
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&menu);
     ASSERT_NE(accessible, nullptr);
     ASSERT_EQ(accessible->childCount(), 11);

@@ -37,8 +37,8 @@ TEST_F(GameWindowCell, ShowsThePictureOfItsKindAndState)
     for (PieceKind kind : AllKinds) {
         SCOPED_TRACE(PieceName(kind));
         CBitmapButton* cell = Cell(kind, 9 - kind);
-        dialog->EnableControl(cell, true);
-        dialog->SetCell(cell, kind, false);
+        Internals().EnableControl(cell, true);
+        Internals().SetCell(cell, kind, false);
         ASSERT_FALSE(cell->hasFocus());
         EXPECT_EQ(Shown(cell), Picture(Named(kind, "U"))) << "at rest";
 
@@ -53,7 +53,7 @@ TEST_F(GameWindowCell, ShowsThePictureOfItsKindAndState)
         QTest::mouseRelease(cell, Qt::LeftButton, Qt::NoModifier, centre + QPoint(0, 3 * cell->height()));
         ASSERT_FALSE(cell->isDown());
 
-        dialog->EnableControl(cell, false);
+        Internals().EnableControl(cell, false);
         EXPECT_EQ(Shown(cell), Picture(Named(kind, "X"))) << "disabled";
         EXPECT_EQ(Shown(cell), Picture(Named(kind, "U"))) << "disabled looks like at rest";
     }
@@ -67,9 +67,9 @@ TEST_F(GameWindowCell, ClueCellShowsItsDiamondInEveryState)
             continue;
         SCOPED_TRACE(PieceName(kind));
         CBitmapButton* cell = Cell(9 - kind, kind);
-        dialog->EnableControl(cell, true);
+        Internals().EnableControl(cell, true);
         MainWindowFixture::Focus(cell);
-        dialog->SetCell(cell, kind, true);
+        Internals().SetCell(cell, kind, true);
         EXPECT_FALSE(cell->isEnabled());
         EXPECT_FALSE(cell->hasFocus());
         const QImage clue = Picture(ClueNamed(kind));
@@ -90,13 +90,13 @@ TEST_F(GameWindowCell, MarksRoundTripThroughTheCellText)
             if (clue && kind == UNKNOWN)
                 continue;
             SCOPED_TRACE(testing::Message() << PieceName(kind) << (clue ? " clue" : ""));
-            dialog->EnableControl(cell, true);
-            dialog->SetCell(cell, kind, clue);
+            Internals().EnableControl(cell, true);
+            Internals().SetCell(cell, kind, clue);
             EXPECT_EQ(dialog->GetMark(cell), kind);
             EXPECT_EQ(cell->text(), QString::number(kind));
             EXPECT_EQ(cell->isEnabled(), !clue);
             // Setting the same kind again changes nothing that can be read, and never resizes the cell.
-            dialog->SetCell(cell, kind, clue);
+            Internals().SetCell(cell, kind, clue);
             EXPECT_EQ(dialog->GetMark(cell), kind);
             EXPECT_EQ(cell->size(), DialogUnits(dialog->font()).ToPixels(0, 0, 15, 15).size());
         }
@@ -107,7 +107,7 @@ TEST_F(GameWindowCell, MarksRoundTripThroughTheCellText)
 TEST_F(GameWindowCell, SettingADisabledCellKeepsItDisabled)
 {
     CBitmapButton* cell = Cell(2, 3);
-    dialog->SetCell(cell, WATER, false);
+    Internals().SetCell(cell, WATER, false);
     EXPECT_FALSE(cell->isEnabled());
     EXPECT_EQ(Shown(cell), Picture("IDB_WATER_X"));
 }
@@ -138,7 +138,7 @@ TEST_F(GameWindowCell, AccessibleNameSaysPlaceAndMark)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         CBitmapButton* cell = Cell(c.row, c.column);
-        dialog->SetCell(cell, c.kind, c.clue);
+        Internals().SetCell(cell, c.kind, c.clue);
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(cell);
         ASSERT_NE(accessible, nullptr);
         EXPECT_EQ(accessible->text(QAccessible::Name), c.name);

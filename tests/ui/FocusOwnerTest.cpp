@@ -62,9 +62,9 @@ TEST_F(FocusOwner, ClueOnTheFocusedCellPassesTheFocusOn)
         ASSERT_NO_FATAL_FAILURE(StartWindow());
         StartGame();
         for (const CellPosition& clue : c.clues)
-            dialog->SetCell(Cell(clue.row, clue.column), WATER, true);
+            Internals().SetCell(Cell(clue.row, clue.column), WATER, true);
         Focus(Cell(c.row, c.column));
-        dialog->SetCell(Cell(c.row, c.column), WATER, true);
+        Internals().SetCell(Cell(c.row, c.column), WATER, true);
         ExpectFocusOn(*dialog, Item(c.expected));
     }
 }

@@ -26,9 +26,9 @@ TEST_F(GameWindowFocus, EnableControlMovesTheFocusOnlyOffAControlBeingDisabled)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_NO_FATAL_FAILURE(StartWindow());
-        dialog->EnableCells(true);
+        Internals().EnableCells(true);
         ASSERT_NO_FATAL_FAILURE(Focus(Item(c.focused)));
-        dialog->EnableControl(Item(c.changed), c.enable);
+        Internals().EnableControl(Item(c.changed), c.enable);
         EXPECT_EQ(Item(c.changed)->isEnabled(), c.enable);
         EXPECT_EQ(Item(c.focused)->hasFocus(), !c.focusMoves);
         EXPECT_TRUE(dialog->isActiveWindow()) << "the focus stays in the window";
@@ -38,9 +38,9 @@ TEST_F(GameWindowFocus, EnableControlMovesTheFocusOnlyOffAControlBeingDisabled)
 // A clue fixed on the focused cell takes the focus off it, through the same rule.
 TEST_F(GameWindowFocus, ClueOnTheFocusedCellMovesTheFocus)
 {
-    dialog->EnableCells(true);
+    Internals().EnableCells(true);
     Focus(Cell(7, 2));
-    dialog->SetCell(Cell(7, 2), SOUTH, true);
+    Internals().SetCell(Cell(7, 2), SOUTH, true);
     EXPECT_FALSE(Cell(7, 2)->hasFocus());
     EXPECT_NE(QApplication::focusWidget(), Cell(7, 2));
 }
@@ -48,7 +48,7 @@ TEST_F(GameWindowFocus, ClueOnTheFocusedCellMovesTheFocus)
 TEST_F(GameWindowFocus, EnableCellsSwitchesEveryCell)
 {
     for (bool enable : {true, false}) {
-        dialog->EnableCells(enable);
+        Internals().EnableCells(enable);
         for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id)
             ASSERT_EQ(Item(id)->isEnabled(), enable) << id;
     }
@@ -70,7 +70,7 @@ TEST_F(GameWindowFocus, TabFollowsTemplateOrder)
     EXPECT_EQ(walk(Qt::ShiftModifier, 2), (std::vector<int>{IDC_EXIT, IDC_ABOUT}));
 
     // During a game the cells come first, row by row, then the first ship box, then the buttons.
-    dialog->EnableCells(true);
+    Internals().EnableCells(true);
     Item(6000)->setEnabled(true);
     Item(6001)->setEnabled(true);
     Focus(Cell(0, 8));
@@ -108,9 +108,9 @@ TEST_F(GameWindowFocus, ArrowsWalkTheGrid)
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << c.row << " column " << c.column << " key " << c.key);
         ASSERT_NO_FATAL_FAILURE(StartWindow());
-        dialog->EnableCells(true);
+        Internals().EnableCells(true);
         for (int id : c.disabled)
-            dialog->EnableControl(Item(id), false);
+            Internals().EnableControl(Item(id), false);
         ASSERT_NO_FATAL_FAILURE(Focus(Cell(c.row, c.column)));
         Press(c.key);
         EXPECT_EQ(QApplication::focusWidget(), Cell(c.row2, c.column2));

@@ -26,7 +26,7 @@ TEST_F(GameTest, StartGameDealsTheSeededLayoutAndShowsItsCounts)
     EXPECT_EQ(Text(IDC_GAME_NUMBER), "1");
     EXPECT_EQ(Text(IDC_CURRENT_SCORE), "0");
     EXPECT_EQ(Text(IDC_STATUS), "");
-    EXPECT_EQ(dialog->TakeSnapshot().Text(), std::string(CellCount, '7'));
+    EXPECT_EQ(BoardSnapshot::Take(Marks()).Text(), std::string(CellCount, '7'));
 }
 
 TEST_F(GameTest, FirstClueRevealsRow8ColumnGForAPoint)
@@ -161,7 +161,7 @@ TEST_F(GameTest, ClueWithNothingLeftToRevealChangesNothing)
     ASSERT_EQ(MarksPicture(), PictureOf(dialog->Layout()));
     ASSERT_FALSE(Item(IDC_CLUE)->isEnabled());
 
-    dialog->OnClue();
+    Internals().OnClue();
 
     EXPECT_EQ(MarksPicture(), PictureOf(dialog->Layout()));
     EXPECT_EQ(Text(IDC_CURRENT_SCORE), "0");

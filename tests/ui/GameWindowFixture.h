@@ -195,6 +195,8 @@ protected:
 
     QAbstractButton* Button(int id) const { return qobject_cast<QAbstractButton*>(Item(id)); }
     QString Text(int id) const { return dialog->GetDlgItemText(id); }
+    // The pop-up menu of pieces, which the window owns from its start whether or not it is open.
+    CPieceMenu* PieceMenu() const { return dialog->findChild<CPieceMenu*>(); }
 
     // Does what opens nested loops (a click, a key) while the driver answers them, then checks that it met
     // what it expected and nothing else. On the offscreen platform a closed pop-up does not hand the

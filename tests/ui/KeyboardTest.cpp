@@ -58,23 +58,23 @@ private:
 // Where the focus stands before a key that must do nothing.
 struct FocusSetup {
     const char* name;
-    std::function<QWidget*(CCorvaneDlg&)> prepare; // returns the control that holds the focus, or the window
+    std::function<QWidget*(TestableCorvaneDlg&)> prepare; // returns the control that holds the focus, or the window
 };
 
 const FocusSetup QuietFocuses[] = {
     {"cell",
-     [](CCorvaneDlg& dialog) -> QWidget* {
+     [](TestableCorvaneDlg& dialog) -> QWidget* {
          dialog.EnableCells(true);
          return dialog.CellAt(3, 3);
      }},
     {"check box",
-     [](CCorvaneDlg& dialog) -> QWidget* {
+     [](TestableCorvaneDlg& dialog) -> QWidget* {
          QWidget* box = dialog.GetDlgItem(FirstShipCheck);
          box->setEnabled(true);
          return box;
      }},
     {"nothing",
-     [](CCorvaneDlg& dialog) -> QWidget* {
+     [](TestableCorvaneDlg& dialog) -> QWidget* {
          // The window itself, with no control focused.
          dialog.setFocus(Qt::OtherFocusReason);
          return &dialog;
@@ -87,7 +87,7 @@ protected:
     QWidget* StartWithFocus(const FocusSetup& setup)
     {
         StartWindow();
-        QWidget* focused = setup.prepare(*dialog);
+        QWidget* focused = setup.prepare(Internals());
         if (focused != dialog.get())
             Focus(focused);
         return focused;
@@ -178,32 +178,32 @@ TEST_F(GameWindowKeyboard, RowLabelMnemonicMovesTheFocus)
     const struct {
         const char* name;
         Qt::Key key;
-        std::function<void(CCorvaneDlg&)> prepare;
+        std::function<void(TestableCorvaneDlg&)> prepare;
         std::function<QWidget*(CCorvaneDlg&)> target;
     } cases[] = {
-        {"row 1", Qt::Key_1, [](CCorvaneDlg& d) { d.EnableCells(true); },
+        {"row 1", Qt::Key_1, [](TestableCorvaneDlg& d) { d.EnableCells(true); },
          [](CCorvaneDlg& d) -> QWidget* { return d.CellAt(0, 0); }},
-        {"row 6", Qt::Key_6, [](CCorvaneDlg& d) { d.EnableCells(true); },
+        {"row 6", Qt::Key_6, [](TestableCorvaneDlg& d) { d.EnableCells(true); },
          [](CCorvaneDlg& d) -> QWidget* { return d.CellAt(5, 0); }},
-        {"row 10", Qt::Key_0, [](CCorvaneDlg& d) { d.EnableCells(true); },
+        {"row 10", Qt::Key_0, [](TestableCorvaneDlg& d) { d.EnableCells(true); },
          [](CCorvaneDlg& d) -> QWidget* { return d.CellAt(9, 0); }},
         {"row 6 without its first cell", Qt::Key_6,
-         [](CCorvaneDlg& d) {
+         [](TestableCorvaneDlg& d) {
              d.EnableCells(true);
              d.EnableControl(d.CellAt(5, 0), false);
          },
          [](CCorvaneDlg& d) -> QWidget* { return d.CellAt(5, 1); }},
-        {"row 6 before the first game", Qt::Key_6, [](CCorvaneDlg&) {},
+        {"row 6 before the first game", Qt::Key_6, [](TestableCorvaneDlg&) {},
          [](CCorvaneDlg& d) -> QWidget* { return d.GetDlgItem(IDC_START_GAME); }},
-        {"fleet panel", Qt::Key_O, [](CCorvaneDlg& d) { d.GetDlgItem(FirstShipCheck)->setEnabled(true); },
+        {"fleet panel", Qt::Key_O, [](TestableCorvaneDlg& d) { d.GetDlgItem(FirstShipCheck)->setEnabled(true); },
          [](CCorvaneDlg& d) -> QWidget* { return d.GetDlgItem(FirstShipCheck); }},
-        {"fleet panel before the first game", Qt::Key_O, [](CCorvaneDlg&) {},
+        {"fleet panel before the first game", Qt::Key_O, [](TestableCorvaneDlg&) {},
          [](CCorvaneDlg& d) -> QWidget* { return d.GetDlgItem(IDC_START_GAME); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_NO_FATAL_FAILURE(StartWindow());
-        c.prepare(*dialog);
+        c.prepare(Internals());
         Focus(Item(IDC_EXIT));
         ClickRecorder clicks(*dialog);
         Press(c.key, Qt::AltModifier);

@@ -14,7 +14,7 @@ constexpr int PictureWidths[] = {51, 62, 76, 52, 102, 75, 69, 90};
 
 TEST_F(PieceMenuTest, HoldsEightPicturesASeparatorAndTheTwoFills)
 {
-    const QList<QAction*> items = dialog->GetPieceMenu()->actions();
+    const QList<QAction*> items = PieceMenu()->actions();
     ASSERT_EQ(items.size(), 11);
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(items[i]->data().toInt(), 3000 + i);
@@ -29,7 +29,7 @@ TEST_F(PieceMenuTest, HoldsEightPicturesASeparatorAndTheTwoFills)
 
 TEST_F(PieceMenuTest, PictureItemIsAsWideAsItsPictureAndHalfAgainAsHigh)
 {
-    const CPieceMenu& menu = *dialog->GetPieceMenu();
+    const CPieceMenu& menu = *PieceMenu();
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(menu.MeasureItem(3000 + i, QSize(7, 7)), QSize(PictureWidths[i], 25)) << 3000 + i;
     EXPECT_EQ(menu.MeasureItem(3008, QSize(7, 7)), QSize(7, 7)) << "without a picture the proposed size stays";
@@ -67,7 +67,7 @@ class DrawItemTest : public GameWindowFixture, public ::testing::WithParamInterf
 // unscaled at the left, centred vertically, in both states.
 TEST_P(DrawItemTest, FillsTheItemThenCopiesThePictureAtTheLeft)
 {
-    const CPieceMenu& menu = *dialog->GetPieceMenu();
+    const CPieceMenu& menu = *PieceMenu();
     const QColor fill = GetParam().selected ? menu.palette().color(QPalette::Active, QPalette::Highlight)
                                             : QColor(192, 192, 192);
     for (int id = 3000; id <= 3007; ++id) {
@@ -102,7 +102,7 @@ TEST_F(PieceMenuTest, OpenMenuDrawsTheHighlightedItemSelected)
         QTest::keyClick(&menu, Qt::Key_Escape);
     });
 
-    const QColor highlight = dialog->GetPieceMenu()->palette().color(QPalette::Active, QPalette::Highlight);
+    const QColor highlight = PieceMenu()->palette().color(QPalette::Active, QPalette::Highlight);
     EXPECT_EQ(shot.pixelColor(second.right() - 2, second.top() + 1), highlight);
     EXPECT_EQ(shot.pixelColor(third.right() - 2, third.top() + 1), QColor(192, 192, 192));
 }

@@ -156,7 +156,7 @@ TEST_F(PlayTest, InvariantsHoldThroughRandomPlay)
 
     for (int step = 0; step < StepCount; ++step) {
         const Move move = ChooseMove();
-        const std::string before = dialog->TakeSnapshot().Text();
+        const std::string before = BoardSnapshot::Take(Marks()).Text();
         const int totalGames = dialog->TotalGamesValue(), totalScore = dialog->TotalScoreValue();
         const int winsBefore = wins;
         const int historyBefore = dialog->History().Size();
@@ -164,7 +164,7 @@ TEST_F(PlayTest, InvariantsHoldThroughRandomPlay)
         Step(move);
         ASSERT_FALSE(HasFailure()) << "step " << step;
 
-        const std::string after = dialog->TakeSnapshot().Text();
+        const std::string after = BoardSnapshot::Take(Marks()).Text();
         const bool won = wins > winsBefore;
         switch (move) {
         case Move::Start:

@@ -13,7 +13,7 @@ TEST_F(UndoTest, SnapshotIsTheCellTextsInCellOrder)
     Mark(0, 0, NORTH);
     Mark(9, 9, WATER);
     Mark(4, 2, SQUARE);
-    EXPECT_EQ(dialog->TakeSnapshot().Text(), "0" + std::string(41, '7') + "5" + std::string(56, '7') + "6");
+    EXPECT_EQ(Internals().TakeSnapshot().Text(), "0" + std::string(41, '7') + "5" + std::string(56, '7') + "6");
 }
 
 TEST_F(UndoTest, ThreeUndosTakeBackThreeCommandsInTurn)
@@ -122,11 +122,11 @@ TEST_F(UndoTest, RestoreLeavesDisabledCellsAlone)
     Clue();
     Mark(0, 0, NORTH);
 
-    dialog->RestoreSnapshot(BoardSnapshot(std::string(CellCount, '6')));
+    Internals().RestoreSnapshot(BoardSnapshot(std::string(CellCount, '6')));
 
     std::string expected(CellCount, '6');
     expected[7 * BoardSize + 6] = '4';
-    EXPECT_EQ(dialog->TakeSnapshot().Text(), expected);
+    EXPECT_EQ(Internals().TakeSnapshot().Text(), expected);
     EXPECT_FALSE(Cell(7, 6)->isEnabled());
     EXPECT_EQ(Cell(7, 6)->CurrentPicture(), LoadBitmap("IDB_RED_ROUND_X"));
     EXPECT_EQ(Cell(5, 5)->CurrentPicture(), LoadBitmap("IDB_WATER_U"));
