@@ -104,14 +104,11 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
     }
 
+    // What a copy of the program reads: under the same lock as every change.
     Totals FileTotals() const
     {
-        QFile file(path);
-        if (!file.exists())
-            return {};
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        const StoredTotals stored = ReadTotals(file.readAll());
-        EXPECT_FALSE(stored.IsDamaged()) << stored.damage.toStdString();
+        const TotalsOutcome stored = TotalsStore(path).Read();
+        EXPECT_EQ(stored.kind, TotalsOutcome::Kept) << stored.failure.toStdString();
         return stored.totals;
     }
 
