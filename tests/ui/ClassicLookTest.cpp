@@ -130,6 +130,26 @@ TEST_F(ClassicLook, PromptsShareTheWindowsLook)
 
 // Push buttons and check boxes drawn at each scale: every line of their edges is as many device pixels
 // wide as the scale rounds to, on all four sides alike, so a fractional scale gives no lopsided bevel.
+// What the classic style draws of one element of a button, on magenta, at a device pixel ratio.
+QImage DrawnAt(QStyle::PrimitiveElement element, QStyle::State state, QStyleOptionButton::ButtonFeatures features,
+               QSize logical, double ratio)
+{
+    QImage image(logical * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::magenta);
+    const ClassicStyle style;
+    QStyleOptionButton option;
+    option.rect = QRect(QPoint(), logical);
+    option.state = state;
+    option.palette = ClassicPalette();
+    option.features = features;
+    {
+        QPainter painter(&image);
+        style.drawPrimitive(element, &option, &painter);
+    }
+    return image;
+}
+
 struct EdgeCase {
     const char* what;
     QStyle::PrimitiveElement element;
@@ -157,20 +177,9 @@ class EdgesAtEveryScale : public ::testing::TestWithParam<std::tuple<EdgeCase, d
 TEST_P(EdgesAtEveryScale, HaveEqualLinesOnEverySide)
 {
     const auto& [edge, ratio] = GetParam();
-    const QSize logical(40, 20);
-    QImage image(logical * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::magenta);
-    ClassicStyle style;
-    QStyleOptionButton option;
-    option.rect = QRect(QPoint(), logical);
-    option.state = edge.state;
-    option.palette = ClassicPalette();
-    option.features = edge.isDefault ? QStyleOptionButton::DefaultButton : QStyleOptionButton::None;
-    {
-        QPainter painter(&image);
-        style.drawPrimitive(edge.element, &option, &painter);
-    }
+    const QImage image = DrawnAt(edge.element, edge.state,
+                                 edge.isDefault ? QStyleOptionButton::DefaultButton : QStyleOptionButton::None,
+                                 QSize(40, 20), ratio);
     const int line = std::max(1, qRound(ratio)), w = image.width(), h = image.height();
     for (int k = 0; k < int(edge.topLeft.size()) * line; ++k) {
         const QRgb tl = edge.topLeft[k / line], br = edge.bottomRight[k / line];
@@ -192,19 +201,8 @@ class CheckMarkAtEveryScale : public ::testing::TestWithParam<double> {};
 TEST_P(CheckMarkAtEveryScale, KeepsItsShape)
 {
     const double ratio = GetParam();
-    const QSize logical(13, 13);
-    QImage image(logical * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::magenta);
-    ClassicStyle style;
-    QStyleOptionButton option;
-    option.rect = QRect(QPoint(), logical);
-    option.state = QStyle::State_Enabled | QStyle::State_On;
-    option.palette = ClassicPalette();
-    {
-        QPainter painter(&image);
-        style.drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &painter);
-    }
+    const QImage image = DrawnAt(QStyle::PE_IndicatorCheckBox, QStyle::State_Enabled | QStyle::State_On,
+                                 QStyleOptionButton::None, QSize(13, 13), ratio);
     // The edge's lines are rounded up at a fractional scale, the mark's pixels down, so it fits inside them.
     const int line = std::max(1, qRound(ratio)), pixel = std::max(1, int(ratio));
     const QRect inside = QRect(QPoint(), image.size()).adjusted(2 * line, 2 * line, -2 * line, -2 * line);
