@@ -140,13 +140,11 @@ TotalsOutcome TotalsStore::Read() const
         return {TotalsOutcome::Failed, {}, unusable};
     if (filePath.isEmpty())
         return {};
-    // A reader takes the writers' lock too, so it only ever sees the file between two changes.
+    // A reader takes the writers' lock too, so it sees the file between two changes. A folder that may be
+    // searched but not opened still lets it read the file, and the read goes on without the lock then:
+    // what it cannot read is told below.
     const QString folder = QFileInfo(filePath).absolutePath();
-    if (!QFileInfo(folder).isDir())
-        return {TotalsOutcome::Kept, {}, {}};
     const FolderLock lock(folder);
-    if (!lock.failure.isEmpty())
-        return Failure("read", lock.failure);
     const FileText file = ReadWhole(filePath);
     if (!file.failure.isEmpty())
         return Failure("read", file.failure);

@@ -103,12 +103,23 @@ class DesktopSession:
             return False
 
     def start_game(self, program, accessibility):
-        """Starts the real program on this desktop with an empty settings folder of its own."""
+        """Starts the real program on this desktop with an empty settings folder of its own; what it says on
+        its error output is kept in game_errors, for a test that fails to tell."""
         environment = dict(os.environ, XDG_CONFIG_HOME=self.config_home, QT_QPA_PLATFORM="xcb")
         environment.pop("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", None)
         if accessibility:
             environment["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-        return self._spawn([program], env=environment)
+        self.game_errors = tempfile.TemporaryFile()
+        game = subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=self.game_errors, env=environment)
+        self.processes.append(game)
+        return game
+
+    def game_report(self, game):
+        """How the game stands, for a failure message: running or ended, and what it said."""
+        self.game_errors.seek(0)
+        said = self.game_errors.read().decode(errors="replace").strip()
+        state = "still running" if game.poll() is None else f"ended with {game.returncode}"
+        return f"the game is {state}; it said: {said or 'nothing'}"
 
 
 def wait_until(predicate, seconds, what, idle=None):

@@ -24,8 +24,11 @@ def screen(path):
 def settled_screen(session, program, accessibility, path):
     """Starts the game and takes the screen once two shots in a row agree and the window shows."""
     game = session.start_game(program, accessibility)
-    wait_until(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Corvane$"],
-                                      capture_output=True, timeout=WAIT).returncode == 0, WAIT, "the game window")
+    try:
+        wait_until(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Corvane$"],
+                                          capture_output=True, timeout=WAIT).returncode == 0, WAIT, "the game window")
+    except SessionError as failure:
+        raise SessionError(f"{failure}; {session.game_report(game)}") from failure
     shots = [screen(path)]
 
     def settled():
@@ -43,8 +46,18 @@ def differing_pixels(first, second):
     return int(float(compared.stderr.split()[0]))
 
 
+def listen_as_a_reader():
+    """Asks the accessibility registry for the desktop, as a screen reader does when it starts: the
+    registry comes up then, before a program with accessibility on looks for it."""
+    import gi
+    gi.require_version("Atspi", "2.0")
+    import pyatspi
+    return pyatspi.Registry.getDesktop(0).childCount
+
+
 def main(program):
     with DesktopSession() as session, tempfile.TemporaryDirectory() as folder:
+        listen_as_a_reader()
         on = settled_screen(session, program, True, os.path.join(folder, "on.png"))
         off = settled_screen(session, program, False, os.path.join(folder, "off.png"))
         differing = differing_pixels(on, off)
