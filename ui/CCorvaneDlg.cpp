@@ -115,7 +115,7 @@ void CCorvaneDlg::EnableCells(bool enable)
 
 void CCorvaneDlg::SizeLabels()
 {
-    const QImage picture = LoadBitmap(QStringLiteral("IDB_NORTH_D"));
+    const QImage picture = LoadBitmap(CellPictureName(NORTH, false, 'D'));
     if (picture.isNull())
         return;
     for (int first : PictureSizedLabelBlocks)

@@ -26,14 +26,20 @@ TEST(TestBudgetDeathTest, EndsATestThatNeverEndsAndNamesIt)
         ::testing::ExitedWithCode(EXIT_FAILURE), "EndsATestThatNeverEndsAndNamesIt did not finish within 1 s");
 }
 
-TEST(TestBudgetTest, LeavesATestThatEndsInTimeAlone)
+TEST(TestBudgetDeathTest, LeavesATestThatEndsInTimeAlone)
 {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
     const ::testing::TestInfo* self = ::testing::UnitTest::GetInstance()->current_test_info();
-    TestBudget budget(std::chrono::seconds(1));
-    budget.OnTestStart(*self);
-    budget.OnTestEnd(*self);
-    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
-    SUCCEED() << "still running after the budget would have run out";
+    // Still running, and ending well, after the budget of a test that has already ended would have run out.
+    EXPECT_EXIT(
+        {
+            TestBudget budget(std::chrono::seconds(1));
+            budget.OnTestStart(*self);
+            budget.OnTestEnd(*self);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+            std::exit(EXIT_SUCCESS);
+        },
+        ::testing::ExitedWithCode(EXIT_SUCCESS), "");
 }
 
 } // namespace

@@ -17,14 +17,14 @@ QString NameOf(QObject* object)
 // The counts are read by name, as a screen reader reads them, and must say what the labels show.
 TEST_F(Accessibility, CountLabelsNameTheirLineAndTheNumberShown)
 {
-    EXPECT_EQ(NameOf(Item(4002)), "Row 3: no count yet");
+    EXPECT_EQ(NameOf(Item(IDC_FIRST_ROW_COUNT + 2)), "Row 3: no count yet");
     StartGame();
     for (int line = 0; line < BoardSize; ++line) {
         const int rows = RowShipCount(dialog->Layout(), line);
         const int columns = ColumnShipCount(dialog->Layout(), line);
-        EXPECT_EQ(NameOf(Item(4000 + line)),
+        EXPECT_EQ(NameOf(Item(IDC_FIRST_ROW_COUNT + line)),
                   QStringLiteral("Row %1: %2 ship cell%3").arg(line + 1).arg(rows).arg(rows == 1 ? "" : "s"));
-        EXPECT_EQ(NameOf(Item(5000 + line)), QStringLiteral("Column %1: %2 ship cell%3")
+        EXPECT_EQ(NameOf(Item(IDC_FIRST_COLUMN_COUNT + line)), QStringLiteral("Column %1: %2 ship cell%3")
                                                  .arg(QChar('A' + line))
                                                  .arg(columns)
                                                  .arg(columns == 1 ? "" : "s"));
@@ -61,7 +61,7 @@ TEST_F(Accessibility, FleetPanelSaysEachShipAndItsLength)
                                "Submarine, one cell", "Submarine, one cell", "Submarine, one cell",
                                "Submarine, one cell"};
     for (int k = 0; k < boxes.size(); ++k)
-        EXPECT_EQ(NameOf(Item(6000 + k)), boxes[k]) << k;
+        EXPECT_EQ(NameOf(Item(IDC_FIRST_SHIP_CHECK + k)), boxes[k]) << k;
 
     QStringList pictures;
     for (QWidget* control : dialog->Controls())
