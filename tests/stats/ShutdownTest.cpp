@@ -14,10 +14,11 @@
 
 namespace {
 
-// Totals written with leading zeros: the program reads them as 5 and 7 and, when it saves, writes them
-// back plainly, so the file shows whether the save happened.
-constexpr const char* SeededTotals = "[Stats]\nTotalGames=005\nTotalScore=007\n";
-constexpr const char* SavedTotals = "[Stats]\nTotalGames=5\nTotalScore=7\n";
+// Totals written without their score: the program reads it as 0 and, when it saves at its end, writes it
+// in, so the file shows whether the save happened. A file that holds both totals is not written again
+// when they have not changed.
+constexpr const char* SeededTotals = "[Stats]\nTotalGames=5\n";
+constexpr const char* SavedTotals = "[Stats]\nTotalGames=5\nTotalScore=0\n";
 
 // Whether the signal is in one of the process's signal masks in /proc: "SigCgt" (it has a handler of
 // its own) or "SigIgn" (it ignores the signal).
