@@ -99,6 +99,23 @@ int Denied(const QByteArray& path, int mode)
     return ::faccessat(AT_FDCWD, path.constData(), mode, AT_EACCESS) == 0 ? 0 : errno;
 }
 
+// Puts text in the place of file, with batches of wins from beside it added to it exactly once. Returns
+// why it could not, or nothing.
+QString Replace(const QByteArray& file, const QByteArray& text, const WinJournal& journal, const WinJournal::Batches& batches)
+{
+    FileReplacement replacement(file, file);
+    if (const QString failure = replacement.Write(text); !failure.isEmpty())
+        return failure;
+    if (const QString failure = journal.MarkAdded(batches, replacement.Inode()); !failure.isEmpty())
+        return QStringLiteral("the wins kept beside it cannot be added: %1").arg(failure);
+    if (const QString failure = replacement.Commit(); !failure.isEmpty()) {
+        journal.Unmark(batches, replacement.Inode());
+        return failure;
+    }
+    journal.Forget(batches, replacement.Inode());
+    return {};
+}
+
 QByteArray LockPathOf(const QByteArray& file) { return Joined(FolderOf(file), '.' + NameOf(file) + ".lock"); }
 
 // The user's configuration folder, or empty when the environment names none: bytes as the environment
@@ -215,16 +232,8 @@ TotalsOutcome TotalsStore::Rewrite(std::optional<Totals> added, const WaitObserv
     if (stored.complete && totals == stored.totals && batches.names.empty())
         return kept;
 
-    FileReplacement replacement(file, file);
-    if (const QString failure = replacement.Write(WithTotals(now.text, totals)); !failure.isEmpty())
+    if (const QString failure = Replace(file, WithTotals(now.text, totals), journal, batches); !failure.isEmpty())
         return Failure("save", failure);
-    if (const QString failure = journal.MarkAdded(batches, replacement.Inode()); !failure.isEmpty())
-        return Failure("save", QStringLiteral("the wins kept beside it cannot be added: %1").arg(failure));
-    if (const QString failure = replacement.Commit(); !failure.isEmpty()) {
-        journal.Unmark(batches, replacement.Inode());
-        return Failure("save", failure);
-    }
-    journal.Forget(batches, replacement.Inode());
     return kept;
 }
 

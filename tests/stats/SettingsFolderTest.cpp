@@ -65,7 +65,7 @@ std::string Described(const FolderPicture& picture)
     return text;
 }
 
-ino_t InodeOf(const QByteArray& path)
+ino_t InodeAt(const QByteArray& path)
 {
     struct stat status {};
     return ::stat(path.constData(), &status) == 0 ? status.st_ino : 0;
@@ -170,7 +170,7 @@ void FolderInstead() { Write(Settings + "/inside", "a file in a folder"); }
 // XDG_CONFIG_HOME holds a Latin-1 letter.
 void NotUtf8() { Write("caf\xe9/" + Settings, Seeded); }
 
-struct FolderCase {
+struct SettingsCase {
     const char* name;
     void (*make)();
     // The file that holds the totals, below the test's folder.
@@ -185,7 +185,7 @@ struct FolderCase {
     QByteArray leftover;
 };
 
-const FolderCase FolderCases[] = {
+const SettingsCase SettingsCases[] = {
     {"NeighbourFilesSurvive", Neighbours, Settings, nullptr, {5, 7}, {}, {}},
     {"LinkToADevice", DeviceLink, "scratch/null", "it is a device, not a file", {}, {}, {}},
     {"ByteOrderMark", ByteOrderMark, Settings, nullptr, {5, 7}, {}, {}},
@@ -199,7 +199,7 @@ const FolderCase FolderCases[] = {
 };
 
 // The totals text after a change, as the file was written: with its byte order mark or its line ends.
-QByteArray AsWritten(const FolderCase& c, const QByteArray& text)
+QByteArray AsWritten(const SettingsCase& c, const QByteArray& text)
 {
     if (c.make == ByteOrderMark)
         return "\xEF\xBB\xBF" + text;
@@ -208,7 +208,7 @@ QByteArray AsWritten(const FolderCase& c, const QByteArray& text)
     return text;
 }
 
-class SettingsFolder : public StatsFixture, public ::testing::WithParamInterface<FolderCase> {
+class SettingsFolder : public StatsFixture, public ::testing::WithParamInterface<SettingsCase> {
 protected:
     void SetUp() override
     {
@@ -239,7 +239,7 @@ protected:
     // The picture once a save has changed the file: the new text, the lock file beside it, and no leftover.
     FolderPicture Saved(FolderPicture picture, const QByteArray& text) const
     {
-        const FolderCase& c = GetParam();
+        const SettingsCase& c = GetParam();
         const qsizetype slash = c.holder.lastIndexOf('/');
         picture['/' + c.holder] = "file " + text;
         picture['/' + c.holder.left(slash + 1) + '.' + c.holder.mid(slash + 1) + ".lock"] = "file ";
@@ -254,19 +254,19 @@ protected:
 
 TEST_P(SettingsFolder, StartAndExitWinAndClearingChangeOnlyTheTotals)
 {
-    const FolderCase& c = GetParam();
+    const SettingsCase& c = GetParam();
     if (c.make == DeviceLink && ::geteuid() != 0)
         GTEST_SKIP() << "only the superuser may make a device node";
     ASSERT_NO_FATAL_FAILURE(c.make());
     if (!c.configBelow.isEmpty())
         qputenv("XDG_CONFIG_HOME", root + '/' + c.configBelow);
     const FolderPicture before = PictureOf(root);
-    const ino_t holder = InodeOf(root + '/' + c.holder);
+    const ino_t holder = InodeAt(root + '/' + c.holder);
 
     const QStringList started = Run();
     EXPECT_EQ(shown, c.shown);
     EXPECT_EQ(PictureOf(root), before) << "a start and an exit change nothing:\n" << Described(PictureOf(root));
-    EXPECT_EQ(InodeOf(root + '/' + c.holder), holder) << "the file was replaced";
+    EXPECT_EQ(InodeAt(root + '/' + c.holder), holder) << "the file was replaced";
 
     const QStringList won = Run([](TestableCorvaneDlg& window) { window.RecordWin(3); });
     const FolderPicture afterWin = c.trouble ? before : Saved(before, AsWritten(c, AfterWin));
@@ -292,7 +292,7 @@ TEST_P(SettingsFolder, StartAndExitWinAndClearingChangeOnlyTheTotals)
     EXPECT_EQ(cleared.value(1), trouble + " The totals stay as they were.");
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, SettingsFolder, ::testing::ValuesIn(FolderCases),
+INSTANTIATE_TEST_SUITE_P(Cases, SettingsFolder, ::testing::ValuesIn(SettingsCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
