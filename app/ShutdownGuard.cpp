@@ -54,6 +54,7 @@ ShutdownGuard::ShutdownGuard(QWidget* window) : window(window)
 
 ShutdownGuard::~ShutdownGuard()
 {
+    qApp->removeEventFilter(this);
     if (!notifier)
         return;
     for (std::size_t i = 0; i < StopSignals.size(); ++i)
@@ -74,9 +75,20 @@ void ShutdownGuard::OnSignalled()
 
 void ShutdownGuard::EndWindow()
 {
+    if (!ending)
+        qApp->installEventFilter(this);
+    ending = true;
     CancelMode();
     while (QWidget* modal = QApplication::activeModalWidget())
         if (modal == window || !modal->close())
             break;
     window->close();
+}
+
+bool ShutdownGuard::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* shown = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::Show && shown && shown != window && shown->isWindow() && shown->isModal())
+        QMetaObject::invokeMethod(shown, [shown] { shown->close(); }, Qt::QueuedConnection);
+    return false;
 }

@@ -139,13 +139,16 @@ bool HelpViewer::ShowContents(const QString& helpFilePath, const QWidget* beside
     } else {
         // A large file is read on a thread of its own, so that the game goes on meanwhile.
         text->setPlainText(tr("Reading %1...").arg(fileName));
-        loader.reset(QThread::create([this, html = std::move(html), base, fileName]() mutable {
-            QTextDocument* document = ReadDocument(html, base);
-            document->moveToThread(thread());
-            QMetaObject::invokeMethod(this, [this, document, fileName] {
+        // The document belongs to whichever holds it last: the viewer once it shows it, else the thread or
+        // the call that would have shown it, so that a viewer closed while the file is read leaks nothing.
+        auto read = std::make_shared<std::unique_ptr<QTextDocument>>();
+        loader.reset(QThread::create([this, html = std::move(html), base, fileName, read]() mutable {
+            read->reset(ReadDocument(html, base));
+            (*read)->moveToThread(thread());
+            QMetaObject::invokeMethod(this, [this, read, fileName] {
                 loader->wait();
                 loader.reset();
-                ShowDocument(document, fileName);
+                ShowDocument(read->release(), fileName);
             }, Qt::QueuedConnection);
         }));
         loader->start();

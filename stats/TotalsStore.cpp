@@ -1,197 +1,252 @@
 // The totals in the user's settings file: read in one go, changed under a lock, replaced whole.
 #include "TotalsStore.h"
 
-#include <QDeadlineTimer>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QRegularExpression>
-#include <QSaveFile>
-#include <QThread>
+#include "FileReplacement.h"
+#include "NativePath.h"
+#include "WinJournal.h"
 
+#include <QFile>
+
+#include <array>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// Long enough for any number of copies to take their turns, short enough that a copy stopped while
-// holding the lock does not freeze the others for good.
-constexpr int LockWaitMilliseconds = 10000;
-constexpr int LockRetryMilliseconds = 2;
-
-// An exclusive lock on the folder that holds the file, for as long as it lives. The folder is locked
-// rather than the file because each change replaces the file; the kernel lets go of the lock however
-// the process ends, so a killed copy never leaves one behind.
-class FolderLock {
-public:
-    explicit FolderLock(const QString& folder)
-        : descriptor(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
-    {
-        if (descriptor < 0) {
-            failure = QString::fromLocal8Bit(std::strerror(errno));
-            return;
-        }
-        const QDeadlineTimer deadline(LockWaitMilliseconds);
-        while (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
-            if (errno != EWOULDBLOCK && errno != EINTR) {
-                failure = QString::fromLocal8Bit(std::strerror(errno));
-                return;
-            }
-            if (deadline.hasExpired()) {
-                failure = QStringLiteral("another program has kept its folder locked for %1 seconds")
-                              .arg(LockWaitMilliseconds / 1000);
-                return;
-            }
-            QThread::msleep(LockRetryMilliseconds);
-        }
-    }
-    ~FolderLock()
-    {
-        if (descriptor >= 0)
-            ::close(descriptor);
-    }
-    FolderLock(const FolderLock&) = delete;
-    FolderLock& operator=(const FolderLock&) = delete;
-
-    // Empty once the lock is held.
-    QString failure;
-
-private:
-    int descriptor;
+// What stands where the settings file should be, when it is no file.
+struct NotAFile {
+    mode_t type;
+    const char* what;
 };
+
+constexpr std::array<NotAFile, 5> NotFiles = {{
+    {S_IFDIR, "it is a folder"},
+    {S_IFCHR, "it is a device, not a file"},
+    {S_IFBLK, "it is a device, not a file"},
+    {S_IFIFO, "it is a pipe, not a file"},
+    {S_IFSOCK, "it is a socket, not a file"},
+}};
+
+// Why what the status describes cannot be the settings file; empty when it can.
+QString NotReadable(const struct stat& status)
+{
+    for (const NotAFile& notFile : NotFiles)
+        if ((status.st_mode & S_IFMT) == notFile.type)
+            return QString::fromLatin1(notFile.what);
+    if (status.st_size > TotalsStore::LargestFile)
+        return QStringLiteral("it is %1 bytes long, too long for a settings file").arg(status.st_size);
+    return {};
+}
 
 // The file's whole text; a file that does not exist reads as empty.
 struct FileText {
     QByteArray text;
     QString failure;
+    bool exists = false;
 };
 
-FileText ReadWhole(const QString& path)
+// Why what stands at file cannot be read as the settings file, without opening it; empty when it can, or
+// when nothing stands there.
+QString LookAt(const QByteArray& file)
 {
-    // Only a file that is certainly not there reads as empty; one that cannot even be looked at is not.
     struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-        return errno == ENOENT || errno == ENOTDIR ? FileText{} : FileText{{}, QString::fromLocal8Bit(std::strerror(errno))};
-    if (S_ISDIR(status.st_mode))
-        return {{}, QStringLiteral("it is a folder")};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, file.errorString()};
-    QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {{}, file.errorString()};
-    return {text, {}};
+    if (::stat(file.constData(), &status) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? QString() : ErrorText(errno);
+    return NotReadable(status);
 }
 
-// The user's configuration folder, or empty when the environment names none.
-QString UserConfigFolder()
+// Nothing but a regular file is ever opened, so that a pipe cannot hold the program up and a device
+// cannot flood it, and no more is read than a settings file can hold.
+FileText ReadSettings(const QByteArray& file)
 {
-    const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (QDir::isAbsolutePath(configHome))
-        return configHome;
-    const QString home = qEnvironmentVariable("HOME");
-    if (QDir::isAbsolutePath(home))
-        return QDir(home).filePath(QStringLiteral(".config"));
+    if (const QString why = LookAt(file); !why.isEmpty())
+        return {{}, why};
+    const int descriptor = ::open(file.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (descriptor < 0)
+        return errno == ENOENT || errno == ENOTDIR ? FileText{} : FileText{{}, ErrorText(errno)};
+    // What was opened may no longer be what was looked at.
+    struct stat status {};
+    QString failure = ::fstat(descriptor, &status) == 0 ? NotReadable(status) : ErrorText(errno);
+    // Room for one byte more than the file holds, to see it end; a file that grows meanwhile gets more.
+    QByteArray text(failure.isEmpty() ? status.st_size + 1 : 0, '\0');
+    qsizetype length = 0;
+    while (failure.isEmpty()) {
+        if (length == text.size() && length <= TotalsStore::LargestFile)
+            text.resize(std::min<qsizetype>(2 * length, TotalsStore::LargestFile + 1));
+        if (length == text.size()) {
+            failure = QStringLiteral("it has grown too long for a settings file");
+            break;
+        }
+        const ssize_t step = ::read(descriptor, text.data() + length, static_cast<std::size_t>(text.size() - length));
+        if (step == 0)
+            break;
+        if (step < 0 && errno != EINTR)
+            failure = ErrorText(errno);
+        length += std::max<ssize_t>(step, 0);
+    }
+    ::close(descriptor);
+    if (!failure.isEmpty())
+        return {{}, failure};
+    text.truncate(length);
+    return {text, {}, true};
+}
+
+// Whether the process may do what mode says to path, as the effective user.
+int Denied(const QByteArray& path, int mode)
+{
+    return ::faccessat(AT_FDCWD, path.constData(), mode, AT_EACCESS) == 0 ? 0 : errno;
+}
+
+// Puts text in the place of file, with batches of wins from beside it added to it exactly once. Returns
+// why it could not, or nothing.
+QString Replace(const QByteArray& file, const QByteArray& text, const WinJournal& journal, const WinJournal::Batches& batches)
+{
+    FileReplacement replacement(file, file);
+    if (const QString failure = replacement.Write(text); !failure.isEmpty())
+        return failure;
+    if (const QString failure = journal.MarkAdded(batches, replacement.Inode()); !failure.isEmpty())
+        return QStringLiteral("the wins kept beside it cannot be added: %1").arg(failure);
+    if (const QString failure = replacement.Commit(); !failure.isEmpty()) {
+        journal.Unmark(batches, replacement.Inode());
+        return failure;
+    }
+    journal.Forget(batches, replacement.Inode());
     return {};
 }
 
-// A copy killed while it wrote leaves its unfinished replacement beside the file, named after it with six
-// more characters. Under the lock no other copy is writing, so any such file is a leftover.
-void RemoveUnfinishedReplacements(const QString& filePath)
+QByteArray LockPathOf(const QByteArray& file) { return Joined(FolderOf(file), '.' + NameOf(file) + ".lock"); }
+
+// The user's configuration folder, or empty when the environment names none: bytes as the environment
+// holds them, whatever their encoding.
+QByteArray UserConfigFolder()
 {
-    const QFileInfo file(filePath);
-    const QRegularExpression replacement(
-        QRegularExpression::anchoredPattern(QRegularExpression::escape(file.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
-    QDir folder = file.absoluteDir();
-    for (const QString& name : folder.entryList({file.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden))
-        if (replacement.match(name).hasMatch())
-            folder.remove(name);
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    if (configHome.startsWith('/'))
+        return configHome;
+    const QByteArray home = qgetenv("HOME");
+    if (home.startsWith('/'))
+        return Joined(home, ".config");
+    return {};
 }
 
 } // namespace
 
-TotalsStore::TotalsStore(QString filePath) : filePath(std::move(filePath)) {}
+TotalsStore::TotalsStore(QByteArray filePath) : filePath(std::move(filePath)) {}
+
+TotalsStore::TotalsStore(const QString& filePath) : TotalsStore(QFile::encodeName(filePath)) {}
 
 TotalsStore TotalsStore::ForUser(const QString& key, const QString& appName)
 {
     if (key.isEmpty())
         return {};
-    const QString folder = UserConfigFolder();
+    const QByteArray folder = UserConfigFolder();
     if (folder.isEmpty()) {
         TotalsStore store;
         store.unusable = QStringLiteral("Cannot find the totals: neither XDG_CONFIG_HOME nor HOME names a folder.");
         return store;
     }
-    return TotalsStore(QDir(folder).filePath(key + QLatin1Char('/') + appName + QStringLiteral(".conf")));
+    return TotalsStore(Joined(Joined(folder, QFile::encodeName(key)), QFile::encodeName(appName) + ".conf"));
 }
+
+QString TotalsStore::FilePath() const { return PathText(filePath); }
 
 TotalsOutcome TotalsStore::Failure(const char* what, const QString& reason) const
 {
-    return {TotalsOutcome::Failed, {}, QStringLiteral("Cannot %1 the totals in %2: %3.").arg(QLatin1String(what), filePath, reason)};
+    return {TotalsOutcome::Failed, {}, {}, QStringLiteral("Cannot %1 the totals in %2: %3.").arg(QLatin1String(what), FilePath(), reason), {}};
 }
 
-TotalsOutcome TotalsStore::Read() const
+TotalsOutcome TotalsStore::Read(const WaitObserver& observer) const
 {
     if (!unusable.isEmpty())
-        return {TotalsOutcome::Failed, {}, unusable};
+        return {TotalsOutcome::Failed, {}, {}, unusable, {}};
     if (filePath.isEmpty())
         return {};
-    // A reader takes the writers' lock too, so it sees the file between two changes. A folder that may be
-    // searched but not opened still lets it read the file, and the read goes on without the lock then:
-    // what it cannot read is told below.
-    const QString folder = QFileInfo(filePath).absolutePath();
-    const FolderLock lock(folder);
-    const FileText file = ReadWhole(filePath);
-    if (!file.failure.isEmpty())
-        return Failure("read", file.failure);
-    const StoredTotals stored = ReadTotals(file.text);
+    const QByteArray file = ResolveLinks(filePath);
+    if (const QString why = LookAt(file); !why.isEmpty())
+        return Failure("read", why);
+    // A reader takes the writers' lock where there is one, so that it sees the file and the wins beside it
+    // between two changes; where there is none, or its holder has stopped, it reads all the same, since
+    // every change replaces the file whole.
+    const StoreLock lock(LockPathOf(file), file, observer, false);
+    const FileText read = ReadSettings(file);
+    if (!read.failure.isEmpty())
+        return Failure("read", read.failure);
+    const StoredTotals stored = ReadTotals(read.text);
     if (stored.IsDamaged())
         return Failure("read", stored.damage);
-    return {TotalsOutcome::Kept, stored.totals, {}};
+    const Totals waiting = WinJournal(file).Waiting();
+    return {TotalsOutcome::Kept, SaturatingSum(stored.totals, waiting), waiting, {}, {}};
 }
 
-TotalsOutcome TotalsStore::Add(Totals wins)
-{
-    return Rewrite([wins](Totals stored) { return SaturatingSum(stored, wins); }, false);
-}
+TotalsOutcome TotalsStore::Add(Totals wins, const WaitObserver& observer) { return Rewrite(wins, observer); }
 
-TotalsOutcome TotalsStore::Clear()
-{
-    return Rewrite([](Totals) { return Totals{}; }, true);
-}
+TotalsOutcome TotalsStore::Clear(const WaitObserver& observer) { return Rewrite(std::nullopt, observer); }
 
-TotalsOutcome TotalsStore::Rewrite(const std::function<Totals(Totals stored)>& change, bool overDamage)
+TotalsOutcome TotalsStore::Rewrite(std::optional<Totals> added, const WaitObserver& observer)
 {
     if (!unusable.isEmpty())
-        return {TotalsOutcome::Failed, {}, unusable};
+        return {TotalsOutcome::Failed, {}, {}, unusable, {}};
     if (filePath.isEmpty())
         return {};
-    const QString folder = QFileInfo(filePath).absolutePath();
-    if (!QDir().mkpath(folder))
-        return Failure("save", QStringLiteral("the folder %1 cannot be made").arg(folder));
-    const FolderLock lock(folder);
-    if (!lock.failure.isEmpty())
-        return Failure("save", lock.failure);
+    const auto change = [&added](Totals stored) { return added ? SaturatingSum(stored, *added) : Totals{}; };
+    if (!MakeFolders(FolderOf(filePath)))
+        return Failure("save", QStringLiteral("the folder %1 cannot be made").arg(PathText(FolderOf(filePath))));
+    const QByteArray file = ResolveLinks(filePath);
+    if (const int denied = Denied(FolderOf(file), W_OK | X_OK))
+        return Failure("save", ErrorText(denied));
+    const FileText looked = ReadSettings(file);
+    if (!looked.failure.isEmpty())
+        return Failure("read", looked.failure);
+    // A file the player has made read-only is one the player keeps from being written.
+    if (const int denied = looked.exists ? Denied(file, W_OK) : 0)
+        return Failure("save", ErrorText(denied));
+    const StoredTotals seen = ReadTotals(looked.text);
+    if (seen.IsDamaged() && added)
+        return Failure("read", seen.damage);
+    WinJournal journal(file);
+    // A change that would leave everything as it is needs neither the lock nor the disk, whatever other
+    // copies do meanwhile: the file is not touched and keeps its links, owner and time.
+    if (seen.complete && change(seen.totals) == seen.totals && journal.Waiting() == Totals{})
+        return {TotalsOutcome::Kept, seen.totals, {}, {}, {}};
 
-    const FileText file = ReadWhole(filePath);
-    if (!file.failure.isEmpty())
-        return Failure("read", file.failure);
-    const StoredTotals stored = ReadTotals(file.text);
-    if (stored.IsDamaged() && !overDamage)
+    const StoreLock lock(LockPathOf(file), file, observer, true);
+    if (lock.Result() == StoreLock::Busy)
+        return added ? Defer(file, *added, lock.Reason()) : Failure("clear", lock.Reason());
+    const bool locked = lock.Result() == StoreLock::Held;
+    if (locked)
+        FileReplacement::RemoveLeftovers(file);
+    const WinJournal::Batches batches = locked ? journal.Settle() : WinJournal::Batches{};
+    const FileText now = ReadSettings(file);
+    if (!now.failure.isEmpty())
+        return Failure("read", now.failure);
+    const StoredTotals stored = ReadTotals(now.text);
+    if (stored.IsDamaged() && added)
         return Failure("read", stored.damage);
+    const Totals totals = change(SaturatingSum(stored.totals, batches.sum));
+    const Totals waiting = locked ? Totals{} : journal.Waiting();
+    TotalsOutcome kept{TotalsOutcome::Kept, SaturatingSum(totals, waiting), waiting, {}, {}};
+    if (!locked)
+        kept.warning = QStringLiteral("Cannot lock the totals in %1: %2; they are saved without the lock.").arg(FilePath(), lock.Reason());
+    if (stored.complete && totals == stored.totals && batches.names.empty())
+        return kept;
 
-    const Totals totals = change(stored.totals);
-    RemoveUnfinishedReplacements(filePath);
-    // Unbuffered, so that a write the system refuses (a full disk) is seen before the old file is replaced.
-    QSaveFile replacement(filePath);
-    if (!replacement.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Failure("save", replacement.errorString());
-    const QByteArray text = WithTotals(file.text, totals);
-    if (replacement.write(text) != text.size() || !replacement.commit())
-        return Failure("save", replacement.errorString());
-    return {TotalsOutcome::Kept, totals, {}};
+    if (const QString failure = Replace(file, WithTotals(now.text, totals), journal, batches); !failure.isEmpty())
+        return Failure("save", failure);
+    return kept;
+}
+
+TotalsOutcome TotalsStore::Defer(const QByteArray& file, Totals added, const QString& reason) const
+{
+    const FileText now = ReadSettings(file);
+    const StoredTotals stored = ReadTotals(now.text);
+    if (!now.failure.isEmpty() || stored.IsDamaged())
+        return Failure("read", now.failure.isEmpty() ? stored.damage : now.failure);
+    const WinJournal journal(file);
+    if (added != Totals{})
+        if (const QString failure = journal.Keep(added); !failure.isEmpty())
+            return Failure("save", QStringLiteral("%1, and the wins cannot be kept beside them: %2").arg(reason, failure));
+    const Totals waiting = journal.Waiting();
+    return {added == Totals{} ? TotalsOutcome::Kept : TotalsOutcome::Deferred, SaturatingSum(stored.totals, waiting), waiting, {}, {}};
 }

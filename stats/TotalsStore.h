@@ -1,53 +1,77 @@
 // The totals in the user's settings file: read in one go, changed under a lock, replaced whole.
 #pragma once
 
+#include "StoreLock.h"
 #include "TotalsText.h"
 
+#include <QByteArray>
 #include <QString>
 
-#include <functional>
+#include <optional>
 
-// What the file holds after an operation, or why the operation could not be done. `failure` is one
-// plain sentence that names the file and the reason.
+// What the player owns after an operation, or why the operation could not be done.
 struct TotalsOutcome {
-    enum Kind { Kept, Failed, NotStored };
+    enum Kind {
+        Kept,      // done: the file holds the change
+        Deferred,  // the wins wait beside the file, which another copy holds, for the next save to add them
+        Failed,
+        NotStored
+    };
 
     Kind kind = NotStored;
+    // Kept and Deferred: the file's totals with the wins that wait beside it.
     Totals totals;
+    // The wins among them that wait beside the file.
+    Totals waiting;
+    // Failed: one plain sentence that names the file and the reason.
     QString failure;
+    // A save made without the lock, where no lock can be had at all: one sentence saying why.
+    QString warning;
 };
 
 // Copies of the program running at once each change the file through their own store: every change
 // takes a lock that only one of them holds at a time, reads what the file holds now, and writes the
 // new pair in one atomic replace, so no copy ever overwrites another's change and a copy killed at any
-// moment leaves either the old file or the new one. A file that exists but cannot be read, or whose
-// totals are damaged, is never written, except that clearing replaces damaged totals.
+// moment leaves either the old file or the new one. A change that would leave the file saying what it
+// says is not written at all. A copy that holds the lock but has stopped (a debugger, a frozen desktop)
+// is not waited for long: the wins of the others wait beside the file until a save can add them.
+//
+// Only a regular file of at most LargestFile bytes is read or replaced, and it is replaced where it lies,
+// at the end of any symbolic links; anything else (a folder, a device such as the null device, a pipe, a
+// socket) and a file that cannot be read, or whose totals are damaged, is never written, except that
+// clearing replaces damaged totals. Paths are bytes, as the file system holds them.
 class TotalsStore {
 public:
     // A store without a file, as before the settings key is known: every operation is NotStored.
     TotalsStore() = default;
-    explicit TotalsStore(QString filePath);
+    explicit TotalsStore(QByteArray filePath);
+    explicit TotalsStore(const QString& filePath);
     // "<key>/<appName>.conf" in the user's configuration folder: $XDG_CONFIG_HOME when it is an absolute
     // path, else $HOME/.config. No other file is ever read. With an empty key the store has no file;
     // with no folder to be found every operation fails.
     static TotalsStore ForUser(const QString& key, const QString& appName);
 
-    const QString& FilePath() const { return filePath; }
+    QString FilePath() const;
 
-    // The totals the file holds; a missing file holds 0 and 0.
-    TotalsOutcome Read() const;
+    // Each operation tells observer how a wait for another copy goes, should it have to wait.
+    // The totals the file holds and the wins waiting beside it; a missing file holds 0 and 0.
+    TotalsOutcome Read(const WaitObserver& observer = {}) const;
     // Adds wins (a number of games and the sum of their scores) to what the file holds now.
-    TotalsOutcome Add(Totals wins);
-    // Writes 0 and 0.
-    TotalsOutcome Clear();
+    TotalsOutcome Add(Totals wins, const WaitObserver& observer = {});
+    // Writes 0 and 0, and lets go of the wins waiting beside the file: they were won before the clearing.
+    TotalsOutcome Clear(const WaitObserver& observer = {});
+
+    static constexpr qint64 LargestFile = 1 << 20;
 
 private:
-    // Under the lock: writes change(what the file holds). Damaged totals are left alone unless
-    // overDamage, when the change does not depend on them.
-    TotalsOutcome Rewrite(const std::function<Totals(Totals stored)>& change, bool overDamage);
+    // Under the lock: adds added to what the file holds, or clears it when there is none. Damaged totals
+    // are left alone unless clearing.
+    TotalsOutcome Rewrite(std::optional<Totals> added, const WaitObserver& observer);
+    // The wins added wait beside file, whose lock another copy holds.
+    TotalsOutcome Defer(const QByteArray& file, Totals added, const QString& reason) const;
     TotalsOutcome Failure(const char* what, const QString& reason) const;
 
-    QString filePath;
+    QByteArray filePath;
     // Why no file can be used at all; empty when the store has a file or keeps nothing on purpose.
     QString unusable;
 };

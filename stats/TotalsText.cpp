@@ -15,17 +15,38 @@ constexpr int Largest = std::numeric_limits<int>::max();
 const QByteArray StatsSection = QByteArrayLiteral("Stats");
 constexpr std::array<const char*, 2> Entries = {"TotalGames", "TotalScore"};
 
-// Every line of text with its own ending; the last may have none.
+const QByteArray ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+
+// Every line of text with its own ending (LF, CR LF or CR); the last may have none.
 QList<QByteArray> LinesOf(const QByteArray& text)
 {
     QList<QByteArray> lines;
     for (qsizetype start = 0; start < text.size();) {
-        const qsizetype newline = text.indexOf('\n', start);
-        const qsizetype end = newline < 0 ? text.size() : newline + 1;
+        qsizetype end = start;
+        while (end < text.size() && text[end] != '\n' && text[end] != '\r')
+            ++end;
+        if (end < text.size())
+            end += text.mid(end, 2) == "\r\n" ? 2 : 1;
         lines.append(text.mid(start, end - start));
         start = end;
     }
     return lines;
+}
+
+// The ending of a line, empty for a last line without one.
+QByteArray EndingOf(const QByteArray& line)
+{
+    if (line.endsWith("\r\n"))
+        return QByteArrayLiteral("\r\n");
+    if (line.endsWith('\n') || line.endsWith('\r'))
+        return line.right(1);
+    return {};
+}
+
+// The text without the byte order mark that may stand before its first line.
+QByteArray WithoutByteOrderMark(const QByteArray& text)
+{
+    return text.startsWith(ByteOrderMark) ? text.mid(ByteOrderMark.size()) : text;
 }
 
 // The section a header line starts; none for a line that is not a header.
@@ -86,7 +107,7 @@ StoredTotals ReadTotals(const QByteArray& text)
         return {{}, QStringLiteral("it holds bytes that are not text")};
     std::array<std::optional<QByteArray>, Entries.size()> values;
     bool inStats = false;
-    for (const QByteArray& line : LinesOf(text)) {
+    for (const QByteArray& line : LinesOf(WithoutByteOrderMark(text))) {
         if (const std::optional<QByteArray> section = SectionOf(line)) {
             inStats = *section == StatsSection;
             continue;
@@ -102,25 +123,35 @@ StoredTotals ReadTotals(const QByteArray& text)
             return {{}, QStringLiteral("%1 is not a whole number from 0 to %2").arg(QLatin1String(Entries[i])).arg(Largest)};
         counts[i] = *count;
     }
-    return {{counts[0], counts[1]}, {}};
+    const bool complete = std::all_of(values.begin(), values.end(), [](const auto& value) { return value.has_value(); });
+    return {{counts[0], counts[1]}, {}, complete};
 }
 
 QByteArray WithTotals(const QByteArray& text, Totals totals)
 {
-    const QByteArray entries = QByteArray(Entries[0]) + '=' + QByteArray::number(totals.games) + '\n' +
-                               QByteArray(Entries[1]) + '=' + QByteArray::number(totals.score) + '\n';
-    QByteArray result;
+    const QByteArray body = WithoutByteOrderMark(text);
+    const QList<QByteArray> lines = LinesOf(body);
+    const auto ended = std::find_if(lines.begin(), lines.end(), [](const QByteArray& line) { return !EndingOf(line).isEmpty(); });
+    const QByteArray textEnding = ended == lines.end() ? QByteArrayLiteral("\n") : EndingOf(*ended);
+    const auto entries = [&totals](const QByteArray& ending) {
+        return QByteArray(Entries[0]) + '=' + QByteArray::number(totals.games) + ending + QByteArray(Entries[1]) + '=' +
+               QByteArray::number(totals.score) + ending;
+    };
+    QByteArray result = text.left(text.size() - body.size());
     bool inStats = false;
     bool written = false;
-    for (const QByteArray& line : LinesOf(text)) {
+    for (const QByteArray& line : lines) {
         QByteArray value;
         if (const std::optional<QByteArray> section = SectionOf(line)) {
             inStats = *section == StatsSection;
             result += line;
             if (inStats && !written) {
-                if (!result.endsWith('\n'))
-                    result += '\n';
-                result += entries;
+                QByteArray ending = EndingOf(line);
+                if (ending.isEmpty()) {
+                    ending = textEnding;
+                    result += ending;
+                }
+                result += entries(ending);
                 written = true;
             }
         } else if (!inStats || !TotalEntryOf(line, value)) {
@@ -130,11 +161,11 @@ QByteArray WithTotals(const QByteArray& text, Totals totals)
     if (written)
         return result;
     // A new section goes at the end, after a blank line as the settings store separates its sections.
-    if (!result.isEmpty() && !result.endsWith('\n'))
-        result += '\n';
-    if (!result.isEmpty() && !result.endsWith("\n\n"))
-        result += '\n';
-    return result + "[" + StatsSection + "]\n" + entries;
+    if (!body.isEmpty() && EndingOf(lines.constLast()).isEmpty())
+        result += textEnding;
+    if (!body.isEmpty() && !result.endsWith(textEnding + textEnding))
+        result += textEnding;
+    return result + "[" + StatsSection + "]" + textEnding + entries(textEnding);
 }
 
 Totals SaturatingSum(Totals stored, Totals added)

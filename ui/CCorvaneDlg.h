@@ -8,7 +8,7 @@
 #include "BoardSnapshot.h"
 #include "GameRandom.h"
 #include "MarkGrid.h"
-#include "TotalsStore.h"
+#include "TotalsKeeper.h"
 #include "UndoHistory.h"
 
 #include <QIcon>
@@ -72,7 +72,7 @@ protected:
     void RestoreSnapshot(const BoardSnapshot& snapshot);
 
     // Each change reaches the settings file at once; the totals then shown are those the file holds.
-    // When the file cannot be read or written, the window counts on by itself and the player is told once.
+    // When the file cannot be read or written, the window counts on by itself and the player is told.
     void RecordWin(int score);
     void ClearStats();
     void ShowStats();
@@ -100,7 +100,8 @@ private:
 
     void DoDataExchange();
     void SizeLabels();
-    void TellStoreTrouble(const QString& failure);
+    void Tell(const TotalsNews& news);
+    void WhileStatsWait(WaitStep step);
 
     QPushButton* StartGameButton = nullptr;
     QPushButton* GiveUpButton = nullptr;
@@ -117,10 +118,7 @@ private:
     int GameNumber = 1;
     int TotalGames = 0;
     int TotalScore = 0;
-    TotalsStore StatsFile;
-    // Wins this window has counted that the file does not hold yet.
-    Totals UnsavedWins;
-    bool StoreTroubleTold = false;
+    TotalsKeeper StatsKeeper;
 
     GameRandom& Random;
     CellMarks Marks{*this};

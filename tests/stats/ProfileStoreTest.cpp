@@ -6,6 +6,8 @@
 #include <QSettings>
 
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <string_view>
 
 namespace {
@@ -218,6 +220,67 @@ TEST_F(ProfileStore, AFailedSaveLeavesTheStoredTotalsWholeAndSaysSo)
     EXPECT_EQ(QDir(ConfigFolder() + "/Brindlemoor").entryList(QDir::Files), QStringList{"stats_tests.conf"})
         << "no half-written file is left behind";
     EXPECT_EQ(store.Add({1, 2}).totals, (Totals{6, 9})) << "with room again";
+}
+
+// Wins kept beside the file wait as files of their own; a save that was killed while it added them leaves
+// them named after the file it was about to put in place. Those it put in place are in the file already;
+// the others still wait. Each is counted once, and the next save adds what waits and clears them all away.
+TEST_F(ProfileStore, WinsKeptBesideTheFileAreCountedOnceWhateverASaveLeftOfThem)
+{
+    SeedTotals(5, 7);
+    const QString folder = ConfigFolder() + "/Brindlemoor/";
+    const auto keep = [&folder](const QString& name, const QByteArray& wins) {
+        QFile batch(folder + name);
+        ASSERT_TRUE(batch.open(QIODevice::WriteOnly));
+        batch.write(wins);
+    };
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(SettingsFile()).constData(), &status), 0);
+    const qulonglong inode = status.st_ino;
+    ASSERT_NO_FATAL_FAILURE(keep(QStringLiteral(".stats_tests.conf.added-%1-AAAAAA").arg(inode), "1 4\n"));
+    ASSERT_NO_FATAL_FAILURE(keep(QStringLiteral(".stats_tests.conf.added-%1-BBBBBB").arg(inode + 1), "1 2\n"));
+    ASSERT_NO_FATAL_FAILURE(keep(".stats_tests.conf.win-CCCCCC", "2 1\n"));
+    ASSERT_NO_FATAL_FAILURE(keep(".stats_tests.conf.win-DDDDDD", "not a batch"));
+    TotalsStore store(SettingsFile());
+
+    const TotalsOutcome read = store.Read();
+    EXPECT_EQ(read.totals, (Totals{8, 10}));
+    EXPECT_EQ(read.waiting, (Totals{3, 3}));
+    EXPECT_EQ(store.Add({1, 1}).totals, (Totals{9, 11}));
+    EXPECT_EQ(ReadSettings(), "[Stats]\nTotalGames=9\nTotalScore=11\n");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{".stats_tests.conf.lock", ".stats_tests.conf.win-DDDDDD", "stats_tests.conf"}))
+        << "what is no batch of the program's is left alone";
+}
+
+// The file replaced keeps its mode, and, where the process may give files away (the superuser's copy run
+// over the player's settings), its owner and group; the files a save makes belong to the folder's owner.
+TEST_F(ProfileStore, AReplacedFileKeepsItsOwnerAndModeAndNewFilesGoToTheFoldersOwner)
+{
+    constexpr uid_t Nobody = 65534;
+    const bool mayGiveAway = ::geteuid() == 0;
+    SeedTotals(5, 7);
+    const QByteArray file = QFile::encodeName(SettingsFile());
+    const QByteArray folder = QFile::encodeName(ConfigFolder() + "/Brindlemoor");
+    ASSERT_EQ(::chmod(file.constData(), 0640), 0);
+    if (mayGiveAway) {
+        ASSERT_EQ(::chown(file.constData(), Nobody, Nobody), 0);
+        ASSERT_EQ(::chown(folder.constData(), Nobody, Nobody), 0);
+    }
+    struct stat before {};
+    ASSERT_EQ(::stat(file.constData(), &before), 0);
+
+    ASSERT_EQ(TotalsStore(SettingsFile()).Add({1, 1}).kind, TotalsOutcome::Kept);
+
+    struct stat after {};
+    ASSERT_EQ(::stat(file.constData(), &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino) << "replaced, not written over";
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
+    struct stat lock {};
+    ASSERT_EQ(::stat((folder + "/.stats_tests.conf.lock").constData(), &lock), 0);
+    EXPECT_EQ(lock.st_uid, mayGiveAway ? Nobody : ::geteuid()) << "the lock file is the folder owner's";
 }
 
 TEST_F(ProfileStore, WithoutAKeyNothingIsReadOrWritten)

@@ -1,64 +1,38 @@
 // Game windows sharing one settings file, and the one notice a window gives when the file fails it.
 #include "StatsTestSupport.h"
 
-#include <QMessageBox>
-#include <QTemporaryFile>
+#include <QCursor>
 
-#include <cstdio>
-#include <unistd.h>
+#include <fcntl.h>
+#include <sys/file.h>
 
 namespace {
 
-// Every message box that comes up while it lives: its caption and text, then it is closed.
-class NoticeWatcher : public QObject {
+// Holds the lock that every copy takes to change the file, as another copy of the game stopped in the
+// middle of a save would.
+class HeldLock {
 public:
-    NoticeWatcher() { qApp->installEventFilter(this); }
-    ~NoticeWatcher() override { qApp->removeEventFilter(this); }
-
-    QStringList texts;
-    QStringList captions;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+    explicit HeldLock(const QString& settingsFile)
     {
-        if (auto* box = qobject_cast<QMessageBox*>(watched); box && event->type() == QEvent::Show) {
-            texts << box->text();
-            captions << box->windowTitle();
-            QTimer::singleShot(0, box, &QMessageBox::accept);
-        }
-        return false;
+        const QFileInfo file(settingsFile);
+        EXPECT_TRUE(QDir().mkpath(file.path()));
+        const QByteArray lockFile = QFile::encodeName(file.path() + "/." + file.fileName() + ".lock");
+        descriptor = ::open(lockFile.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        EXPECT_EQ(::flock(descriptor, LOCK_EX | LOCK_NB), 0);
     }
-};
+    ~HeldLock() { Release(); }
+    HeldLock(const HeldLock&) = delete;
+    HeldLock& operator=(const HeldLock&) = delete;
 
-// What the process writes to its standard error while it lives.
-class CapturedErrors {
-public:
-    CapturedErrors()
+    void Release()
     {
-        std::fflush(stderr);
-        EXPECT_TRUE(file.open());
-        saved = ::dup(STDERR_FILENO);
-        ::dup2(file.handle(), STDERR_FILENO);
-    }
-    ~CapturedErrors()
-    {
-        std::fflush(stderr);
-        ::dup2(saved, STDERR_FILENO);
-        ::close(saved);
-    }
-    CapturedErrors(const CapturedErrors&) = delete;
-    CapturedErrors& operator=(const CapturedErrors&) = delete;
-
-    QString Text()
-    {
-        std::fflush(stderr);
-        file.seek(0);
-        return QString::fromLocal8Bit(file.readAll());
+        if (descriptor >= 0)
+            ::close(descriptor);
+        descriptor = -1;
     }
 
 private:
-    QTemporaryFile file;
-    int saved = -1;
+    int descriptor = -1;
 };
 
 class SharedTotals : public StatsFixture {
@@ -218,6 +192,121 @@ TEST_F(SharedTotals, AClearingThatCannotBeSavedChangesNothing)
     EXPECT_EQ(dialog->TotalGamesValue(), 2);
     EXPECT_EQ(dialog->TotalScoreValue(), 3);
     EXPECT_EQ(ReadSettings(), before);
+}
+
+TEST_F(SharedTotals, AClearingThatFailsIsToldEveryTime)
+{
+    SeedTotals(2, 3);
+    ASSERT_NO_FATAL_FAILURE(StartWindow());
+    const NoticeWatcher notices;
+    CapturedErrors errors;
+
+    {
+        const FullDisk full;
+        Internals().ClearStats();
+        Internals().ClearStats();
+    }
+
+    const QString notice = "Cannot save the totals in " + SettingsFile() + ": File too large. The totals stay as they were.";
+    EXPECT_EQ(notices.texts, (QStringList{notice, notice}));
+    EXPECT_EQ(errors.Text().count(app.AppName() + ": " + notice + "\n"), 2) << errors.Text().toStdString();
+    EXPECT_EQ(dialog->TotalGamesValue(), 2);
+}
+
+TEST_F(SharedTotals, WinsStillUnsavedAtTheEndAreSaidOnStandardError)
+{
+    SeedTotals(5, 7);
+    const NoticeWatcher notices;
+    CapturedErrors errors;
+
+    {
+        const FullDisk full;
+        RunWindow([](TestableCorvaneDlg& window) {
+            window.RecordWin(2);
+            window.RecordWin(1);
+        });
+    }
+
+    EXPECT_EQ(notices.texts.size(), 1) << "the trouble itself is told once";
+    EXPECT_EQ(errors.Text().count(app.AppName() + ": 2 wins (3 points) of this run could not be saved. Cannot save the totals in " +
+                                  SettingsFile() + ": File too large.\n"),
+              1)
+        << errors.Text().toStdString();
+    EXPECT_EQ(ReadSettings(), "[Stats]\nTotalGames=5\nTotalScore=7\n");
+}
+
+// Where no lock can be had at all, as on a network file system without locks, each change is still saved,
+// by replacing the file whole; why is said once, on standard error, since nothing is lost.
+TEST_F(SharedTotals, SavesWithoutALockWhereNoneCanBeHadAndSaysSoOnce)
+{
+    SeedTotals(5, 7);
+    ASSERT_TRUE(QDir().mkpath(ConfigFolder() + "/Brindlemoor/.stats_tests.conf.lock"));
+    ASSERT_NO_FATAL_FAILURE(StartWindow());
+    const NoticeWatcher notices;
+    CapturedErrors errors;
+
+    Internals().RecordWin(2);
+    Internals().RecordWin(1);
+
+    EXPECT_EQ(ReadSettings(), "[Stats]\nTotalGames=7\nTotalScore=10\n");
+    EXPECT_EQ(notices.texts, QStringList());
+    EXPECT_EQ(errors.Text().count(": Cannot lock the totals in "), 1) << errors.Text().toStdString();
+    EXPECT_TRUE(errors.Text().contains(app.AppName() + ": Cannot lock the totals in " + SettingsFile() + ": the lock file " +
+                                       ConfigFolder() + "/Brindlemoor/.stats_tests.conf.lock cannot be opened: Is a directory; they "
+                                                        "are saved without the lock.\n"));
+}
+
+// Another copy holds the file for a moment: the window shows the wait cursor, goes on handling what is
+// not the player's input meanwhile, and saves the win as soon as the other lets go.
+TEST_F(SharedTotals, WaitsForAnotherCopyAliveAndUnderTheWaitCursor)
+{
+    SeedTotals(1, 3);
+    ASSERT_NO_FATAL_FAILURE(StartWindow());
+    HeldLock other(SettingsFile());
+    bool handledWhileWaiting = false;
+    bool waitCursor = false;
+    QTimer::singleShot(0, [&] {
+        handledWhileWaiting = true;
+        waitCursor = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        other.Release();
+    });
+
+    Internals().RecordWin(2);
+
+    EXPECT_TRUE(handledWhileWaiting) << "the window handled nothing while it waited";
+    EXPECT_TRUE(waitCursor);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor goes when the wait is over";
+    EXPECT_EQ(ReadSettings(), "[Stats]\nTotalGames=2\nTotalScore=5\n");
+}
+
+// Another copy holds the file and has stopped: the win waits beside the file, is counted in what the
+// window shows, is said at the end, and is in the file once a save can be made.
+TEST_F(SharedTotals, AWinWaitsBesideAFileThatAStoppedCopyHoldsAndIsSaidAtTheEnd)
+{
+    SeedTotals(1, 3);
+    HeldLock stopped(SettingsFile());
+    const NoticeWatcher notices;
+    CapturedErrors errors;
+    QByteArray storedMeanwhile;
+
+    RunWindow([&](TestableCorvaneDlg& window) {
+        window.RecordWin(2);
+        EXPECT_EQ(window.TotalGamesValue(), 2);
+        EXPECT_EQ(window.TotalScoreValue(), 5);
+        storedMeanwhile = ReadSettings();
+    });
+
+    EXPECT_EQ(storedMeanwhile, "[Stats]\nTotalGames=1\nTotalScore=3\n");
+    EXPECT_EQ(notices.texts, QStringList()) << "nothing is lost, so nothing interrupts the game";
+    EXPECT_EQ(errors.Text().count(app.AppName() + ": 1 win (2 points) is kept beside the totals in " + SettingsFile() +
+                                  " until a save of the program can add them.\n"),
+              1)
+        << errors.Text().toStdString();
+    stopped.Release();
+    RunWindow([](TestableCorvaneDlg& window) { EXPECT_EQ(window.TotalGamesValue(), 2) << "a new window counts the waiting win"; });
+    EXPECT_EQ(ReadSettings(), "[Stats]\nTotalGames=2\nTotalScore=5\n") << "the next save adds it";
+    EXPECT_EQ(QDir(ConfigFolder() + "/Brindlemoor").entryList(QDir::Files | QDir::Hidden),
+              (QStringList{".stats_tests.conf.lock", "stats_tests.conf"}));
 }
 
 } // namespace

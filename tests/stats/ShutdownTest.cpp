@@ -3,6 +3,7 @@
 #include "StatsTestSupport.h"
 
 #include "CScoreDlg.h"
+#include "PieceKind.h"
 #include "ShutdownGuard.h"
 
 #include <QMessageBox>
@@ -14,10 +15,11 @@
 
 namespace {
 
-// Totals written with leading zeros: the program reads them as 5 and 7 and, when it saves, writes them
-// back plainly, so the file shows whether the save happened.
-constexpr const char* SeededTotals = "[Stats]\nTotalGames=005\nTotalScore=007\n";
-constexpr const char* SavedTotals = "[Stats]\nTotalGames=5\nTotalScore=7\n";
+// Totals written without their score: the program reads it as 0 and, when it saves at its end, writes it
+// in, so the file shows whether the save happened. A file that holds both totals is not written again
+// when they have not changed.
+constexpr const char* SeededTotals = "[Stats]\nTotalGames=5\n";
+constexpr const char* SavedTotals = "[Stats]\nTotalGames=5\nTotalScore=0\n";
 
 // Whether the signal is in one of the process's signal masks in /proc: "SigCgt" (it has a handler of
 // its own) or "SigIgn" (it ignores the signal).
@@ -169,6 +171,53 @@ TEST_F(ShutdownGuardTest, ASignalClosesThePromptAndTheScoreDialogThenTheWindow)
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->TotalGamesValue(), 5) << "the prompt went without a Yes";
     EXPECT_EQ(ReadSettings(), SavedTotals);
+}
+
+// The program was in the middle of a win when the signal came: the notice that the win cannot be saved was
+// up. The signal closes it and the window, and the Congratulations dialog that the win then opens is
+// closed at once, instead of standing over a window that has gone and keeping the program running.
+TEST_F(ShutdownGuardTest, ASignalWhileAWinIsToldClosesEveryDialogThatFollows)
+{
+    WriteSettings(SeededTotals);
+    dialog = std::make_unique<TestableCorvaneDlg>(random);
+    app.m_pMainWnd = dialog.get();
+    const ShutdownGuard guard(dialog.get());
+    bool signalled = false;
+    bool leftOpen = false;
+    WhenModal<CCorvaneDlg>([&](CCorvaneDlg* main) {
+        TestableCorvaneDlg& window = Internals(*main);
+        window.OnStartGame();
+        // Every ship cell but one marked; the clue can only reveal the last one, and wins the game.
+        std::vector<int> shipCells;
+        for (int cell = 0; cell < CellCount; ++cell)
+            if (IsShipPiece(window.Layout().At(cell / BoardSize, cell % BoardSize)))
+                shipCells.push_back(cell);
+        for (std::size_t i = 1; i < shipCells.size(); ++i)
+            window.SetCell(window.CellById(IDC_FIRST_CELL + shipCells[i]),
+                           window.Layout().At(shipCells[i] / BoardSize, shipCells[i] % BoardSize), false);
+        WhenModal<QMessageBox>([&](QMessageBox*) {
+            signalled = true;
+            std::raise(SIGTERM);
+        });
+        // Should a dialog stay open, it is closed after a while so that the test ends and says so.
+        QTimer::singleShot(5000, main, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                leftOpen = true;
+                modal->close();
+            }
+        });
+        window.OnClue();
+    });
+
+    {
+        const FullDisk full;
+        dialog->DoModal();
+    }
+
+    EXPECT_TRUE(signalled) << "the notice never came";
+    EXPECT_FALSE(leftOpen) << "a dialog stayed open over the ended window";
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->TotalGamesValue(), 6) << "the win was counted";
 }
 
 TEST_F(ShutdownGuardTest, TheSessionsEndClosesTheWindowTheSameWay)

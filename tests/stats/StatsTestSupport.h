@@ -15,6 +15,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -22,9 +23,12 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <sys/resource.h>
+#include <unistd.h>
 
 // The configuration folder that CTest gives this test program.
 inline QString ConfigFolder() { return qEnvironmentVariable("XDG_CONFIG_HOME"); }
@@ -86,6 +90,64 @@ private:
     void (*previousHandler)(int) = nullptr;
 };
 
+// Every message box that comes up while it lives: its caption and text, then it is closed.
+class NoticeWatcher : public QObject {
+public:
+    NoticeWatcher() { qApp->installEventFilter(this); }
+    ~NoticeWatcher() override { qApp->removeEventFilter(this); }
+
+    QStringList texts;
+    QStringList captions;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (auto* box = qobject_cast<QMessageBox*>(watched); box && event->type() == QEvent::Show) {
+            texts << box->text();
+            captions << box->windowTitle();
+            QTimer::singleShot(0, box, &QMessageBox::accept);
+        }
+        return false;
+    }
+};
+
+// What the process writes to its standard error while it lives. A pipe takes it rather than a file, so
+// that what is said while the disk is full is kept too; a test says far less than a pipe holds.
+class CapturedErrors {
+public:
+    CapturedErrors()
+    {
+        std::fflush(stderr);
+        EXPECT_EQ(::pipe2(ends, O_CLOEXEC | O_NONBLOCK), 0);
+        saved = ::dup(STDERR_FILENO);
+        ::dup2(ends[1], STDERR_FILENO);
+    }
+    ~CapturedErrors()
+    {
+        std::fflush(stderr);
+        ::dup2(saved, STDERR_FILENO);
+        ::close(saved);
+        ::close(ends[0]);
+        ::close(ends[1]);
+    }
+    CapturedErrors(const CapturedErrors&) = delete;
+    CapturedErrors& operator=(const CapturedErrors&) = delete;
+
+    QString Text()
+    {
+        std::fflush(stderr);
+        char bytes[4096];
+        for (ssize_t length; (length = ::read(ends[0], bytes, sizeof bytes)) > 0;)
+            said.append(bytes, length);
+        return QString::fromLocal8Bit(said);
+    }
+
+private:
+    int ends[2] = {-1, -1};
+    int saved = -1;
+    QByteArray said;
+};
+
 class StatsFixture : public ::testing::Test, public GameWindowHost {
 protected:
     void SetUp() override
@@ -127,6 +189,31 @@ protected:
     void SeedTotals(int games, int score) const
     {
         WriteSettings(QStringLiteral("[Stats]\nTotalGames=%1\nTotalScore=%2\n").arg(games).arg(score).toUtf8());
+    }
+
+    // Runs a window as the program does, from its start to its end by Exit, with inside done in it as soon
+    // as it is the window in front, whether or not it is active (a notice at its start takes the activation).
+    void RunWindow(const std::function<void(TestableCorvaneDlg&)>& inside = {})
+    {
+        dialog = std::make_unique<TestableCorvaneDlg>(random);
+        app.m_pMainWnd = dialog.get();
+        bool ran = false;
+        const QDeadlineTimer deadline(5000);
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (QApplication::activeModalWidget() == dialog.get() && dialog->isVisible()) {
+                poll.stop();
+                ran = true;
+                if (inside)
+                    inside(Internals());
+                Button(dialog.get(), IDC_EXIT)->click();
+            } else if (deadline.hasExpired() && QApplication::activeModalWidget()) {
+                QApplication::activeModalWidget()->close();
+            }
+        });
+        poll.start(1);
+        dialog->DoModal();
+        EXPECT_TRUE(ran) << "the window never came to the front";
     }
 
     QString Text(int id) const { return dialog->GetDlgItemText(id); }

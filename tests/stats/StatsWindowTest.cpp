@@ -43,17 +43,23 @@ TEST_F(StatsWindow, WinsAddUpAndShow)
     EXPECT_EQ(Text(IDC_AVERAGE_SCORE), "1.50");
 }
 
-TEST_F(StatsWindow, TotalsStopAtTheLargestValueInsteadOfWrapping)
+TEST_F(StatsWindow, TotalsStopAtTheLargestValueInsteadOfWrappingAndSaySoOnce)
 {
     SeedTotals(INT_MAX, INT_MAX - 1);
     ASSERT_NO_FATAL_FAILURE(StartWindow());
+    const NoticeWatcher notices;
+    CapturedErrors errors;
 
     Internals().RecordWin(5);
+    Internals().RecordWin(1);
     Internals().ShowStats();
 
     EXPECT_EQ(dialog->TotalGamesValue(), INT_MAX);
     EXPECT_EQ(dialog->TotalScoreValue(), INT_MAX);
     EXPECT_EQ(Text(IDC_AVERAGE_SCORE), "1.00");
+    const QString notice = "The totals have reached 2147483647, the largest number they can hold, and count no further.";
+    EXPECT_EQ(notices.texts, QStringList{notice});
+    EXPECT_EQ(errors.Text().count(app.AppName() + ": " + notice + "\n"), 1) << errors.Text().toStdString();
 }
 
 TEST_F(StatsWindow, EachWinReachesTheFileAtOnce)

@@ -48,6 +48,11 @@ const ReadCase ReadCases[] = {
     {"List", "[Stats]\nTotalGames=1, 2\nTotalScore=7\n"sv, std::nullopt},
     {"NumberWithText", "[Stats]\nTotalGames=5 games\nTotalScore=7\n"sv, std::nullopt},
     {"NotText", "\xff\xfe\x00\x01[Stats]\nTotalGames=5\n"sv, std::nullopt},
+    {"ByteOrderMark", "\xEF\xBB\xBF[Stats]\nTotalGames=5\nTotalScore=7\n"sv, Totals{5, 7}},
+    {"CarriageReturnsAlone", "[Stats]\rTotalGames=5\rTotalScore=7\r"sv, Totals{5, 7}},
+    {"CarriageReturnEndsTheSection", "[Stats]\rTotalGames=5\r[Other]\rTotalScore=7\r"sv, Totals{5, 0}},
+    {"ByteOrderMarkAndCarriageReturns", "\xEF\xBB\xBF[Stats]\rTotalGames=5\rTotalScore=7"sv, Totals{5, 7}},
+    {"ByteOrderMarkLaterIsNoMark", "[General]\n\xEF\xBB\xBF[Stats]\nTotalGames=5\n"sv, Totals{0, 0}},
 };
 
 class TotalsInText : public ::testing::TestWithParam<ReadCase> {};
@@ -78,6 +83,15 @@ TEST_P(TotalsInText, ReadBackAsWrittenIntoTheSameText)
 INSTANTIATE_TEST_SUITE_P(Texts, TotalsInText, ::testing::ValuesIn(ReadCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Complete when writing the same totals again would change nothing the file says.
+TEST(TotalsInText, CompleteWithBothValuesOnly)
+{
+    EXPECT_TRUE(ReadTotals("[Stats]\nTotalGames=005\nTotalScore=7\n").complete);
+    EXPECT_FALSE(ReadTotals("[Stats]\nTotalScore=7\n").complete);
+    EXPECT_FALSE(ReadTotals("").complete);
+    EXPECT_FALSE(ReadTotals("[Stats]\nTotalGames=x\nTotalScore=7\n").complete);
+}
+
 TEST(TotalsInText, DamageNamesTheEntry)
 {
     EXPECT_EQ(ReadTotals("[Stats]\nTotalScore=x\n").damage, "TotalScore is not a whole number from 0 to 2147483647");
@@ -102,6 +116,12 @@ const RewriteCase RewriteCases[] = {
      "[Stats]\nTotalGames=6\nTotalScore=9\n[Stats]\n"sv},
     {"HeaderWithoutNewline", "[Stats]"sv, "[Stats]\nTotalGames=6\nTotalScore=9\n"sv},
     {"DamagedValuesReplaced", "[Stats]\nTotalGames=abc\nTotalScore=7\n"sv, "[Stats]\nTotalGames=6\nTotalScore=9\n"sv},
+    {"ByteOrderMarkKept", "\xEF\xBB\xBF[Stats]\nTotalGames=5\n"sv, "\xEF\xBB\xBF[Stats]\nTotalGames=6\nTotalScore=9\n"sv},
+    {"ByteOrderMarkAlone", "\xEF\xBB\xBF"sv, "\xEF\xBB\xBF[Stats]\nTotalGames=6\nTotalScore=9\n"sv},
+    {"CarriageReturnsKept", "[Stats]\rTotalGames=5\rTotalScore=7\r[Zed]\rx=1\r"sv, "[Stats]\rTotalGames=6\rTotalScore=9\r[Zed]\rx=1\r"sv},
+    {"EntriesEndedAsTheirHeader", "[General]\nx=1\n[Stats]\r\n"sv, "[General]\nx=1\n[Stats]\r\nTotalGames=6\r\nTotalScore=9\r\n"sv},
+    {"SectionAddedWithTheTextsLineEnds", "[General]\r\nx=1"sv, "[General]\r\nx=1\r\n\r\n[Stats]\r\nTotalGames=6\r\nTotalScore=9\r\n"sv},
+    {"SectionAddedAfterCarriageReturns", "[General]\rx=1\r"sv, "[General]\rx=1\r\r[Stats]\rTotalGames=6\rTotalScore=9\r"sv},
 };
 
 class RewrittenText : public ::testing::TestWithParam<RewriteCase> {};

@@ -4,8 +4,10 @@
 //   totals_driver FILE|--user wins COUNT SCORE [hold|step]
 //   totals_driver FILE|--user clear
 //
-// --user is the file the game itself uses. Each operation prints one line as soon as it is done:
-// "kept GAMES SCORE", "failed SENTENCE" or "notstored". With hold, the driver then waits until its
+// --user is the file the game itself uses; FILE is taken byte for byte. Each operation prints one line as
+// soon as it is done: "kept GAMES SCORE", "deferred GAMES SCORE" (the wins wait beside the file, which
+// another copy holds), "failed SENTENCE" or "notstored"; a save made without the lock says why on standard
+// error. With hold, the driver then waits until its
 // standard input closes, so that a test can kill it right after a win; with step, it waits for a line on
 // its standard input before each win, so that a test can act between two wins of a running copy.
 #include "TotalsStore.h"
@@ -18,8 +20,11 @@ namespace {
 
 void Report(const TotalsOutcome& outcome)
 {
+    if (!outcome.warning.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(outcome.warning));
     switch (outcome.kind) {
     case TotalsOutcome::Kept: std::printf("kept %d %d\n", outcome.totals.games, outcome.totals.score); break;
+    case TotalsOutcome::Deferred: std::printf("deferred %d %d\n", outcome.totals.games, outcome.totals.score); break;
     case TotalsOutcome::Failed: std::printf("failed %s\n", qPrintable(outcome.failure)); break;
     case TotalsOutcome::NotStored: std::printf("notstored\n"); break;
     }
@@ -50,7 +55,7 @@ int main(int argc, char** argv)
     const std::string_view where = argv[1];
     const std::string_view operation = argv[2];
     TotalsStore store = where == "--user" ? TotalsStore::ForUser(QStringLiteral("Brindlemoor"), QStringLiteral("corvane"))
-                                          : TotalsStore(QString::fromLocal8Bit(argv[1]));
+                                          : TotalsStore(QByteArray(argv[1]));
     if (operation == "read") {
         Report(store.Read());
     } else if (operation == "clear") {

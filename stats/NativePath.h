@@ -1,0 +1,33 @@
+// Paths as the file system holds them: bytes, never decoded, so that a folder whose name is not UTF-8 is
+// used under its own name.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The folder that holds path ("." for a bare name) and the last part of path.
+QByteArray FolderOf(const QByteArray& path);
+QByteArray NameOf(const QByteArray& path);
+QByteArray Joined(const QByteArray& folder, const QByteArray& name);
+
+// The path with every symbolic link along its last part followed, as far as the links can be read: the
+// file that a change must replace for the link to stay a link.
+QByteArray ResolveLinks(const QByteArray& path);
+
+// Makes folder and any folders above it that are missing; false when one cannot be made or is no folder.
+// A folder made here belongs to whoever owns the one it is made in, where the process may give it away.
+bool MakeFolders(const QByteArray& folder);
+
+// A file just made in folder goes to the folder's owner and group, where the process may give it away: a
+// copy run by the superuser in the player's folder leaves nothing there that the player cannot change.
+void GiveToFolderOwner(int descriptor, const QByteArray& folder);
+
+// Six letters or digits, drawn afresh each time, for a name that no other file has.
+QByteArray UniqueLetters();
+bool AreUniqueLetters(const QByteArray& letters);
+
+// The system's sentence for an error number.
+QString ErrorText(int error);
+
+// A path for a sentence shown to the player.
+QString PathText(const QByteArray& path);

@@ -1,0 +1,112 @@
+// The totals as the game window keeps them: what it shows after each change, and what it tells the player.
+#include "TotalsKeeper.h"
+
+#include <limits>
+
+namespace {
+
+constexpr int Largest = std::numeric_limits<int>::max();
+
+// What the player can still count on after trouble with the file, and after a clearing that failed.
+const QString TroubleAftermath =
+    QStringLiteral(" The file is left as it is; play goes on, but the wins of this run may not be kept.");
+const QString ClearingAftermath = QStringLiteral(" The totals stay as they were.");
+const QString LargestNotice =
+    QStringLiteral("The totals have reached %1, the largest number they can hold, and count no further.").arg(Largest);
+
+// "1 win (3 points)", "2 wins (1 point)".
+QString WinsText(Totals wins)
+{
+    return QStringLiteral("%1 %2 (%3 %4)")
+        .arg(wins.games)
+        .arg(QLatin1String(wins.games == 1 ? "win" : "wins"))
+        .arg(wins.score)
+        .arg(QLatin1String(wins.score == 1 ? "point" : "points"));
+}
+
+QString Joined(const QString& first, const QString& second)
+{
+    return first.isEmpty() ? second : first + QLatin1Char(' ') + second;
+}
+
+} // namespace
+
+TotalsKeeper::TotalsKeeper(TotalsStore store, WaitObserver observer) : store(std::move(store)), observer(std::move(observer)) {}
+
+TotalsNews TotalsKeeper::Load()
+{
+    const TotalsOutcome stored = store.Read(observer);
+    shown = stored.totals;
+    return {shown, stored.kind == TotalsOutcome::Failed ? TroubleOnce(stored.failure) : QString(), {}};
+}
+
+TotalsNews TotalsKeeper::Win(int score)
+{
+    const Totals win{1, score};
+    // Wins that could not be saved before go with this one, so a file that can be written again gets them all.
+    unsaved = SaturatingSum(unsaved, win);
+    const TotalsOutcome saved = store.Add(unsaved, observer);
+    const bool stored = saved.kind == TotalsOutcome::Kept || saved.kind == TotalsOutcome::Deferred;
+    shown = stored ? saved.totals : SaturatingSum(shown, win);
+    TotalsNews news{shown, {}, WarningsOnce(saved)};
+    if (saved.kind == TotalsOutcome::Failed)
+        news.notice = TroubleOnce(saved.failure);
+    else
+        unsaved = {};
+    if ((shown.games == Largest || shown.score == Largest) && !largestTold) {
+        largestTold = true;
+        news.notice = Joined(news.notice, LargestNotice);
+    }
+    return news;
+}
+
+// A clearing that cannot be saved does not happen: the window goes on showing what it showed.
+TotalsNews TotalsKeeper::Clear()
+{
+    const TotalsOutcome cleared = store.Clear(observer);
+    TotalsNews news{shown, {}, WarningsOnce(cleared)};
+    if (cleared.kind == TotalsOutcome::Failed) {
+        troubleTold = true;
+        news.notice = cleared.failure + ClearingAftermath;
+        return news;
+    }
+    unsaved = {};
+    shown = cleared.totals;
+    news.shown = shown;
+    return news;
+}
+
+// Every change is saved when it happens; what is left when the window ends are wins that an earlier save
+// could not keep, often none. Adding them to what the file holds now, rather than writing the window's
+// own totals, never takes back what another copy of the program has saved meanwhile.
+QStringList TotalsKeeper::Finish()
+{
+    const TotalsOutcome saved = store.Add(unsaved, observer);
+    QStringList lines = WarningsOnce(saved);
+    if (saved.kind == TotalsOutcome::Failed && unsaved.games > 0)
+        lines << QStringLiteral("%1 of this run could not be saved. %2").arg(WinsText(unsaved), saved.failure);
+    else if (saved.kind == TotalsOutcome::Failed && !troubleTold)
+        lines << saved.failure;
+    if (saved.waiting.games > 0)
+        lines << QStringLiteral("%1 %2 kept beside the totals in %3 until a save of the program can add them.")
+                     .arg(WinsText(saved.waiting), QLatin1String(saved.waiting.games == 1 ? "is" : "are"), store.FilePath());
+    if (saved.kind != TotalsOutcome::Failed)
+        unsaved = {};
+    return lines;
+}
+
+QString TotalsKeeper::TroubleOnce(const QString& failure)
+{
+    if (troubleTold)
+        return {};
+    troubleTold = true;
+    return failure + TroubleAftermath;
+}
+
+QStringList TotalsKeeper::WarningsOnce(const TotalsOutcome& outcome)
+{
+    if (outcome.warning.isEmpty() || lockTold)
+        return {};
+    lockTold = true;
+    return {outcome.warning};
+}
