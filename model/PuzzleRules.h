@@ -2,10 +2,13 @@
 #pragma once
 
 #include "Board.h"
+#include "FleetEvidence.h"
+#include "FleetGenerator.h"
 #include "GameRandom.h"
 #include "MarkGrid.h"
 
 #include <optional>
+#include <span>
 #include <string>
 
 struct CellPosition {
@@ -33,3 +36,12 @@ std::string ClueStatusText(const char* format, int row, int column);
 // UNKNOWN marks of the line become WATER; every other mark stays.
 void FillRowWithWater(MarkGrid& marks, int row);
 void FillColumnWithWater(MarkGrid& marks, int column);
+
+// The fleet the marks hold, when their ship pieces make exactly the ships of the fleet table: each one
+// straight and marked with its exact pieces (ends, middles, one-cell ships), none touching another even at
+// a corner. WATER and UNKNOWN marks count as water.
+std::optional<Board> FleetInMarks(const MarkGrid& marks, std::span<const int> fleet = FleetTable);
+
+// The marks hold a whole fleet that fits every count and every revealed cell, yet the puzzle is not solved:
+// the player found a fleet the evidence allows, but not the hidden one.
+bool MarksHoldAnotherFittingFleet(const Board& layout, const MarkGrid& marks, const FleetEvidence& evidence);
