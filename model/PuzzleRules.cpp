@@ -3,8 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
-#include <string_view>
 #include <vector>
 
 namespace {
@@ -19,19 +17,6 @@ bool EveryMarkMatches(const Board& layout, const MarkGrid& marks)
 }
 
 bool IsUnmarked(PieceKind mark) { return mark == WATER || mark == UNKNOWN; }
-
-// The format is string table data: it is used only when it asks for exactly a number and then a letter.
-bool TakesNumberThenLetter(std::string_view format)
-{
-    std::string conversions;
-    for (std::size_t at = format.find('%'); at != std::string_view::npos; at = format.find('%', at + 2)) {
-        if (at + 1 == format.size())
-            return false;
-        if (format[at + 1] != '%')
-            conversions += format[at + 1];
-    }
-    return conversions == "dc";
-}
 
 // Which ship each cell belongs to, numbered from 1; 0 for water.
 using ShipNumbers = std::array<int, CellCount>;
@@ -133,17 +118,6 @@ std::optional<CellPosition> ChooseClueCell(const Board& layout, const MarkGrid& 
         if ((kind != WATER && IsUnmarked(mark)) || (allMarked && mark != kind))
             return CellPosition{row, column};
     }
-}
-
-std::string ClueStatusText(const char* format, int row, int column)
-{
-    if (!TakesNumberThenLetter(format))
-        return format;
-    const int number = row + 1;
-    const char letter = ColumnLetter(column);
-    std::string text(static_cast<std::size_t>(std::snprintf(nullptr, 0, format, number, letter)), '\0');
-    std::snprintf(text.data(), text.size() + 1, format, number, letter);
-    return text;
 }
 
 void FillRowWithWater(MarkGrid& marks, int row)

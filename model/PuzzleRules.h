@@ -9,7 +9,6 @@
 
 #include <optional>
 #include <span>
-#include <string>
 
 struct CellPosition {
     int row;
@@ -28,10 +27,6 @@ bool AllShipsMarked(const Board& layout, const MarkGrid& marks);
 // The cell a clue reveals, drawing a row and a column per try. Returns no cell, without drawing,
 // when every mark already equals the layout.
 std::optional<CellPosition> ChooseClueCell(const Board& layout, const MarkGrid& marks, GameRandom& random);
-
-// The status line for a clue: format takes the row number (%d) and then the column letter (%c); a format
-// that asks for anything else is returned as it stands.
-std::string ClueStatusText(const char* format, int row, int column);
 
 // UNKNOWN marks of the line become WATER; every other mark stays.
 void FillRowWithWater(MarkGrid& marks, int row);

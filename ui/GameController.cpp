@@ -6,6 +6,7 @@
 #include "CWinApp.h"
 #include "FleetGenerator.h"
 #include "PuzzleRules.h"
+#include "StatusTexts.h"
 #include "StringTable.h"
 
 #include <QLabel>
@@ -97,6 +98,5 @@ void CCorvaneDlg::SetCurrentScore(int n)
 
 void CCorvaneDlg::ShowClueStatus(int row, int column)
 {
-    const QByteArray format = LoadString(IDS_CLUE_STATUS).toLatin1();
-    SetWindowText(StatusText, QString::fromStdString(ClueStatusText(format.constData(), row, column)));
+    SetWindowText(StatusText, ClueStatusText(LoadString(IDS_CLUE_STATUS), row, column));
 }

@@ -19,8 +19,6 @@ void PrintTo(const CellPosition& cell, std::ostream* out)
 
 namespace {
 
-constexpr const char* ClueFormat = "Clue is on Row %d, Column %c";
-
 struct Mark {
     int row;
     int column;
@@ -122,7 +120,6 @@ TEST(PuzzleRulesTest, ClueWalkOfSeedZero)
     EXPECT_EQ(*clue, (CellPosition{7, 6}));
     EXPECT_EQ(layout.At(clue->row, clue->column), ROUND);
     EXPECT_EQ(random, SeededAfter(0, 60 + 8));
-    EXPECT_EQ(ClueStatusText(ClueFormat, clue->row, clue->column), "Clue is on Row 8, Column G");
 }
 
 TEST(PuzzleRulesTest, NoClueAndNoDrawWhenEveryMarkMatches)
@@ -157,28 +154,6 @@ TEST(PuzzleRulesTest, ClueFindsTheOnlyCellThatQualifies)
             EXPECT_EQ(ChooseClueCell(layout, Marking(entry.marks, entry.changes), random), entry.clue)
                 << entry.what << ", seed " << seed;
         }
-}
-
-struct StatusCase {
-    const char* format;
-    int row;
-    int column;
-    const char* text;
-};
-
-TEST(PuzzleRulesTest, ClueStatusTextNamesTheCell)
-{
-    // A format that does not ask for exactly a number and then a letter is shown as it stands.
-    constexpr std::array<StatusCase, 6> cases = {{
-        {ClueFormat, 7, 6, "Clue is on Row 8, Column G"},
-        {ClueFormat, 9, 9, "Clue is on Row 10, Column J"},
-        {ClueFormat, 0, 0, "Clue is on Row 1, Column A"},
-        {"100%% at %d%c", 4, 7, "100% at 5H"},
-        {"Row %s", 1, 1, "Row %s"},
-        {"Column %c, Row %d", 1, 1, "Column %c, Row %d"},
-    }};
-    for (const StatusCase& entry : cases)
-        EXPECT_EQ(ClueStatusText(entry.format, entry.row, entry.column), entry.text) << entry.format;
 }
 
 struct FleetCase {
