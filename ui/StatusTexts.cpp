@@ -1,7 +1,10 @@
-// Fills the row and column into the clue message.
+// Fills the row and column into the clue message, and the count into the fleet notice.
 #include "StatusTexts.h"
 
 #include "PieceKind.h"
+#include "StringTable.h"
+
+#include <QLocale>
 
 #include <array>
 
@@ -38,4 +41,11 @@ QString ClueStatusText(const QString& format, int row, int column)
             return format;
     }
     return used == wanted.size() ? text : format;
+}
+
+QString FleetNoticeText(const FleetCount& count)
+{
+    // Grouped in thousands, as the rest of the program's English texts would write them.
+    const QString fleets = QLocale(QLocale::English, QLocale::UnitedStates).toString(count.fleets);
+    return LoadString(IDS_FLEET_NOTICE).arg(count.moreThan ? LoadString(IDS_MORE_THAN).arg(fleets) : fleets);
 }

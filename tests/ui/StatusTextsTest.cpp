@@ -1,4 +1,4 @@
-// The status line's texts: the clue message from its format.
+// The status line's texts: the clue message from its format, and the notice with its count.
 #include "StatusTexts.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +31,26 @@ TEST(StatusTextsTest, ClueStatusTextNamesTheCell)
     }};
     for (const StatusCase& entry : cases)
         EXPECT_EQ(ClueStatusText(entry.format, entry.row, entry.column), entry.text) << entry.format;
+}
+
+struct NoticeCase {
+    FleetCount count;
+    const char* fleets;
+};
+
+TEST(StatusTextsTest, FleetNoticeSaysHowManyFleetsFit)
+{
+    constexpr std::array<NoticeCase, 4> cases = {{
+        {{2, false}, "2"},
+        {{814, false}, "814"},
+        {{1012, false}, "1,012"},
+        {{10'000, true}, "more than 10,000"},
+    }};
+    for (const NoticeCase& entry : cases)
+        EXPECT_EQ(FleetNoticeText(entry.count),
+                  QStringLiteral("Your fleet fits every count and clue, but it is not the hidden one: %1 fleets fit "
+                                 "what you know. A clue will show where they differ.")
+                      .arg(QLatin1String(entry.fleets)));
 }
 
 } // namespace
