@@ -179,12 +179,22 @@ TEST(FleetSolverTest, WholeFleetsCheckedByHand)
     }
 }
 
+// A board marked cell for cell.
+ArrayMarkGrid MarksOf(const Board& board)
+{
+    ArrayMarkGrid marks;
+    for (int row = 0; row < BoardSize; ++row)
+        for (int column = 0; column < BoardSize; ++column)
+            marks.SetMark(row, column, board.At(row, column));
+    return marks;
+}
+
 // Each fleet found fits, is a whole fleet as the marks would be read, and is found once; the hidden one is
 // among them, with the counts alone and after the first clues of the game's own order.
 TEST(FleetSolverTest, TheHiddenFleetIsAlwaysFound)
 {
     constexpr int Everything = 100'000;
-    for (std::uint32_t seed = 0; seed < 12; ++seed) {
+    for (std::uint32_t seed = 0; seed < 8; ++seed) {
         GameRandom random = SeededAfter(seed, 0);
         Board layout;
         GenerateLayout(layout, random);
@@ -199,7 +209,7 @@ TEST(FleetSolverTest, TheHiddenFleetIsAlwaysFound)
                 << "seed " << seed << " after " << clues << " clues:\n" << PictureOf(layout);
             for (const Board& fleet : fleets) {
                 ASSERT_TRUE(evidence.Fits(fleet)) << PictureOf(fleet);
-                ASSERT_EQ(FleetInMarks(MarksFromPicture(PictureOf(fleet))), fleet) << PictureOf(fleet);
+                ASSERT_EQ(FleetInMarks(MarksOf(fleet)), fleet) << PictureOf(fleet);
             }
             const std::optional<CellPosition> clue = ChooseClueCell(layout, marks, random);
             marks.SetMark(clue->row, clue->column, layout.At(clue->row, clue->column));
