@@ -23,8 +23,6 @@ struct ShipEnds {
 constexpr ShipEnds EndsDown = {NORTH, SOUTH};
 constexpr ShipEnds EndsAcross = {WEST, EAST};
 
-bool OnBoard(int row, int column) { return row >= 0 && row < BoardSize && column >= 0 && column < BoardSize; }
-
 // Every cell of the ship is tested on the board as it is, so the ship never blocks itself.
 bool ShipFits(const Board& board, int row, int column, int length, const Direction& way)
 {

@@ -31,6 +31,8 @@ PieceKind KindFromText(std::string_view text);
 
 // Inline: every look at a board or a marking goes through it.
 constexpr int CellIndex(int row, int column) { return row * BoardSize + column; }
+// The one function here that takes any row and column: a cell's neighbours may lie off the board.
+constexpr bool OnBoard(int row, int column) { return row >= 0 && row < BoardSize && column >= 0 && column < BoardSize; }
 int CellId(int row, int column);
 std::string RowLabel(int row);
 char ColumnLetter(int column);

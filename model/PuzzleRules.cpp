@@ -1,9 +1,9 @@
 // Counts, the solved test, the clue choice and the water fills.
 #include "PuzzleRules.h"
 
+#include <algorithm>
 #include <array>
-#include <cstdio>
-#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -18,17 +18,50 @@ bool EveryMarkMatches(const Board& layout, const MarkGrid& marks)
 
 bool IsUnmarked(PieceKind mark) { return mark == WATER || mark == UNKNOWN; }
 
-// The format is string table data: it is used only when it asks for exactly a number and then a letter.
-bool TakesNumberThenLetter(std::string_view format)
+// Which ship each cell belongs to, numbered from 1; 0 for water.
+using ShipNumbers = std::array<int, CellCount>;
+
+// Reads the ship whose top or left cell is (row, column) and numbers its cells; its length, or 0 when the
+// pieces there make no straight ship. A ship is known by its first piece: ROUND stands alone, WEST runs
+// across, NORTH runs down.
+int ReadShip(const Board& board, int row, int column, int number, ShipNumbers& ships)
 {
-    std::string conversions;
-    for (std::size_t at = format.find('%'); at != std::string_view::npos; at = format.find('%', at + 2)) {
-        if (at + 1 == format.size())
-            return false;
-        if (format[at + 1] != '%')
-            conversions += format[at + 1];
+    const PieceKind first = board.At(row, column);
+    if (first != ROUND && first != WEST && first != NORTH)
+        return 0;
+    const ShipAxis axis = first == NORTH ? ShipAxis::Down : ShipAxis::Across;
+    const int rowStep = axis == ShipAxis::Down ? 1 : 0;
+    const int columnStep = 1 - rowStep;
+    int length = 1;
+    if (first != ROUND)
+        while (OnBoard(row + length * rowStep, column + length * columnStep) &&
+               IsShipPiece(board.At(row + length * rowStep, column + length * columnStep)))
+            ++length;
+    for (int place = 0; place < length; ++place) {
+        const int r = row + place * rowStep;
+        const int c = column + place * columnStep;
+        if (ships[CellIndex(r, c)] != 0 || board.At(r, c) != ShipPiece(length, place, axis))
+            return 0;
+        ships[CellIndex(r, c)] = number;
     }
-    return conversions == "dc";
+    return length;
+}
+
+// No ship cell has a cell of another ship among its eight neighbours.
+bool ShipsKeepApart(const ShipNumbers& ships)
+{
+    for (int index = 0; index < CellCount; ++index) {
+        if (ships[index] == 0)
+            continue;
+        for (const CellOffset& offset : NeighbourOffsets) {
+            const int row = index / BoardSize + offset.row;
+            const int column = index % BoardSize + offset.column;
+            const int neighbour = OnBoard(row, column) ? ships[CellIndex(row, column)] : 0;
+            if (neighbour != 0 && neighbour != ships[index])
+                return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -87,17 +120,6 @@ std::optional<CellPosition> ChooseClueCell(const Board& layout, const MarkGrid& 
     }
 }
 
-std::string ClueStatusText(const char* format, int row, int column)
-{
-    if (!TakesNumberThenLetter(format))
-        return format;
-    const int number = row + 1;
-    const char letter = ColumnLetter(column);
-    std::string text(static_cast<std::size_t>(std::snprintf(nullptr, 0, format, number, letter)), '\0');
-    std::snprintf(text.data(), text.size() + 1, format, number, letter);
-    return text;
-}
-
 void FillRowWithWater(MarkGrid& marks, int row)
 {
     for (int column = 0; column < BoardSize; ++column)
@@ -110,4 +132,38 @@ void FillColumnWithWater(MarkGrid& marks, int column)
     for (int row = 0; row < BoardSize; ++row)
         if (marks.MarkAt(row, column) == UNKNOWN)
             marks.SetMark(row, column, WATER);
+}
+
+std::optional<Board> FleetInMarks(const MarkGrid& marks, std::span<const int> fleet)
+{
+    Board board;
+    const std::array<PieceKind, CellCount> all = marks.AllMarks();
+    for (int index = 0; index < CellCount; ++index)
+        if (IsShipPiece(all[index]))
+            board.Set(index / BoardSize, index % BoardSize, all[index]);
+
+    // In cell order every ship is met first at its top or left cell.
+    ShipNumbers ships{};
+    std::vector<int> lengths;
+    for (int index = 0; index < CellCount; ++index) {
+        if (!IsShipPiece(all[index]) || ships[index] != 0)
+            continue;
+        const int number = static_cast<int>(lengths.size()) + 1;
+        const int length = ReadShip(board, index / BoardSize, index % BoardSize, number, ships);
+        if (length == 0)
+            return std::nullopt;
+        lengths.push_back(length);
+    }
+    std::vector<int> wanted(fleet.begin(), fleet.end());
+    std::sort(lengths.begin(), lengths.end());
+    std::sort(wanted.begin(), wanted.end());
+    if (lengths != wanted || !ShipsKeepApart(ships))
+        return std::nullopt;
+    return board;
+}
+
+bool MarksHoldAnotherFittingFleet(const Board& layout, const MarkGrid& marks, const FleetEvidence& evidence)
+{
+    const std::optional<Board> fleet = FleetInMarks(marks);
+    return fleet && evidence.Fits(*fleet) && !IsSolved(layout, marks);
 }

@@ -2,11 +2,13 @@
 #pragma once
 
 #include "Board.h"
+#include "FleetEvidence.h"
+#include "FleetGenerator.h"
 #include "GameRandom.h"
 #include "MarkGrid.h"
 
 #include <optional>
-#include <string>
+#include <span>
 
 struct CellPosition {
     int row;
@@ -26,10 +28,15 @@ bool AllShipsMarked(const Board& layout, const MarkGrid& marks);
 // when every mark already equals the layout.
 std::optional<CellPosition> ChooseClueCell(const Board& layout, const MarkGrid& marks, GameRandom& random);
 
-// The status line for a clue: format takes the row number (%d) and then the column letter (%c); a format
-// that asks for anything else is returned as it stands.
-std::string ClueStatusText(const char* format, int row, int column);
-
 // UNKNOWN marks of the line become WATER; every other mark stays.
 void FillRowWithWater(MarkGrid& marks, int row);
 void FillColumnWithWater(MarkGrid& marks, int column);
+
+// The fleet the marks hold, when their ship pieces make exactly the ships of the fleet table: each one
+// straight and marked with its exact pieces (ends, middles, one-cell ships), none touching another even at
+// a corner. WATER and UNKNOWN marks count as water.
+std::optional<Board> FleetInMarks(const MarkGrid& marks, std::span<const int> fleet = FleetTable);
+
+// The marks hold a whole fleet that fits every count and every revealed cell, yet the puzzle is not solved:
+// the player found a fleet the evidence allows, but not the hidden one.
+bool MarksHoldAnotherFittingFleet(const Board& layout, const MarkGrid& marks, const FleetEvidence& evidence);

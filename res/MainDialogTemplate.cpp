@@ -74,7 +74,7 @@ void AddFleetPanel(Controls& controls)
 
 DialogTemplate BuildMainDialog()
 {
-    DialogTemplate dialog{IDD_CORVANE, "Corvane", 341, 256, 8, MinimizeBox | AppWindow, {}, &CorvaneResources::Instance()};
+    DialogTemplate dialog{IDD_CORVANE, "Corvane", 341, 264, 8, MinimizeBox | AppWindow, {}, &CorvaneResources::Instance()};
     Controls& controls = dialog.controls;
     controls = {
         {NoControlId, ControlKind::Static, "Current Game:", 4, 2, 44, 8, Group},
@@ -93,16 +93,17 @@ DialogTemplate BuildMainDialog()
     AddColumnCounts(controls);
     AddFleetPanel(controls);
     // The hidden button is the dialog's only default button; being disabled, it keeps Enter from doing anything by default.
+    // The status line holds two lines of text: the notice about another fleet that fits needs both.
     const Controls bottom = {
-        {IDC_STATUS, ControlKind::Static, "", 4, 223, 333, 14, Group | StaticEdge | ClientEdge},
-        {IDC_START_GAME, ControlKind::PushButton, "&Start Game", 4, 240, 41, 14, TabStop},
-        {IDC_GIVE_UP, ControlKind::PushButton, "&Give Up...", 52, 240, 41, 14, TabStop | Disabled},
-        {IDC_CLUE, ControlKind::PushButton, "&Clue", 100, 240, 33, 14, TabStop | Disabled},
-        {IDC_UNDO, ControlKind::PushButton, "&Undo", 140, 240, 33, 14, TabStop | Disabled},
-        {IDC_SCORE, ControlKind::PushButton, "Sco&re...", 182, 240, 34, 14, TabStop},
-        {IDC_HELP, ControlKind::PushButton, "&Help", 224, 240, 34, 14, TabStop},
-        {IDC_ABOUT, ControlKind::PushButton, "&About...", 266, 240, 34, 14, TabStop},
-        {IDC_EXIT, ControlKind::PushButton, "E&xit", 308, 240, 29, 14, TabStop},
+        {IDC_STATUS, ControlKind::Static, "", 4, 223, 333, 22, Group | StaticEdge | ClientEdge},
+        {IDC_START_GAME, ControlKind::PushButton, "&Start Game", 4, 248, 41, 14, TabStop},
+        {IDC_GIVE_UP, ControlKind::PushButton, "&Give Up...", 52, 248, 41, 14, TabStop | Disabled},
+        {IDC_CLUE, ControlKind::PushButton, "&Clue", 100, 248, 33, 14, TabStop | Disabled},
+        {IDC_UNDO, ControlKind::PushButton, "&Undo", 140, 248, 33, 14, TabStop | Disabled},
+        {IDC_SCORE, ControlKind::PushButton, "Sco&re...", 182, 248, 34, 14, TabStop},
+        {IDC_HELP, ControlKind::PushButton, "&Help", 224, 248, 34, 14, TabStop},
+        {IDC_ABOUT, ControlKind::PushButton, "&About...", 266, 248, 34, 14, TabStop},
+        {IDC_EXIT, ControlKind::PushButton, "E&xit", 308, 248, 29, 14, TabStop},
         {IDC_HIDDEN_DEFAULT, ControlKind::PushButton, "", 311, 198, 15, 14, DefaultButton | TabStop | Disabled | Hidden},
     };
     controls.insert(controls.end(), bottom.begin(), bottom.end());

@@ -49,6 +49,10 @@ enum StringId : int {
     IDS_CLEAR_SCORE_PROMPT = 101,
     IDS_CLUE_STATUS = 102,
     IDS_GIVE_UP_PROMPT = 103,
+    // The notice about a whole fleet that fits but is not the hidden one (%1 the number of fleets that fit),
+    // and how a count that stopped at its cap is written (%1 the cap).
+    IDS_FLEET_NOTICE = 110,
+    IDS_MORE_THAN = 111,
     IDS_FILL_ROW = IDC_FILL_ROW,
     IDS_FILL_COLUMN = IDC_FILL_COLUMN,
 };

@@ -35,6 +35,7 @@ CCorvaneDlg::CCorvaneDlg(GameRandom& random, QWidget* parent)
     : CDialog(MainDialogTemplate(), parent), AppIcon(LoadAppIcon()), Random(random)
 {
     LoadStats();
+    connect(&NoticeCounter, &FleetCounter::Counted, this, &CCorvaneDlg::UpdateFleetNotice);
 }
 
 CCorvaneDlg::~CCorvaneDlg() = default;

@@ -6,6 +6,8 @@
 
 #include "Board.h"
 #include "BoardSnapshot.h"
+#include "FleetCounter.h"
+#include "FleetEvidence.h"
 #include "GameRandom.h"
 #include "MarkGrid.h"
 #include "TotalsKeeper.h"
@@ -82,6 +84,12 @@ private:
     void EnableGameControls(bool on);
     void SetCurrentScore(int n);
     void ShowClueStatus(int row, int column);
+    // Every change of the status line goes through here.
+    void ShowStatus(const QString& text);
+    // Run after every change of the marks or the evidence: the status line shows the notice while the marks
+    // hold a fleet that fits all the player knows but is not the hidden one, and the last clue message (or
+    // nothing) otherwise. The notice waits for the count of fitting fleets when that is not known yet.
+    void UpdateFleetNotice();
     void UpdateUndoButton();
     void BuildPieceMenu();
     void LoadStats();
@@ -112,6 +120,11 @@ private:
     QIcon AppIcon;
     std::unique_ptr<CPieceMenu> PieceMenu;
     Board FleetLayout;
+    // What the player has been shown of FleetLayout: its counts and the clues.
+    FleetEvidence Evidence = FleetEvidence::CountsOf(FleetLayout);
+    FleetCounter NoticeCounter{this};
+    // The last clue message, which the status line shows again when the notice goes.
+    QString ClueStatus;
     ::UndoHistory UndoHistory;
     int SelectedCell = 0;
     int CurrentScore = 0;

@@ -6,6 +6,7 @@
 #include "CWinApp.h"
 #include "FleetGenerator.h"
 #include "PuzzleRules.h"
+#include "StatusTexts.h"
 #include "StringTable.h"
 
 #include <QLabel>
@@ -14,7 +15,8 @@
 void CCorvaneDlg::OnStartGame()
 {
     BeginWaitCursor();
-    SetWindowText(StatusText, QString());
+    ClueStatus.clear();
+    ShowStatus(ClueStatus);
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
         EnableControl(CellById(id), true);
         SetCell(CellById(id), UNKNOWN, false);
@@ -24,6 +26,7 @@ void CCorvaneDlg::OnStartGame()
     UpdateUndoButton();
     EnableGameControls(true);
     GenerateLayout(FleetLayout, Random);
+    Evidence = FleetEvidence::CountsOf(FleetLayout);
     for (int row = 0; row < BoardSize; ++row)
         SetDlgItemInt(IDC_FIRST_ROW_COUNT + row, RowShipCount(FleetLayout, row));
     for (int column = 0; column < BoardSize; ++column)
@@ -40,10 +43,12 @@ void CCorvaneDlg::OnClue()
     if (!cell)
         return;
     SetCell(CellAt(cell->row, cell->column), FleetLayout.At(cell->row, cell->column), true);
+    Evidence.Reveal(cell->row, cell->column, FleetLayout.At(cell->row, cell->column));
     ShowClueStatus(cell->row, cell->column);
     SetCurrentScore(CurrentScore + 1);
     UndoHistory.Clear();
     UpdateUndoButton();
+    UpdateFleetNotice();
     CheckForWin();
 }
 
@@ -57,6 +62,7 @@ void CCorvaneDlg::OnGiveUp()
     for (int row = 0; row < BoardSize; ++row)
         for (int column = 0; column < BoardSize; ++column)
             SetCell(CellAt(row, column), FleetLayout.At(row, column), false);
+    UpdateFleetNotice();
     EndWaitCursor();
 }
 
@@ -97,6 +103,19 @@ void CCorvaneDlg::SetCurrentScore(int n)
 
 void CCorvaneDlg::ShowClueStatus(int row, int column)
 {
-    const QByteArray format = LoadString(IDS_CLUE_STATUS).toLatin1();
-    SetWindowText(StatusText, QString::fromStdString(ClueStatusText(format.constData(), row, column)));
+    ClueStatus = ClueStatusText(LoadString(IDS_CLUE_STATUS), row, column);
+    ShowStatus(ClueStatus);
+}
+
+void CCorvaneDlg::ShowStatus(const QString& text) { SetWindowText(StatusText, text); }
+
+void CCorvaneDlg::UpdateFleetNotice()
+{
+    const std::optional<FleetCount> count = MarksHoldAnotherFittingFleet(FleetLayout, Marks, Evidence)
+                                                ? NoticeCounter.CountFor(Evidence)
+                                                : std::nullopt;
+    const QString text = count ? FleetNoticeText(*count) : ClueStatus;
+    // Unchanged, the line stays as it is: a screen reader hears it once.
+    if (text != StatusText->text())
+        ShowStatus(text);
 }

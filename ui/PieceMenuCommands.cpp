@@ -46,5 +46,6 @@ void CCorvaneDlg::OnPieceCommand(int id)
         UndoHistory.Push(before);
         UpdateUndoButton();
     }
+    UpdateFleetNotice();
     CheckForWin();
 }

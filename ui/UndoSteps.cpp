@@ -27,6 +27,7 @@ void CCorvaneDlg::OnUndo()
         UndoHistory.Pop();
     }
     UpdateUndoButton();
+    UpdateFleetNotice();
     EndWaitCursor();
 }
 

@@ -19,8 +19,6 @@ void PrintTo(const CellPosition& cell, std::ostream* out)
 
 namespace {
 
-constexpr const char* ClueFormat = "Clue is on Row %d, Column %c";
-
 struct Mark {
     int row;
     int column;
@@ -88,7 +86,7 @@ TEST(PuzzleRulesTest, SolvedAndAllShipsMarked)
 TEST(PuzzleRulesTest, AnotherFleetWithTheSameCountsIsNotASolution)
 {
     // The submarines of rows 1 and 2 swap columns: every count stays, the layout differs.
-    const ArrayMarkGrid marks = Marking(Seed0Layout, {{0, 0, WATER}, {1, 4, WATER}, {0, 4, ROUND}, {1, 0, ROUND}});
+    const ArrayMarkGrid marks = Marking(Seed0SubmarinesSwapped);
     Board other;
     for (int row = 0; row < BoardSize; ++row)
         for (int column = 0; column < BoardSize; ++column)
@@ -122,7 +120,6 @@ TEST(PuzzleRulesTest, ClueWalkOfSeedZero)
     EXPECT_EQ(*clue, (CellPosition{7, 6}));
     EXPECT_EQ(layout.At(clue->row, clue->column), ROUND);
     EXPECT_EQ(random, SeededAfter(0, 60 + 8));
-    EXPECT_EQ(ClueStatusText(ClueFormat, clue->row, clue->column), "Clue is on Row 8, Column G");
 }
 
 TEST(PuzzleRulesTest, NoClueAndNoDrawWhenEveryMarkMatches)
@@ -159,26 +156,70 @@ TEST(PuzzleRulesTest, ClueFindsTheOnlyCellThatQualifies)
         }
 }
 
-struct StatusCase {
-    const char* format;
-    int row;
-    int column;
-    const char* text;
+struct FleetCase {
+    const char* what;
+    std::string marks;
+    std::vector<Mark> changes;
+    std::optional<std::string_view> fleet;
 };
 
-TEST(PuzzleRulesTest, ClueStatusTextNamesTheCell)
+TEST(PuzzleRulesTest, FleetInMarksReadsOnlyWholeFleets)
 {
-    // A format that does not ask for exactly a number and then a letter is shown as it stands.
-    constexpr std::array<StatusCase, 6> cases = {{
-        {ClueFormat, 7, 6, "Clue is on Row 8, Column G"},
-        {ClueFormat, 9, 9, "Clue is on Row 10, Column J"},
-        {ClueFormat, 0, 0, "Clue is on Row 1, Column A"},
-        {"100%% at %d%c", 4, 7, "100% at 5H"},
-        {"Row %s", 1, 1, "Row %s"},
-        {"Column %c, Row %d", 1, 1, "Column %c, Row %d"},
-    }};
-    for (const StatusCase& entry : cases)
-        EXPECT_EQ(ClueStatusText(entry.format, entry.row, entry.column), entry.text) << entry.format;
+    const std::string layoutMarks(Seed0Layout);
+    const std::vector<FleetCase> cases = {
+        {"only the ships marked", ShipsOnly(), {}, Seed0Layout},
+        {"ships and water marked", layoutMarks, {}, Seed0Layout},
+        {"another fleet", std::string(Seed0SubmarinesSwapped), {}, Seed0SubmarinesSwapped},
+        {"a top end marked as a middle", layoutMarks, {{2, 7, SQUARE}}, std::nullopt},
+        {"a one-cell ship marked as a top end", layoutMarks, {{0, 0, NORTH}}, std::nullopt},
+        {"a ship across marked as a ship down", layoutMarks, {{3, 0, NORTH}, {3, 1, SOUTH}}, std::nullopt},
+        {"a ship cell left unknown", ShipsOnly(), {{9, 5, UNKNOWN}}, std::nullopt},
+        {"a one-cell ship touching two others at their corners", layoutMarks, {{0, 0, WATER}, {1, 8, ROUND}},
+         std::nullopt},
+        {"a one-cell ship beside the end of another ship", layoutMarks, {{0, 0, WATER}, {2, 6, ROUND}},
+         std::nullopt},
+        {"the longest ship one cell longer", layoutMarks, {{8, 8, SQUARE}, {9, 8, SOUTH}}, std::nullopt},
+        {"an eleventh ship", layoutMarks, {{8, 3, ROUND}}, std::nullopt},
+        {"a one-cell ship short", layoutMarks, {{9, 5, WATER}}, std::nullopt},
+    };
+    for (const FleetCase& entry : cases) {
+        const std::optional<Board> fleet = FleetInMarks(Marking(entry.marks, entry.changes));
+        ASSERT_EQ(fleet.has_value(), entry.fleet.has_value()) << entry.what;
+        if (fleet) {
+            EXPECT_EQ(PictureOf(*fleet), PictureOf(BoardFromPicture(*entry.fleet))) << entry.what;
+        }
+    }
+}
+
+struct OtherFleetCase {
+    const char* what;
+    std::string marks;
+    std::vector<Mark> changes;
+    std::vector<Mark> revealed;
+    bool otherFleet;
+};
+
+TEST(PuzzleRulesTest, MarksHoldAnotherFittingFleet)
+{
+    const Board layout = BoardFromPicture(Seed0Layout);
+    const std::string swapped(Seed0SubmarinesSwapped);
+    const std::vector<OtherFleetCase> cases = {
+        {"another fleet with the same counts", swapped, {}, {}, true},
+        {"the same, agreeing with a clue", swapped, {}, {{3, 0, WEST}, {4, 4, WATER}}, true},
+        {"the same, where a clue showed a one-cell ship it lacks", swapped, {}, {{0, 0, ROUND}}, false},
+        {"the same, where a clue showed water it has a ship on", swapped, {}, {{1, 0, WATER}}, false},
+        {"the same with an end marked as a middle", swapped, {{3, 0, SQUARE}}, {}, false},
+        {"the hidden fleet", ShipsOnly(), {}, {{0, 0, ROUND}}, false},
+        {"a whole fleet that misses the counts", std::string(Seed0Layout), {{9, 5, WATER}, {8, 3, ROUND}}, {}, false},
+        {"no whole fleet", AllUnknown, {}, {}, false},
+    };
+    for (const OtherFleetCase& entry : cases) {
+        FleetEvidence evidence = FleetEvidence::CountsOf(layout);
+        for (const Mark& clue : entry.revealed)
+            evidence.Reveal(clue.row, clue.column, clue.kind);
+        EXPECT_EQ(MarksHoldAnotherFittingFleet(layout, Marking(entry.marks, entry.changes), evidence), entry.otherFleet)
+            << entry.what;
+    }
 }
 
 struct FillCase {

@@ -24,10 +24,14 @@ INSTANTIATE_TEST_SUITE_P(Entries, StringTableTest,
                                          StringCase{101, "Are you sure you want to clear your score?"},
                                          StringCase{102, "Clue is on Row %d, Column %c"},
                                          StringCase{103, "Are you sure you want to give up?"},
+                                         StringCase{110, "Your fleet fits every count and clue, but it is not the "
+                                                         "hidden one: %1 fleets fit what you know. A clue will show "
+                                                         "where they differ."},
+                                         StringCase{111, "more than %1"},
                                          StringCase{3008, "Fill &Row with Water"},
                                          StringCase{3009, "Fill &Column with Water"},
                                          StringCase{61703, ""},
-                                         StringCase{0, ""}, StringCase{99, ""}, StringCase{104, ""},
+                                         StringCase{0, ""}, StringCase{99, ""}, StringCase{104, ""}, StringCase{109, ""}, StringCase{112, ""},
                                          StringCase{3000, ""}, StringCase{3010, ""}, StringCase{-1, ""}));
 
 } // namespace

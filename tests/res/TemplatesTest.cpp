@@ -51,7 +51,7 @@ TEST(MainDialogTemplate, IsTheFixedGameWindow)
     EXPECT_EQ(dialog.id, 102);
     EXPECT_EQ(dialog.caption, "Corvane");
     EXPECT_EQ(dialog.cx, 341);
-    EXPECT_EQ(dialog.cy, 256);
+    EXPECT_EQ(dialog.cy, 264);
     EXPECT_EQ(dialog.pointSize, 8);
     EXPECT_EQ(dialog.style, MinimizeBox | AppWindow);
     EXPECT_EQ(dialog.controls.size(), 180u);
@@ -180,15 +180,15 @@ TEST(MainDialogTemplate, TopLineAndBottomRow)
         {-1, ControlKind::GroupBox, "Radar Screen", 4, 15, 203, 206, 0},
     };
     const std::vector<ControlTemplate> bottom = {
-        {1010, ControlKind::Static, "", 4, 223, 333, 14, Group | StaticEdge | ClientEdge},
-        {1000, ControlKind::PushButton, "&Start Game", 4, 240, 41, 14, TabStop},
-        {1005, ControlKind::PushButton, "&Give Up...", 52, 240, 41, 14, TabStop | Disabled},
-        {1003, ControlKind::PushButton, "&Clue", 100, 240, 33, 14, TabStop | Disabled},
-        {1004, ControlKind::PushButton, "&Undo", 140, 240, 33, 14, TabStop | Disabled},
-        {1006, ControlKind::PushButton, "Sco&re...", 182, 240, 34, 14, TabStop},
-        {1007, ControlKind::PushButton, "&Help", 224, 240, 34, 14, TabStop},
-        {1008, ControlKind::PushButton, "&About...", 266, 240, 34, 14, TabStop},
-        {1, ControlKind::PushButton, "E&xit", 308, 240, 29, 14, TabStop},
+        {1010, ControlKind::Static, "", 4, 223, 333, 22, Group | StaticEdge | ClientEdge},
+        {1000, ControlKind::PushButton, "&Start Game", 4, 248, 41, 14, TabStop},
+        {1005, ControlKind::PushButton, "&Give Up...", 52, 248, 41, 14, TabStop | Disabled},
+        {1003, ControlKind::PushButton, "&Clue", 100, 248, 33, 14, TabStop | Disabled},
+        {1004, ControlKind::PushButton, "&Undo", 140, 248, 33, 14, TabStop | Disabled},
+        {1006, ControlKind::PushButton, "Sco&re...", 182, 248, 34, 14, TabStop},
+        {1007, ControlKind::PushButton, "&Help", 224, 248, 34, 14, TabStop},
+        {1008, ControlKind::PushButton, "&About...", 266, 248, 34, 14, TabStop},
+        {1, ControlKind::PushButton, "E&xit", 308, 248, 29, 14, TabStop},
         {1015, ControlKind::PushButton, "", 311, 198, 15, 14, DefaultButton | TabStop | Disabled | Hidden},
     };
     const auto& controls = MainControls();

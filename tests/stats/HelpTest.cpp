@@ -112,7 +112,8 @@ TEST_F(Help, FinderShowsTheHelpFileWithItsHeadingsAsContents)
     const QStringList sections = ChildTitles(contents->topLevelItem(0));
     // What a player needs to know, each under a heading of its own.
     for (const char* topic : {"How to play", "The fleet", "The pieces and the piece menu",
-                              "Filling rows and columns with water", "Clues and the score", "Undo", "Giving up",
+                              "Filling rows and columns with water", "Clues and the score", "Undo",
+                              "When another fleet fits", "Giving up",
                               "Your totals and the Score dialog", "The keyboard"})
         EXPECT_TRUE(sections.contains(topic)) << topic;
 }
@@ -127,7 +128,8 @@ TEST_F(Help, IndexAndSearchLeadToTheirPlaces)
     auto* text = PartOf<QTextBrowser>(viewer, "text");
     ASSERT_TRUE(index && indexField && searchField && results && text);
 
-    for (const char* keyword : {"clue", "undo", "Fill Row with Water", "Score dialog", "F1", "battleship"})
+    for (const char* keyword :
+         {"clue", "undo", "Fill Row with Water", "Score dialog", "F1", "battleship", "fleets that fit"})
         EXPECT_EQ(index->findItems(keyword, Qt::MatchExactly).size(), 1) << keyword;
 
     QTest::keyClicks(indexField, "fill c");

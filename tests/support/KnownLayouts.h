@@ -19,6 +19,20 @@ inline constexpr std::string_view Seed0Layout = R"(
     .....o....
 )";
 
+// Another fleet with the counts of seed 0: the one-cell ships of rows 1 and 2 in each other's columns.
+inline constexpr std::string_view Seed0SubmarinesSwapped = R"(
+    ....o.<>..
+    o.........
+    .......^..
+    <>.....v..
+    ..........
+    ^.<#>...^.
+    #.......#.
+    v.....o.#.
+    ........v.
+    .....o....
+)";
+
 inline constexpr std::string_view Seed1Layout = R"(
     ......o...
     ....^.....

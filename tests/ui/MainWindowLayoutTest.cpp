@@ -50,7 +50,7 @@ TEST_F(GameWindowLayout, IsAFixedWindowWithItsTitleAndIcon)
 {
     EXPECT_EQ(dialog->windowTitle(), "Corvane");
     const DialogUnits units(dialog->font());
-    EXPECT_EQ(dialog->size(), QSize(units.ToPixelsX(341), units.ToPixelsY(256)));
+    EXPECT_EQ(dialog->size(), QSize(units.ToPixelsX(341), units.ToPixelsY(264)));
     EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
     const Qt::WindowFlags flags = dialog->windowFlags();
     EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Window) << "a top-level window with its own task-bar button";
@@ -102,8 +102,8 @@ TEST_F(GameWindowLayout, PixelRectanglesOfLandmarks)
         int x, y, cx, cy;
     } cases[] = {
         {IDC_FIRST_CELL, 21, 40, 15, 15},        {IDC_LAST_CELL, 165, 184, 15, 15},
-        {IDC_STATUS, 4, 223, 333, 14},           {IDC_START_GAME, 4, 240, 41, 14},
-        {IDC_EXIT, 308, 240, 29, 14},            {IDC_FIRST_SHIP_CHECK, 218, 41, 46, 10},
+        {IDC_STATUS, 4, 223, 333, 22},           {IDC_START_GAME, 4, 248, 41, 14},
+        {IDC_EXIT, 308, 248, 29, 14},            {IDC_FIRST_SHIP_CHECK, 218, 41, 46, 10},
         {IDC_FIRST_SHIP_CHECK + 9, 218, 194, 46, 10}, {IDC_GAME_NUMBER, 53, 2, 17, 8},
     };
     for (const auto& c : cases) {
