@@ -94,7 +94,7 @@ DialogTemplate BuildMainDialog()
     AddFleetPanel(controls);
     // The hidden button is the dialog's only default button; being disabled, it keeps Enter from doing anything by default.
     const Controls bottom = {
-        {IDC_STATUS, ControlKind::Static, "", 4, 223, 333, 14, Group | StaticEdge | ClientEdge},
+        {IDC_STATUS, ControlKind::Static, "", 4, 223, 333, 14, Group | StaticEdge | ClientEdge | AnnouncesChanges},
         {IDC_START_GAME, ControlKind::PushButton, "&Start Game", 4, 240, 41, 14, TabStop},
         {IDC_GIVE_UP, ControlKind::PushButton, "&Give Up...", 52, 240, 41, 14, TabStop | Disabled},
         {IDC_CLUE, ControlKind::PushButton, "&Clue", 100, 240, 33, 14, TabStop | Disabled},

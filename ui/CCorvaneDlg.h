@@ -82,6 +82,10 @@ private:
     void EnableGameControls(bool on);
     void SetCurrentScore(int n);
     void ShowClueStatus(int row, int column);
+    // What a screen reader says of a cell after its name: the counts of its row and its column.
+    void DescribeCellsByTheirCounts();
+    // After the status line's message of where a clue is: the piece it shows and the new score.
+    void AnnounceClue(PieceKind kind);
     void UpdateUndoButton();
     void BuildPieceMenu();
     void LoadStats();

@@ -1,9 +1,11 @@
 // The game controller: starting a game, clues, giving up, and deciding when a game is won.
 #include "CCorvaneDlg.h"
 
+#include "Announcements.h"
 #include "CBitmapButton.h"
 #include "CCongratsDlg.h"
 #include "CWinApp.h"
+#include "ControlNames.h"
 #include "FleetGenerator.h"
 #include "PuzzleRules.h"
 #include "StringTable.h"
@@ -14,6 +16,7 @@
 void CCorvaneDlg::OnStartGame()
 {
     BeginWaitCursor();
+    StartGameButton->setAccessibleDescription(QString());
     SetWindowText(StatusText, QString());
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
         EnableControl(CellById(id), true);
@@ -28,6 +31,7 @@ void CCorvaneDlg::OnStartGame()
         SetDlgItemInt(IDC_FIRST_ROW_COUNT + row, RowShipCount(FleetLayout, row));
     for (int column = 0; column < BoardSize; ++column)
         SetDlgItemInt(IDC_FIRST_COLUMN_COUNT + column, ColumnShipCount(FleetLayout, column));
+    DescribeCellsByTheirCounts();
     // The player's next step is a mark on the board, so the keyboard starts at its first cell.
     GotoDlgCtrl(CellAt(0, 0));
     EndWaitCursor();
@@ -42,6 +46,7 @@ void CCorvaneDlg::OnClue()
     SetCell(CellAt(cell->row, cell->column), FleetLayout.At(cell->row, cell->column), true);
     ShowClueStatus(cell->row, cell->column);
     SetCurrentScore(CurrentScore + 1);
+    AnnounceClue(FleetLayout.At(cell->row, cell->column));
     UndoHistory.Clear();
     UpdateUndoButton();
     CheckForWin();
@@ -52,6 +57,9 @@ void CCorvaneDlg::OnGiveUp()
     if (AfxMessageBox(IDS_GIVE_UP_PROMPT, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     BeginWaitCursor();
+    // Heard with Start Game as the focus lands on it: a screen reader reads a control's description with its
+    // name, where an announcement would be dropped among the changes of a hundred cells.
+    StartGameButton->setAccessibleDescription(GaveUpDescription());
     EnableGameControls(false);
     GotoDlgCtrl(StartGameButton);
     for (int row = 0; row < BoardSize; ++row)
@@ -99,4 +107,18 @@ void CCorvaneDlg::ShowClueStatus(int row, int column)
 {
     const QByteArray format = LoadString(IDS_CLUE_STATUS).toLatin1();
     SetWindowText(StatusText, QString::fromStdString(ClueStatusText(format.constData(), row, column)));
+}
+
+void CCorvaneDlg::DescribeCellsByTheirCounts()
+{
+    for (int row = 0; row < BoardSize; ++row)
+        for (int column = 0; column < BoardSize; ++column)
+            CellAt(row, column)->setAccessibleDescription(
+                CellAccessibleDescription(RowShipCount(FleetLayout, row), ColumnShipCount(FleetLayout, column)));
+}
+
+void CCorvaneDlg::AnnounceClue(PieceKind kind)
+{
+    Announce(CluePieceAnnouncement(kind));
+    Announce(GetDlgItem(IDC_CURRENT_SCORE)->accessibleName());
 }
