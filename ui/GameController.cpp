@@ -83,6 +83,12 @@ void CCorvaneDlg::CheckForWin()
 
 void CCorvaneDlg::EnableGameControls(bool on)
 {
+    // A game that ends hands the keyboard to Start Game before it disables anything, so that the focus
+    // never walks from each control being disabled to the next: a screen reader would speak every step.
+    if (!on) {
+        EnableControl(StartGameButton, true);
+        GotoDlgCtrl(StartGameButton);
+    }
     EnableControl(ClueButton, on);
     EnableControl(GiveUpButton, on);
     EnableControl(StartGameButton, !on);

@@ -156,4 +156,47 @@ TEST_F(GameAnnouncements, GivingUpTellsStartGameThatTheFleetIsShown)
     EXPECT_EQ(StartGameDescription(), "") << "a won game says Congratulations instead";
 }
 
+// A game that ends hands the keyboard to Start Game before any cell is disabled. A focus that walked from
+// each cell being disabled to the next would be read by a screen reader cell by cell, for many seconds.
+TEST_F(GameAnnouncements, AGameThatEndsDisablesNoCellWithTheFocusOnIt)
+{
+    // Where the window's focus stands each time a cell is disabled.
+    class FocusWhenDisabled : public QObject {
+    public:
+        explicit FocusWhenDisabled(const QWidget& window) : window(window) {}
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::EnabledChange && !static_cast<QWidget*>(watched)->isEnabled())
+                seen.push_back(window.focusWidget());
+            return false;
+        }
+        const QWidget& window;
+        std::vector<const QWidget*> seen;
+    };
+    FocusWhenDisabled focus(*dialog);
+    for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id)
+        Item(id)->installEventFilter(&focus);
+    const std::vector<const QWidget*> allOnStartGame(CellCount, Item(IDC_START_GAME));
+
+    StartGame();
+    const CellPosition last = ShipCells().front();
+    MarkShipsExcept({last});
+    focus.seen.clear();
+    Mark(last.row, last.column, dialog->Layout().At(last.row, last.column), /*wins=*/true);
+    EXPECT_EQ(focus.seen, allOnStartGame) << "winning with a click on the first cell";
+    EXPECT_TRUE(StartGameHasTheFocus());
+
+    StartGame();
+    Focus(Cell(0, 0));
+    focus.seen.clear();
+    NestedLoopDriver prompt;
+    prompt.ExpectPrompt(QMessageBox::Yes);
+    Drive(prompt, [this] {
+        Press(Qt::Key_G, Qt::AltModifier);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !InProgress(); }));
+    });
+    EXPECT_EQ(focus.seen, allOnStartGame) << "giving up from the keyboard on a cell";
+    EXPECT_TRUE(StartGameHasTheFocus());
+}
+
 } // namespace
