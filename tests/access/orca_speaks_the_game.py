@@ -15,16 +15,15 @@ brings must be heard to its end, with no stop of speech before the next key.
 Usage: dbus-run-session -- /usr/bin/python3 orca_speaks_the_game.py path/to/corvane
 """
 
-import faulthandler
 import os
 import re
-import signal
 import subprocess
 import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop_session import DesktopSession, SessionError, wait_until  # noqa: E402
+from played_game import check, piece_between, run  # noqa: E402
 from orca_session import Orca  # noqa: E402
 
 WAIT = 15.0  # seconds for any one answer, on a busy machine too; a broken program never answers
@@ -37,11 +36,6 @@ COLUMNS = "ABCDEFGHIJ"
 CELL = r"Row (\d+), Column ([A-J]): (\w+)"
 COUNTS = re.compile(r"Row count (\d+), column count (\d+)")
 CLUE = re.compile(r"Clue is on Row (\d+), Column ([A-J])\. It shows (\w+)\. Current Score: (\d+)\.")
-
-
-def check(condition, message):
-    if not condition:
-        raise AssertionError(message)
 
 
 class Player:
@@ -161,17 +155,6 @@ def check_no_cell(said, when):
     check(not cells, f"cells read while {when}: {cells}")
 
 
-def piece_between(ships, row, column):
-    """The piece of a ship cell from the ship cells around it: ships lie across or down and never touch."""
-    up, down = (row - 1, column) in ships, (row + 1, column) in ships
-    left, right = (row, column - 1) in ships, (row, column + 1) in ships
-    if up or down:
-        return "Square" if up and down else "Bottom" if up else "Top"
-    if left or right:
-        return "Square" if left and right else "Right" if left else "Left"
-    return "Submarine"
-
-
 def won_game(player):
     """Nineteen clues, the counts heard cell by cell, and the last ship cell marked from the menu."""
     start_keys = len(player.presses)
@@ -239,16 +222,5 @@ def main(program):
     print(f"played under Orca in {time.monotonic() - started:.1f} s")
 
 
-def out_of_time(*_):
-    raise SessionError(f"the whole run took more than {WHOLE_RUN} s")
-
-
 if __name__ == "__main__":
-    signal.signal(signal.SIGALRM, out_of_time)
-    signal.alarm(WHOLE_RUN)
-    faulthandler.dump_traceback_later(WHOLE_RUN + 30, exit=True)
-    try:
-        main(sys.argv[1])
-    except (AssertionError, SessionError) as failure:
-        print(f"FAILED: {failure}", file=sys.stderr)
-        sys.exit(1)
+    run(main, WHOLE_RUN)
