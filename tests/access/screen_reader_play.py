@@ -253,7 +253,8 @@ def read_the_window(game):
     check(roles.get("check box", [])[:2] == ["Battleship, 4 cells long", "Cruiser, 3 cells long"],
           f"ship check boxes {roles.get('check box')}")
     check(roles.get("image", []).count("Picture of a ship of one cell") == 4, f"fleet pictures {roles.get('image')}")
-    check(game.state("Start Game", game.p.STATE_FOCUSED), "the focus on Start Game")
+    # The window shows before the window manager activates it; only then does Start Game hold the focus.
+    game.reader.until(lambda: game.state("Start Game", game.p.STATE_FOCUSED), "the focus on Start Game")
     check(not game.state("Clue", game.p.STATE_ENABLED), "Clue unusable before a game")
     check(not game.state("Row 1, Column A: Unknown", game.p.STATE_ENABLED), "cells unusable before a game")
     return len(controls)
