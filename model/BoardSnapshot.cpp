@@ -14,3 +14,12 @@ PieceKind BoardSnapshot::KindAt(int row, int column) const
 {
     return KindFromText(std::string_view(text).substr(CellIndex(row, column), 1));
 }
+
+std::vector<int> BoardSnapshot::CellsChangedSince(const BoardSnapshot& before) const
+{
+    std::vector<int> changed;
+    for (int index = 0; index < CellCount; ++index)
+        if (text[index] != before.text[index])
+            changed.push_back(index);
+    return changed;
+}

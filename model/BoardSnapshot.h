@@ -4,6 +4,7 @@
 #include "MarkGrid.h"
 
 #include <string>
+#include <vector>
 
 class BoardSnapshot {
 public:
@@ -14,6 +15,8 @@ public:
     static BoardSnapshot Take(const MarkGrid& marks);
 
     PieceKind KindAt(int row, int column) const;
+    // The cells, by index in cell order, whose mark differs from before; both snapshots hold 100 digits.
+    std::vector<int> CellsChangedSince(const BoardSnapshot& before) const;
     const std::string& Text() const { return text; }
 
     friend bool operator==(const BoardSnapshot&, const BoardSnapshot&) = default;

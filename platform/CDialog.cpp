@@ -1,6 +1,7 @@
 // A dialog built from its template, with the keyboard rules of a desktop dialog box.
 #include "CDialog.h"
 
+#include "Announcer.h"
 #include "CWinApp.h"
 #include "ClassicStyle.h"
 #include "DialogBuilder.h"
@@ -8,6 +9,7 @@
 #include "MessageBox.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -38,6 +40,17 @@ Qt::WindowFlags FlagsOf(const DialogTemplate& dialogTemplate)
     return flags;
 }
 
+// A dialog that stands as the program's main window, with a task-bar button of its own, is a frame to a
+// screen reader, as a main window is: coming back to it from a prompt or a menu then brings back its
+// title and the focused control, where a dialog's return is read out label by label.
+QAccessibleInterface* MainWindowAccessible(const QString&, QObject* object)
+{
+    auto* dialog = qobject_cast<CDialog*>(object);
+    if (!dialog || dialog->windowType() != Qt::Window)
+        return nullptr;
+    return new QAccessibleWidget(dialog, QAccessible::Window);
+}
+
 } // namespace
 
 CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
@@ -46,6 +59,7 @@ CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     setWindowFlags(FlagsOf(dialogTemplate));
     // The classic light grey face that the program's pictures are drawn to sit on.
     setPalette(ClassicPalette());
+    QAccessible::installFactory(MainWindowAccessible);
 }
 
 void CDialog::Create()
@@ -77,6 +91,9 @@ int CDialog::DoModal()
         setParent(app->m_pMainWnd, windowFlags());
     Create();
     ended = false;
+    // What the owner had still to say comes first: this dialog's own reading follows it.
+    if (auto* owner = qobject_cast<CDialog*>(parentWidget()); owner && owner->announcer)
+        owner->announcer->SpeakNow();
     // Modal to its own windows only: a window of its own, such as the help viewer, stays usable.
     setWindowModality(Qt::WindowModal);
     const int result = exec();
@@ -117,6 +134,15 @@ void CDialog::SetWindowText(QWidget* control, const QString& text)
     else
         qFatal("%s: control %d shows no text", qPrintable(windowTitle()), GetDlgCtrlID(control));
     NameControl(control, text);
+    if (StyleOf(control) & AnnouncesChanges)
+        Announce(text);
+}
+
+void CDialog::Announce(const QString& text)
+{
+    if (!announcer)
+        announcer = new Announcer(this);
+    announcer->Say(text);
 }
 
 // A new name tells a screen reader listening on the control that it changed; an unchanged one stays quiet.

@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+class Announcer;
 class QAbstractButton;
 
 class CDialog : public QDialog {
@@ -31,7 +32,8 @@ public:
         return control;
     }
     // Changes what a label or button shows, and with it what a screen reader calls the control,
-    // which hears of the change.
+    // which hears of the change; a control whose template says it announces its changes has its new text,
+    // when there is one, spoken as well.
     void SetWindowText(QWidget* control, const QString& text);
     void SetDlgItemText(int id, const QString& text);
     QString GetDlgItemText(int id) const;
@@ -50,6 +52,10 @@ public:
     void EndDialog(int result);
     void BeginWaitCursor();
     void EndWaitCursor();
+
+    // Tells a screen reader what changed, without showing it: all that is told before control returns to
+    // the event loop is spoken together, once the window is active (see Announcer).
+    void Announce(const QString& text);
 
 protected:
     // Returns true to give the focus to the first tab-stop control.
@@ -86,6 +92,8 @@ private:
 
     const DialogTemplate& dialogTemplate;
     std::vector<QWidget*> controls;
+    // Made at the first announcement, as a child of the window: most dialogs never make one.
+    Announcer* announcer = nullptr;
     // The first control of each identifier: every handler looks controls up by number.
     std::unordered_map<int, QWidget*> controlsById;
     bool created = false;

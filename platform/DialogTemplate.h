@@ -27,6 +27,9 @@ enum ControlStyle : unsigned {
     StaticEdge = 1u << 6,
     ClientEdge = 1u << 7,
     DefaultButton = 1u << 8,
+    // A screen reader is told each text the control comes to show, as it changes: for a status line,
+    // whose news a player sees at a glance wherever the keyboard is.
+    AnnouncesChanges = 1u << 9,
 };
 
 inline constexpr int NoControlId = -1;

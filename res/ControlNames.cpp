@@ -2,7 +2,7 @@
 #include "ControlNames.h"
 
 #include "FleetGenerator.h"
-#include "PieceKind.h"
+#include "PieceLabels.h"
 #include "Pictures.h"
 #include "ResourceIds.h"
 
@@ -94,4 +94,18 @@ QString ControlAccessibleName(const ControlTemplate& control, const QString& tex
         return control.id >= r.firstId && control.id < r.firstId + r.count;
     });
     return rule == Rules.end() ? QString() : NameBy(*rule, control.id - rule->firstId, text);
+}
+
+QString CellAccessibleName(int row, int column, PieceKind kind, bool clue)
+{
+    return QStringLiteral("Row %1, Column %2: %3%4")
+        .arg(QString::fromStdString(RowLabel(row)))
+        .arg(QLatin1Char(ColumnLetter(column)))
+        .arg(PieceLabel(kind))
+        .arg(clue ? QStringLiteral(", clue") : QString());
+}
+
+QString CellAccessibleDescription(int rowCount, int columnCount)
+{
+    return QStringLiteral("Row count %1, column count %2").arg(rowCount).arg(columnCount);
 }

@@ -95,7 +95,7 @@ DialogTemplate BuildMainDialog()
     // The hidden button is the dialog's only default button; being disabled, it keeps Enter from doing anything by default.
     // The status line holds two lines of text: the notice about another fleet that fits needs both.
     const Controls bottom = {
-        {IDC_STATUS, ControlKind::Static, "", 4, 223, 333, 22, Group | StaticEdge | ClientEdge},
+        {IDC_STATUS, ControlKind::Static, "", 4, 223, 333, 22, Group | StaticEdge | ClientEdge | AnnouncesChanges},
         {IDC_START_GAME, ControlKind::PushButton, "&Start Game", 4, 248, 41, 14, TabStop},
         {IDC_GIVE_UP, ControlKind::PushButton, "&Give Up...", 52, 248, 41, 14, TabStop | Disabled},
         {IDC_CLUE, ControlKind::PushButton, "&Clue", 100, 248, 33, 14, TabStop | Disabled},

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(g++ make cmake qt6-base-dev libgl-dev libxcb1-dev pkg-config qt6-qpa-plugins libgtest-dev
           libbenchmark-dev fonts-liberation fonts-crosextra-carlito fontconfig
-          xvfb x11-utils xdotool openbox imagemagick dbus at-spi2-core python3-pyatspi "$@")
+          xvfb x11-utils xdotool openbox imagemagick dbus at-spi2-core python3-pyatspi orca "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

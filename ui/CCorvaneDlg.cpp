@@ -4,7 +4,7 @@
 #include "CBitmapButton.h"
 #include "CPieceMenu.h"
 #include "CWinApp.h"
-#include "PieceLabels.h"
+#include "ControlNames.h"
 #include "Pictures.h"
 #include "Templates.h"
 
@@ -19,15 +19,6 @@ constexpr int PictureSizedLabelBlocks[] = {IDC_FIRST_ROW_COUNT, IDC_FIRST_COLUMN
 // A cell shows its up, down, focused and disabled pictures; a clue shows its one picture in every state.
 constexpr char NormalLetters[] = "UDFX";
 constexpr char ClueLetters[] = "XXXX";
-
-QString CellAccessibleName(int row, int column, PieceKind kind, bool clue)
-{
-    return QStringLiteral("Row %1, Column %2: %3%4")
-        .arg(QString::fromStdString(RowLabel(row)))
-        .arg(QLatin1Char(ColumnLetter(column)))
-        .arg(PieceLabel(kind))
-        .arg(clue ? QStringLiteral(", clue") : QString());
-}
 
 } // namespace
 
@@ -131,7 +122,11 @@ void CCorvaneDlg::SetCell(CBitmapButton* cell, PieceKind kind, bool clue)
                       CellPictureName(kind, clue, letters[2]), CellPictureName(kind, clue, letters[3]));
     cell->setText(QString::fromStdString(KindToText(kind)));
     const int index = GetDlgCtrlID(cell) - IDC_FIRST_CELL;
-    cell->setAccessibleName(CellAccessibleName(index / BoardSize, index % BoardSize, kind, clue));
+    // Each new name is an event a screen reader must get through; a hundred unchanged ones, as Undo and
+    // Start Game would send, make it drop what comes after them.
+    const QString name = CellAccessibleName(index / BoardSize, index % BoardSize, kind, clue);
+    if (name != cell->accessibleName())
+        cell->setAccessibleName(name);
     if (clue)
         EnableControl(cell, false);
     cell->update();

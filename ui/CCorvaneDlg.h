@@ -90,6 +90,10 @@ private:
     // hold a fleet that fits all the player knows but is not the hidden one, and the last clue message (or
     // nothing) otherwise. The notice waits for the count of fitting fleets when that is not known yet.
     void UpdateFleetNotice();
+    // What a screen reader says of a cell after its name: the counts of its row and its column.
+    void DescribeCellsByTheirCounts();
+    // After the status line's message of where a clue is: the piece it shows and the new score.
+    void AnnounceClue(PieceKind kind);
     void UpdateUndoButton();
     void BuildPieceMenu();
     void LoadStats();

@@ -1,9 +1,11 @@
 // The game controller: starting a game, clues, giving up, and deciding when a game is won.
 #include "CCorvaneDlg.h"
 
+#include "Announcements.h"
 #include "CBitmapButton.h"
 #include "CCongratsDlg.h"
 #include "CWinApp.h"
+#include "ControlNames.h"
 #include "FleetGenerator.h"
 #include "PuzzleRules.h"
 #include "StatusTexts.h"
@@ -15,6 +17,7 @@
 void CCorvaneDlg::OnStartGame()
 {
     BeginWaitCursor();
+    StartGameButton->setAccessibleDescription(QString());
     ClueStatus.clear();
     ShowStatus(ClueStatus);
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
@@ -31,6 +34,7 @@ void CCorvaneDlg::OnStartGame()
         SetDlgItemInt(IDC_FIRST_ROW_COUNT + row, RowShipCount(FleetLayout, row));
     for (int column = 0; column < BoardSize; ++column)
         SetDlgItemInt(IDC_FIRST_COLUMN_COUNT + column, ColumnShipCount(FleetLayout, column));
+    DescribeCellsByTheirCounts();
     // The player's next step is a mark on the board, so the keyboard starts at its first cell.
     GotoDlgCtrl(CellAt(0, 0));
     EndWaitCursor();
@@ -46,6 +50,7 @@ void CCorvaneDlg::OnClue()
     Evidence.Reveal(cell->row, cell->column, FleetLayout.At(cell->row, cell->column));
     ShowClueStatus(cell->row, cell->column);
     SetCurrentScore(CurrentScore + 1);
+    AnnounceClue(FleetLayout.At(cell->row, cell->column));
     UndoHistory.Clear();
     UpdateUndoButton();
     UpdateFleetNotice();
@@ -57,6 +62,9 @@ void CCorvaneDlg::OnGiveUp()
     if (AfxMessageBox(IDS_GIVE_UP_PROMPT, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     BeginWaitCursor();
+    // Heard with Start Game as the focus lands on it: a screen reader reads a control's description with its
+    // name, where an announcement would be dropped among the changes of a hundred cells.
+    StartGameButton->setAccessibleDescription(GaveUpDescription());
     EnableGameControls(false);
     GotoDlgCtrl(StartGameButton);
     for (int row = 0; row < BoardSize; ++row)
@@ -81,6 +89,12 @@ void CCorvaneDlg::CheckForWin()
 
 void CCorvaneDlg::EnableGameControls(bool on)
 {
+    // A game that ends hands the keyboard to Start Game before it disables anything, so that the focus
+    // never walks from each control being disabled to the next: a screen reader would speak every step.
+    if (!on) {
+        EnableControl(StartGameButton, true);
+        GotoDlgCtrl(StartGameButton);
+    }
     EnableControl(ClueButton, on);
     EnableControl(GiveUpButton, on);
     EnableControl(StartGameButton, !on);
@@ -118,4 +132,18 @@ void CCorvaneDlg::UpdateFleetNotice()
     // Unchanged, the line stays as it is: a screen reader hears it once.
     if (text != StatusText->text())
         ShowStatus(text);
+}
+
+void CCorvaneDlg::DescribeCellsByTheirCounts()
+{
+    for (int row = 0; row < BoardSize; ++row)
+        for (int column = 0; column < BoardSize; ++column)
+            CellAt(row, column)->setAccessibleDescription(
+                CellAccessibleDescription(RowShipCount(FleetLayout, row), ColumnShipCount(FleetLayout, column)));
+}
+
+void CCorvaneDlg::AnnounceClue(PieceKind kind)
+{
+    Announce(CluePieceAnnouncement(kind));
+    Announce(GetDlgItem(IDC_CURRENT_SCORE)->accessibleName());
 }

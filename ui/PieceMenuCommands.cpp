@@ -1,6 +1,7 @@
 // The game window's side of the piece menu: building it, opening it on a cell, carrying out its commands.
 #include "CCorvaneDlg.h"
 
+#include "Announcements.h"
 #include "CBitmapButton.h"
 #include "CPieceMenu.h"
 #include "PuzzleRules.h"
@@ -22,8 +23,11 @@ void CCorvaneDlg::OnCellClicked(int id)
     const QWidget* cell = CellById(id);
     const QRect rect(cell->mapToGlobal(QPoint(0, 0)), cell->size());
     const QPoint centre(rect.left() + rect.width() / 2, rect.top() + rect.height() / 2);
+    Announce(PieceMenuOpenedAnnouncement(cell->accessibleName()));
     if (const int command = PieceMenu ? PieceMenu->TrackPopupMenu(centre) : 0)
         OnPieceCommand(command);
+    else
+        Announce(cell->accessibleName());
 }
 
 void CCorvaneDlg::OnPieceCommand(int id)
@@ -46,6 +50,7 @@ void CCorvaneDlg::OnPieceCommand(int id)
         UndoHistory.Push(before);
         UpdateUndoButton();
     }
+    Announce(PieceCommandAnnouncement(id, row, column, int(after.CellsChangedSince(before).size())));
     UpdateFleetNotice();
     CheckForWin();
 }

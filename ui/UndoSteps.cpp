@@ -1,6 +1,7 @@
 // The game window's side of undo: snapshots of the cells, restoring one, the Undo button.
 #include "CCorvaneDlg.h"
 
+#include "Announcements.h"
 #include "CBitmapButton.h"
 
 #include <QPushButton>
@@ -23,8 +24,11 @@ void CCorvaneDlg::OnUndo()
 {
     BeginWaitCursor();
     if (!UndoHistory.Empty()) {
+        const BoardSnapshot before = TakeSnapshot();
         RestoreSnapshot(UndoHistory.Top());
         UndoHistory.Pop();
+        const BoardSnapshot after = TakeSnapshot();
+        Announce(UndoAnnouncement(after.CellsChangedSince(before), after));
     }
     UpdateUndoButton();
     UpdateFleetNotice();

@@ -1,6 +1,7 @@
 // Snapshots: one digit per mark in cell order, and back.
 #include "BoardPicture.h"
 #include "BoardSnapshot.h"
+#include "PuzzleRules.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,23 @@ TEST(BoardSnapshotTest, OneChangedMarkMakesADifferentSnapshot)
     EXPECT_NE(BoardSnapshot::Take(marks), before);
     marks.SetMark(9, 9, NORTH);
     EXPECT_EQ(BoardSnapshot::Take(marks), before);
+}
+
+// What a step changed, as the window reports it: a fill of the first row, or one mark at each end of the board.
+TEST(BoardSnapshotTest, CellsChangedSinceListsEveryChangedCellInCellOrder)
+{
+    const BoardSnapshot before = BoardSnapshot::Take(MarksFromPicture(SampleMarking));
+    EXPECT_EQ(before.CellsChangedSince(before), std::vector<int>());
+
+    ArrayMarkGrid filled = MarksFromPicture(SampleMarking);
+    FillRowWithWater(filled, 0);
+    EXPECT_EQ(BoardSnapshot::Take(filled).CellsChangedSince(before), std::vector<int>({1, 2, 3, 4, 5, 6, 7}));
+
+    ArrayMarkGrid ends = MarksFromPicture(SampleMarking);
+    ends.SetMark(0, 0, WATER);
+    ends.SetMark(9, 9, UNKNOWN);
+    EXPECT_EQ(BoardSnapshot::Take(ends).CellsChangedSince(before), std::vector<int>({0, 99}));
+    EXPECT_EQ(before.CellsChangedSince(BoardSnapshot::Take(ends)), std::vector<int>({0, 99}));
 }
 
 } // namespace

@@ -180,7 +180,7 @@ TEST(MainDialogTemplate, TopLineAndBottomRow)
         {-1, ControlKind::GroupBox, "Radar Screen", 4, 15, 203, 206, 0},
     };
     const std::vector<ControlTemplate> bottom = {
-        {1010, ControlKind::Static, "", 4, 223, 333, 22, Group | StaticEdge | ClientEdge},
+        {1010, ControlKind::Static, "", 4, 223, 333, 22, Group | StaticEdge | ClientEdge | AnnouncesChanges},
         {1000, ControlKind::PushButton, "&Start Game", 4, 248, 41, 14, TabStop},
         {1005, ControlKind::PushButton, "&Give Up...", 52, 248, 41, 14, TabStop | Disabled},
         {1003, ControlKind::PushButton, "&Clue", 100, 248, 33, 14, TabStop | Disabled},

@@ -1,0 +1,202 @@
+// What a screen reader hears of the game as it changes: a cell's counts with its name, what each step did,
+// the clue with its piece and score, the status line's news, and the end of a game with Start Game.
+#include "GameWindowFixture.h"
+
+#include "Announcer.h"
+#include "PieceLabels.h"
+
+namespace {
+
+class GameAnnouncements : public GameWindowFixture {
+protected:
+    // The window's last utterance once the turn that made it has ended, as the event loop ends it between a
+    // player's steps; empty when the window never spoke.
+    std::string Spoken() const
+    {
+        QCoreApplication::processEvents();
+        const Announcer* announcer = dialog->findChild<Announcer*>();
+        return announcer ? announcer->LastSpoken().toStdString() : std::string();
+    }
+
+    std::string StartGameDescription() const { return Item(IDC_START_GAME)->accessibleDescription().toStdString(); }
+};
+
+// Seed 0 deals counts of 3 for row 1 and 5 for column A, 3 for row 4 and 1 for column D.
+TEST_F(GameAnnouncements, ACellIsDescribedByTheCountsOfItsRowAndColumn)
+{
+    EXPECT_EQ(Cell(0, 0)->accessibleDescription().toStdString(), "") << "no counts before the first game";
+    StartGame();
+    EXPECT_EQ(Cell(0, 0)->accessibleDescription().toStdString(), "Row count 3, column count 5");
+    EXPECT_EQ(Cell(3, 3)->accessibleDescription().toStdString(), "Row count 3, column count 1");
+    for (int row = 0; row < BoardSize; ++row)
+        for (int column = 0; column < BoardSize; ++column)
+            EXPECT_EQ(Cell(row, column)->accessibleDescription().toStdString(),
+                      QStringLiteral("Row count %1, column count %2")
+                          .arg(Text(IDC_FIRST_ROW_COUNT + row), Text(IDC_FIRST_COLUMN_COUNT + column))
+                          .toStdString());
+    EXPECT_EQ(Spoken(), "") << "Start Game leaves the speaking to the focus on the first cell";
+}
+
+TEST_F(GameAnnouncements, AMarkIsHeardAsItsPieceAlone)
+{
+    StartGame();
+    Mark(2, 3, WATER);
+    EXPECT_EQ(Spoken(), "Water.");
+    Mark(2, 3, NORTH);
+    EXPECT_EQ(Spoken(), "Top.");
+    Mark(2, 3, NORTH);
+    EXPECT_EQ(Spoken(), "Top.") << "the same piece again is still confirmed";
+    Mark(2, 3, UNKNOWN);
+    EXPECT_EQ(Spoken(), "Unknown.");
+}
+
+// A fill says its line and how many cells it turned to water, which a glance at the board would show.
+TEST_F(GameAnnouncements, AFillSaysItsLineAndHowManyCellsItFilled)
+{
+    const struct {
+        const char* name;
+        std::vector<std::pair<CellPosition, PieceKind>> marks;
+        int command;
+        CellPosition cell;
+        const char* heard;
+    } steps[] = {
+        {"WholeRow", {}, IDC_FILL_ROW, {3, 4}, "Row 4: 10 cells filled with water."},
+        {"RowPastMarks", {{{5, 0}, NORTH}, {{5, 2}, WEST}}, IDC_FILL_ROW, {5, 5}, "Row 6: 8 cells filled with water."},
+        {"ColumnPastFilledRows", {}, IDC_FILL_COLUMN, {0, 9}, "Column J: 8 cells filled with water."},
+        {"NothingLeft", {}, IDC_FILL_COLUMN, {9, 9}, "Column J: no unknown cell to fill."},
+    };
+    StartGame();
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        for (const auto& [cell, kind] : step.marks)
+            Mark(cell.row, cell.column, kind);
+        Mark(step.cell.row, step.cell.column, MenuChoice::Click(step.command));
+        EXPECT_EQ(Spoken(), step.heard);
+    }
+}
+
+TEST_F(GameAnnouncements, UndoSaysWhatItBroughtBack)
+{
+    StartGame();
+    Mark(2, 3, NORTH);
+    EXPECT_EQ(Spoken(), "Top.");
+    Mark(2, 3, WATER);
+    EXPECT_EQ(Spoken(), "Water.");
+    Undo();
+    EXPECT_EQ(Spoken(), "Undone: Row 3, Column D: Top.");
+    Undo();
+    EXPECT_EQ(Spoken(), "Undone: Row 3, Column D: Unknown.");
+    Mark(4, 6, MenuChoice::Click(IDC_FILL_COLUMN));
+    EXPECT_EQ(Spoken(), "Column G: 10 cells filled with water.");
+    Undo();
+    EXPECT_EQ(Spoken(), "Undone: 10 cells of Column G back to Unknown.");
+}
+
+// The status line's message, the piece it names and the point it cost: what a sighted player sees at once.
+TEST_F(GameAnnouncements, AClueSaysWhereItIsWhatItShowsAndTheNewScore)
+{
+    StartGame();
+    Clue();
+    EXPECT_EQ(Spoken(), "Clue is on Row 8, Column G. It shows Submarine. Current Score: 1.");
+    Clue();
+    const QString status = Text(IDC_STATUS);
+    ASSERT_NE(status, "Clue is on Row 8, Column G");
+    const int row = status.section(' ', 4, 4).chopped(1).toInt() - 1;
+    const int column = status.back().unicode() - 'A';
+    EXPECT_EQ(Spoken(), (status + ". It shows " + PieceLabel(dialog->Layout().At(row, column)) + ". Current Score: 2.")
+                            .toStdString());
+}
+
+// Whatever the status line comes to show is heard, however the window sets it; the other labels are read as
+// a player comes to them, and a status line that empties says nothing.
+TEST_F(GameAnnouncements, TheStatusLineIsHeardWhateverItShows)
+{
+    dialog->SetDlgItemText(IDC_STATUS, "Any news at all");
+    EXPECT_EQ(Spoken(), "Any news at all.");
+    dialog->SetDlgItemText(IDC_GAME_NUMBER, "5");
+    dialog->SetDlgItemInt(IDC_CURRENT_SCORE, 7);
+    dialog->SetWindowText(Item(IDC_STATUS), QString());
+    EXPECT_EQ(Spoken(), "Any news at all.");
+    dialog->SetWindowText(Item(IDC_STATUS), "More news");
+    EXPECT_EQ(Spoken(), "More news.");
+}
+
+// The menu opens on the cell with nothing highlighted, so the player is told that it is open and on what;
+// left without a choice, it hands back the cell, named as when the focus lands on it.
+TEST_F(GameAnnouncements, ThePieceMenuSaysItIsOpenAndLeavingItSaysTheCell)
+{
+    StartGame();
+    Mark(6, 2, SOUTH);
+    EXPECT_EQ(Spoken(), "Bottom.");
+    std::string heardOpen;
+    Mark(6, 2, [&](CPieceMenu& menu) {
+        heardOpen = Spoken();
+        QTest::keyClick(&menu, Qt::Key_Escape);
+    });
+    EXPECT_EQ(heardOpen, "Piece menu on Row 7, Column C: Bottom.");
+    EXPECT_EQ(Spoken(), "Row 7, Column C: Bottom.");
+}
+
+// Said with Start Game as the focus lands there, rather than among the changes of a hundred cells, which a
+// screen reader drops; until the next game, whenever the focus comes back to it.
+TEST_F(GameAnnouncements, GivingUpTellsStartGameThatTheFleetIsShown)
+{
+    StartGame();
+    GiveUp(QMessageBox::No);
+    EXPECT_EQ(StartGameDescription(), "");
+    GiveUp(QMessageBox::Yes);
+    EXPECT_TRUE(StartGameHasTheFocus());
+    EXPECT_EQ(StartGameDescription(), "The fleet is shown");
+    StartGame();
+    EXPECT_EQ(StartGameDescription(), "");
+
+    const CellPosition last = ShipCells().back();
+    MarkShipsExcept({last});
+    Mark(last.row, last.column, dialog->Layout().At(last.row, last.column), /*wins=*/true);
+    EXPECT_EQ(StartGameDescription(), "") << "a won game says Congratulations instead";
+}
+
+// A game that ends hands the keyboard to Start Game before any cell is disabled. A focus that walked from
+// each cell being disabled to the next would be read by a screen reader cell by cell, for many seconds.
+TEST_F(GameAnnouncements, AGameThatEndsDisablesNoCellWithTheFocusOnIt)
+{
+    // Where the window's focus stands each time a cell is disabled.
+    class FocusWhenDisabled : public QObject {
+    public:
+        explicit FocusWhenDisabled(const QWidget& window) : window(window) {}
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::EnabledChange && !static_cast<QWidget*>(watched)->isEnabled())
+                seen.push_back(window.focusWidget());
+            return false;
+        }
+        const QWidget& window;
+        std::vector<const QWidget*> seen;
+    };
+    FocusWhenDisabled focus(*dialog);
+    for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id)
+        Item(id)->installEventFilter(&focus);
+    const std::vector<const QWidget*> allOnStartGame(CellCount, Item(IDC_START_GAME));
+
+    StartGame();
+    const CellPosition last = ShipCells().front();
+    MarkShipsExcept({last});
+    focus.seen.clear();
+    Mark(last.row, last.column, dialog->Layout().At(last.row, last.column), /*wins=*/true);
+    EXPECT_EQ(focus.seen, allOnStartGame) << "winning with a click on the first cell";
+    EXPECT_TRUE(StartGameHasTheFocus());
+
+    StartGame();
+    Focus(Cell(0, 0));
+    focus.seen.clear();
+    NestedLoopDriver prompt;
+    prompt.ExpectPrompt(QMessageBox::Yes);
+    Drive(prompt, [this] {
+        Press(Qt::Key_G, Qt::AltModifier);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !InProgress(); }));
+    });
+    EXPECT_EQ(focus.seen, allOnStartGame) << "giving up from the keyboard on a cell";
+    EXPECT_TRUE(StartGameHasTheFocus());
+}
+
+} // namespace
