@@ -2,6 +2,7 @@
 #include "ClassicStyle.h"
 
 #include "DialogUnits.h"
+#include "PromptIcons.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -307,6 +308,8 @@ int ClassicStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, co
     case PM_MenuHMargin:
     case PM_MenuVMargin:
         return 0;
+    case PM_MessageBoxIconSize:
+        return PromptIconSize;
     case PM_DefaultFrameWidth:
         // A frame around a view or a field holds the two lines of a client edge, whole device pixels each, so
         // that what it holds never covers them.
@@ -317,6 +320,19 @@ int ClassicStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, co
         break;
     }
     return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+QIcon ClassicStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
+{
+    // The prompts' pictures, drawn for the pixels of the screen the box is on.
+    switch (icon) {
+    case SP_MessageBoxQuestion:
+        return QuestionIcon();
+    case SP_MessageBoxWarning:
+        return ExclamationIcon();
+    default:
+        return QProxyStyle::standardIcon(icon, option, widget);
+    }
 }
 
 int ClassicStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,

@@ -2,10 +2,11 @@
 #include "Pictures.h"
 
 #include "FleetGenerator.h"
-#include "IconArt.h"
+#include "IconGeometry.h"
 #include "PictureGeometry.h"
 #include "PieceLabels.h"
 #include "ResourceIds.h"
+#include "VectorIconEngine.h"
 
 #include <QFont>
 #include <QHash>
@@ -425,16 +426,6 @@ QHash<QString, QImage> DrawCatalogue(const Art& art)
     return catalogue;
 }
 
-template <std::size_t Size>
-QImage IconPicture(const std::array<std::string_view, Size>& art)
-{
-    QImage picture = BlankPicture(int(Size), int(Size));
-    for (int y = 0; y < int(Size); ++y)
-        for (int x = 0; x < int(Size); ++x)
-            picture.setPixel(x, y, uint(IconArt::ColourKey.find(art[y][x])));
-    return picture;
-}
-
 } // namespace
 
 QString CellPictureName(PieceKind kind, bool clue, char stateLetter)
@@ -491,11 +482,30 @@ QString MenuBitmapLabel(int id)
     return code < 0 || code >= PieceKindCount ? QString() : PieceLabel(PieceKind(code));
 }
 
+std::shared_ptr<const VectorIcon> AppIconDesign()
+{
+    static const auto design = std::make_shared<const VectorIcon>(IconGeometry::Grid, IconGeometry::Layers());
+    return design;
+}
+
+QImage AppIconSmallPicture()
+{
+    constexpr int size = int(IconGeometry::SmallArt.size());
+    QImage picture = BlankPicture(size, size);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            picture.setPixel(x, y, uint(IconGeometry::ColourKey.find(IconGeometry::SmallArt[y][x])));
+    return picture.convertToFormat(QImage::Format_ARGB32);
+}
+
 QIcon LoadAppIcon()
 {
-    static const std::array<QImage, 2> pictures = {IconPicture(IconArt::Large), IconPicture(IconArt::Small)};
-    QIcon icon;
-    for (const QImage& picture : pictures)
-        icon.addPixmap(QPixmap::fromImage(picture));
+    // One icon, so that what it draws for a size is drawn once.
+    static const QIcon icon = [] {
+        QList<QSize> offered;
+        for (int size : IconGeometry::OfferedSizes)
+            offered.push_back(QSize(size, size));
+        return VectorIconEngine::Icon(AppIconDesign(), offered, {AppIconSmallPicture()});
+    }();
     return icon;
 }

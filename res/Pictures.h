@@ -6,7 +6,11 @@
 #include <QImage>
 #include <QString>
 
+#include <memory>
+
 #include "PieceKind.h"
+
+class VectorIcon;
 
 // The name of a cell picture: "IDB_", "RED_" for a clue, the piece name, "_" and the state letter (U up,
 // D down, F focused, X disabled or clue).
@@ -30,5 +34,8 @@ QImage LoadMenuBitmap(int id, qreal devicePixelRatio, const QFont& labelFont);
 // The word that menu picture id shows beside its symbol, for those who cannot see it; empty for any other number.
 QString MenuBitmapLabel(int id);
 
-// Icon 128, the program's own: 32 x 32 and 16 x 16. Needs the application object.
+// Icon 128, the program's own, drawn from its design for the device pixels of any size but 16, which has a
+// picture drawn by hand. Needs the application object.
 QIcon LoadAppIcon();
+// The design itself, for pictures of the icon made outside the program.
+std::shared_ptr<const VectorIcon> AppIconDesign();

@@ -3,9 +3,11 @@
 // of its framed controls, and where the help viewer opened beside the game.
 //
 // Usage: corvane_window_pictures <folder>. Writes <window>.png and <window>.txt for the windows start,
-// started, menu, prompt, warning, congratulations, score, about and help, and places.txt.
+// started, menu, prompt, warning, congratulations, score, about and help, the window icon as
+// window-icon-16.png and window-icon-32.png, and places.txt.
 #include "CCongratsDlg.h"
 #include "CGroupBox.h"
+#include "CPicture.h"
 #include "CPieceMenu.h"
 #include "CorvaneResources.h"
 #include "CWinApp.h"
@@ -19,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -104,6 +107,9 @@ std::vector<Framed> FramedControls(QWidget& window)
         } else if (auto* bar = qobject_cast<QScrollBar*>(control)) {
             found.push_back({bar->orientation() == Qt::Vertical ? "scroll-bar-vertical" : "scroll-bar-horizontal",
                              InWindow(*bar, bar->rect())});
+        } else if (auto* label = qobject_cast<QLabel*>(control);
+                   label && !label->pixmap().isNull() && !qobject_cast<CPicture*>(label)) {
+            found.push_back({"icon", InWindow(*label, label->rect())});
         } else if (auto* frame = qobject_cast<QFrame*>(control)) {
             const QString kind = FrameKind(*frame);
             if (!kind.isEmpty() && frame->frameWidth() > 0)
@@ -195,6 +201,10 @@ int main(int argc, char** argv)
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     Capture("start", dialog);
+    // The window's icon as the window system is handed it, at the sizes a title bar and a task bar show.
+    for (int size : {16, 32})
+        if (!QApplication::windowIcon().pixmap(QSize(size, size)).save(QDir(folder).filePath(QStringLiteral("window-icon-%1.png").arg(size))))
+            Fail("cannot save the window icon");
 
     Click(dialog.GetDlgItem(IDC_START_GAME));
     Capture("started", dialog);

@@ -67,6 +67,7 @@ public:
     }
 
     bool Succeeded() const { return finished; }
+    std::string Folder() const { return folder.path().toStdString(); }
     std::string Report() const
     {
         return "the drawing program failed: " + errors;

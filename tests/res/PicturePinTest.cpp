@@ -2,6 +2,7 @@
 #include "Pictures.h"
 
 #include <QCryptographicHash>
+#include <QIcon>
 #include <gtest/gtest.h>
 
 namespace {
@@ -104,6 +105,15 @@ TEST(PicturesAtScaleOne, AskedForAtRatioOneAreTheSamePictures)
         const QImage picture = isNumber ? LoadMenuBitmap(id, 1.0, font) : LoadBitmap(name, 1.0);
         EXPECT_EQ(Checksum(picture), QByteArray(p.checksum)) << p.picture;
     }
+}
+
+// The program icon as a window and the About dialog show it at scale 1: the 32-pixel drawing of its design
+// and the 16-pixel picture drawn by hand.
+TEST(PicturesAtScaleOne, TheProgramIconKeepsItsExactPixels)
+{
+    const QIcon icon = LoadAppIcon();
+    EXPECT_EQ(Checksum(icon.pixmap(QSize(32, 32), 1.0).toImage()), QByteArray("e5d255f8716ff77c"));
+    EXPECT_EQ(Checksum(icon.pixmap(QSize(16, 16), 1.0).toImage()), QByteArray("878736d59666672f"));
 }
 
 } // namespace
