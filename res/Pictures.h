@@ -28,9 +28,9 @@ QImage LoadBitmap(const QString& name, qreal devicePixelRatio);
 // Menu pictures 3000..3007, one per piece kind; any other number yields a null image.
 // Their labels are drawn with a font, so the application object must exist.
 QImage LoadMenuBitmap(int id);
-// The same for a screen of the given device pixel ratio; at any ratio but 1 the label is written in
-// labelFont, as the menu's own text items are.
-QImage LoadMenuBitmap(int id, qreal devicePixelRatio, const QFont& labelFont);
+// The same for a screen of the given device pixel ratio, drawn at the screen's own pixels: the label in the
+// same bold face at every ratio, filling the same columns, so the menu looks alike at every scale.
+QImage LoadMenuBitmap(int id, qreal devicePixelRatio);
 // The word that menu picture id shows beside its symbol, for those who cannot see it; empty for any other number.
 QString MenuBitmapLabel(int id);
 

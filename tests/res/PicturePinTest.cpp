@@ -94,15 +94,14 @@ TEST(PicturesAtScaleOne, KeepTheirExactPixels)
         EXPECT_EQ(Checksum(PictureOf(QString::fromLatin1(p.picture))), QByteArray(p.checksum)) << p.picture;
 }
 
-// A screen of ratio 1 gets exactly these pictures; the menu's font plays no part there.
+// A screen of ratio 1 gets exactly these pictures.
 TEST(PicturesAtScaleOne, AskedForAtRatioOneAreTheSamePictures)
 {
-    const QFont font("Carlito", 8);
     for (const Pinned& p : pinned) {
         const QString name = QString::fromLatin1(p.picture);
         bool isNumber = false;
         const int id = name.toInt(&isNumber);
-        const QImage picture = isNumber ? LoadMenuBitmap(id, 1.0, font) : LoadBitmap(name, 1.0);
+        const QImage picture = isNumber ? LoadMenuBitmap(id, 1.0) : LoadBitmap(name, 1.0);
         EXPECT_EQ(Checksum(picture), QByteArray(p.checksum)) << p.picture;
     }
 }
