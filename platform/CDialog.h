@@ -42,6 +42,10 @@ public:
     // Controls in template order.
     const std::vector<QWidget*>& Controls() const { return controls; }
 
+    // The part of the window the player keeps looking at, in screen coordinates: help opened beside the
+    // window leaves it in view. The whole window unless a dialog names a part.
+    virtual QRect FocalArea() const { return frameGeometry(); }
+
     void CenterWindow();
     void GotoDlgCtrl(QWidget* control);
     // When the control holds the focus, hands it to the control that Tab would reach from there, so that

@@ -1,6 +1,8 @@
 // The one look of every window: the grey classic desktop, bevelled buttons, sunken check boxes, raised menus, dotted focus.
 #include "ClassicStyle.h"
 
+#include "ClassicEdges.h"
+#include "ClassicViewParts.h"
 #include "DialogUnits.h"
 #include "PromptIcons.h"
 
@@ -9,18 +11,20 @@
 #include <QStyleFactory>
 #include <QStyleOptionMenuItem>
 #include <QFrame>
+#include <QStyleOptionSlider>
+#include <QStyleOptionTab>
+#include <QStyleOptionTabWidgetFrame>
 
 #include <array>
 #include <cmath>
 #include <vector>
-#include <span>
 
 namespace {
 
-constexpr QRgb Face = qRgb(192, 192, 192);
-constexpr QRgb Shadow = qRgb(128, 128, 128);
 constexpr QRgb Highlight = qRgb(0, 0, 128);
 constexpr int DialogPointSize = 8;
+// A scroll bar's width, and its arrow buttons' side.
+constexpr int ScrollBarExtent = 16;
 
 // Menus: a two-line raised edge and one line of face inside it; text items indented like the pictures' labels.
 constexpr int MenuEdge = 2;
@@ -28,20 +32,6 @@ constexpr int MenuPanelWidth = MenuEdge + 1;
 constexpr int MenuTextIndent = 22;
 constexpr int MenuTextRightMargin = 12;
 constexpr int SeparatorHeight = 9;
-
-// An edge is a few lines from the outside in, each with one colour on the top and left and another on the
-// bottom and right.
-struct EdgeLine {
-    QRgb topLeft, bottomRight;
-};
-
-constexpr QRgb White = qRgb(255, 255, 255), Black = qRgb(0, 0, 0);
-// The raised edge of a menu, a push button's, a default or pressed push button's, and a check box's well.
-constexpr std::array<EdgeLine, 2> RaisedEdge = {{{Face, Black}, {White, Shadow}}};
-constexpr std::array<EdgeLine, 2> ButtonEdge = {{{White, Black}, {Face, Shadow}}};
-constexpr std::array<EdgeLine, 3> DefaultButtonEdge = {{{Black, Black}, {White, Black}, {Face, Shadow}}};
-constexpr std::array<EdgeLine, 2> PressedButtonEdge = {{{Black, Black}, {Shadow, Shadow}}};
-constexpr std::array<EdgeLine, 2> SunkenEdge = {{{Shadow, White}, {Black, Face}}};
 
 // A push button's dotted focus frame keeps this many pixels of the design from its sides: inside the edge of
 // a default button too.
@@ -54,79 +44,6 @@ constexpr int GroupTitleGap = 2;
 constexpr std::array<int, 7> CheckMarkTops = {2, 3, 4, 3, 2, 1, 0};
 constexpr QSize CheckMarkSize(7, 7);
 
-// While it lives, the painter draws in the device's own pixels, and Map tells which of them a rectangle in
-// the caller's coordinates covers: each edge on the nearest pixel boundary, the same rule by which the window
-// system clips a control whose rectangle ends on a fraction of a device pixel. Lines of the classic design
-// are whole device pixels, as many as the screen's scale rounds to, so the four sides of an edge come out
-// equally wide at any scale, a mark keeps its shape, and a control's last line lands on its last pixel
-// instead of outside its clip.
-class DevicePixels {
-public:
-    explicit DevicePixels(QPainter& painter)
-        : painter(painter), toDevice(painter.deviceTransform()),
-          ratio(painter.device() ? painter.device()->devicePixelRatioF() : 1.0), pixel(std::max(1, qRound(ratio)))
-    {
-        painter.save();
-        // The world transform that, followed by what the painter adds for the device, changes nothing.
-        painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
-    }
-    ~DevicePixels() { painter.restore(); }
-    DevicePixels(const DevicePixels&) = delete;
-    DevicePixels& operator=(const DevicePixels&) = delete;
-
-    int Pixel() const { return pixel; }
-    // At most one pixel of the design, for a mark that has to stay inside the lines around it.
-    int InnerPixel() const { return std::max(1, int(ratio)); }
-    QRect Map(const QRect& logical) const
-    {
-        const QRectF exact = toDevice.mapRect(QRectF(logical));
-        return QRect(QPoint(qRound(exact.left()), qRound(exact.top())),
-                     QPoint(qRound(exact.right()) - 1, qRound(exact.bottom()) - 1));
-    }
-
-private:
-    QPainter& painter;
-    QTransform toDevice;
-    qreal ratio;
-    int pixel;
-};
-
-// The lines of an edge inside a rectangle of device pixels, each as wide as a pixel of the design.
-void DrawEdgeLines(QPainter& painter, QRect r, int width, std::span<const EdgeLine> lines)
-{
-    for (const EdgeLine& line : lines) {
-        painter.fillRect(r.left(), r.top(), r.width() - width, width, QColor(line.topLeft));
-        painter.fillRect(r.left(), r.top(), width, r.height() - width, QColor(line.topLeft));
-        painter.fillRect(r.left(), r.bottom() + 1 - width, r.width(), width, QColor(line.bottomRight));
-        painter.fillRect(r.right() + 1 - width, r.top(), width, r.height(), QColor(line.bottomRight));
-        r.adjust(width, width, -width, -width);
-    }
-}
-
-void DrawEdge(QPainter& painter, const QRect& rect, std::span<const EdgeLine> lines)
-{
-    const DevicePixels device(painter);
-    DrawEdgeLines(painter, device.Map(rect), device.Pixel(), lines);
-}
-
-// The face of a control and its edge around it.
-void DrawPanel(QPainter& painter, const QRect& rect, const QBrush& face, std::span<const EdgeLine> lines)
-{
-    const DevicePixels device(painter);
-    const QRect r = device.Map(rect);
-    painter.fillRect(r, face);
-    DrawEdgeLines(painter, r, device.Pixel(), lines);
-}
-
-// The outline of a rectangle of device pixels, width thick.
-void DrawOutline(QPainter& painter, const QRect& r, int width, const QColor& colour)
-{
-    painter.fillRect(r.left(), r.top(), r.width(), width, colour);
-    painter.fillRect(r.left(), r.bottom() + 1 - width, r.width(), width, colour);
-    painter.fillRect(r.left(), r.top(), width, r.height(), colour);
-    painter.fillRect(r.right() + 1 - width, r.top(), width, r.height(), colour);
-}
-
 // An etched frame: a dark grey rectangle and a white one a line further right and down, cut into the face.
 void DrawEtchedFrame(QPainter& painter, const QRect& rect)
 {
@@ -136,29 +53,6 @@ void DrawEtchedFrame(QPainter& painter, const QRect& rect)
     const QRect dark(r.topLeft(), r.size() - QSize(width, width));
     DrawOutline(painter, dark, width, QColor(Shadow));
     DrawOutline(painter, dark.translated(width, width), width, Qt::white);
-}
-
-// The dotted rectangle of the classic desktop around device pixels r: walking its outline clockwise from the
-// top-left corner a pixel of the design at a time and back onto that corner, every third step is a dot,
-// beginning with the second.
-void DrawDottedOutline(QPainter& painter, const QRect& r, int width, const QColor& colour)
-{
-    if (r.width() < 2 * width || r.height() < 2 * width)
-        return;
-    const int right = r.right() + 1 - width, bottom = r.bottom() + 1 - width;
-    int step = 0;
-    const auto dot = [&](int x, int y) {
-        if (step++ % 3 == 1)
-            painter.fillRect(x, y, width, width, colour);
-    };
-    for (int x = r.left(); x < right; x += width)
-        dot(x, r.top());
-    for (int y = r.top(); y < bottom; y += width)
-        dot(right, y);
-    for (int x = right; x > r.left(); x -= width)
-        dot(x, bottom);
-    for (int y = bottom; y >= r.top(); y -= width)
-        dot(r.left(), y);
 }
 
 void DrawFocusFrame(QPainter& painter, const QRect& rect, const QColor& colour)
@@ -311,11 +205,16 @@ int ClassicStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, co
     case PM_MessageBoxIconSize:
         return PromptIconSize;
     case PM_DefaultFrameWidth:
-        // A frame around a view or a field holds the two lines of a client edge, whole device pixels each, so
-        // that what it holds never covers them.
-        if (qstyleoption_cast<const QStyleOptionFrame*>(option))
+        // A frame around a view, a field or a tab's pane holds the two lines of its edge, whole device pixels
+        // each, so that what it holds never covers them.
+        if (qstyleoption_cast<const QStyleOptionFrame*>(option) || qstyleoption_cast<const QStyleOptionTabWidgetFrame*>(option))
             return ClientEdgeWidth(widget);
         break;
+    case PM_TabBarBaseOverlap:
+        // The tabs stand on the pane's two-line edge, which the chosen one covers.
+        return ClientEdgeWidth(widget);
+    case PM_ScrollBarExtent:
+        return ScrollBarExtent;
     default:
         break;
     }
@@ -391,6 +290,21 @@ void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
     case PE_FrameGroupBox:
         DrawEtchedFrame(*painter, option->rect);
         return;
+    case PE_FrameTabWidget:
+        DrawEdge(*painter, option->rect, ButtonEdge);
+        return;
+    case PE_FrameTabBarBase:
+        // The pane's own top edge runs beneath the tabs.
+        return;
+    case PE_IndicatorBranch:
+        DrawBranchIndicator(*painter, *option);
+        return;
+    case PE_PanelLineEdit:
+        DrawPanel(*painter, option->rect, option->palette.base(), SunkenEdge);
+        return;
+    case PE_FrameLineEdit:
+        DrawEdge(*painter, option->rect, SunkenEdge);
+        return;
     default:
         QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
@@ -419,6 +333,16 @@ void ClassicStyle::drawControl(ControlElement element, const QStyleOption* optio
         painter->fillRect(option->rect, option->palette.window());
         return;
     }
+    if (element == CE_TabBarTabShape) {
+        if (const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option)) {
+            DrawTab(*painter, *tab, pixelMetric(PM_TabBarBaseOverlap, option, widget));
+            return;
+        }
+    }
+    if (element == CE_Splitter) {
+        painter->fillRect(option->rect, option->palette.window());
+        return;
+    }
     if (element == CE_ShapedFrame) {
         if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option); frame && DrawShapedFrame(*painter, *frame))
             return;
@@ -444,7 +368,23 @@ void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOption
             return;
         }
     }
+    if (control == CC_ScrollBar) {
+        if (const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option)) {
+            DrawScrollBar(*painter, *bar, *this, widget);
+            return;
+        }
+    }
     QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
+QRect ClassicStyle::subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const
+{
+    // A tab's page stands inside the pane's two-line edge.
+    if (element == SE_TabWidgetTabContents) {
+        const int edge = ClientEdgeWidth(widget);
+        return subElementRect(SE_TabWidgetTabPane, option, widget).adjusted(edge, edge, -edge, -edge);
+    }
+    return QProxyStyle::subElementRect(element, option, widget);
 }
 
 QRect ClassicStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,

@@ -30,6 +30,9 @@
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <QStyleOptionSlider>
+#include <QStyleOptionTabWidgetFrame>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -105,8 +108,32 @@ std::vector<Framed> FramedControls(QWidget& window)
         } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
             found.push_back({"line-edit", InWindow(*edit, edit->rect())});
         } else if (auto* bar = qobject_cast<QScrollBar*>(control)) {
-            found.push_back({bar->orientation() == Qt::Vertical ? "scroll-bar-vertical" : "scroll-bar-horizontal",
-                             InWindow(*bar, bar->rect())});
+            // Its arrow buttons and its thumb, where the style puts them.
+            QStyleOptionSlider option;
+            option.initFrom(bar);
+            option.subControls = QStyle::SC_All;
+            option.orientation = bar->orientation();
+            if (bar->orientation() == Qt::Horizontal)
+                option.state |= QStyle::State_Horizontal;
+            option.minimum = bar->minimum();
+            option.maximum = bar->maximum();
+            option.sliderPosition = bar->sliderPosition();
+            option.sliderValue = bar->value();
+            option.singleStep = bar->singleStep();
+            option.pageStep = bar->pageStep();
+            option.upsideDown = bar->invertedAppearance();
+            for (QStyle::SubControl part : {QStyle::SC_ScrollBarSubLine, QStyle::SC_ScrollBarAddLine, QStyle::SC_ScrollBarSlider})
+                found.push_back({"scroll-button", InWindow(*bar, bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar))});
+        } else if (auto* tabs = qobject_cast<QTabWidget*>(control)) {
+            QStyleOptionTabWidgetFrame option;
+            option.initFrom(tabs);
+            option.shape = tabs->tabBar()->shape();
+            option.tabBarSize = tabs->tabBar()->sizeHint();
+            option.lineWidth = tabs->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, tabs);
+            // The chosen tab stands over the pane's top edge.
+            const QRect chosen = tabs->tabBar()->tabRect(tabs->currentIndex());
+            found.push_back({"tab-pane", InWindow(*tabs, tabs->style()->subElementRect(QStyle::SE_TabWidgetTabPane, &option, tabs)),
+                             InWindow(*tabs->tabBar(), chosen)});
         } else if (auto* label = qobject_cast<QLabel*>(control);
                    label && !label->pixmap().isNull() && !qobject_cast<CPicture*>(label)) {
             found.push_back({"icon", InWindow(*label, label->rect())});
