@@ -15,7 +15,8 @@ class CDialog : public QDialog {
 public:
     CDialog(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
 
-    // Creates the window from the template (once), initialises it and runs it modally.
+    // Creates the window from the template (once), initialises it and runs it modally; once it closes, the
+    // focus is where it was before it opened.
     int DoModal();
     // Creates the window from the template and initialises it without running it.
     void Create();
