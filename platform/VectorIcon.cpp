@@ -42,6 +42,26 @@ bool InsideEllipse(const std::vector<QPointF>& centreAndRadii, QPointF point)
     return dx * dx + dy * dy < 1;
 }
 
+// The pixels a polygon or an ellipse can cover, so that only those are tested.
+QRect Bounds(const IconShape& shape, int pixels, qreal scale)
+{
+    qreal left, top, right, bottom;
+    if (shape.kind == IconShape::Ellipse) {
+        const QPointF centre = shape.points[0], radii = shape.points[1];
+        left = centre.x() - radii.x(), right = centre.x() + radii.x();
+        top = centre.y() - radii.y(), bottom = centre.y() + radii.y();
+    } else {
+        const auto [minX, maxX] = std::minmax_element(shape.points.begin(), shape.points.end(),
+                                                      [](QPointF a, QPointF b) { return a.x() < b.x(); });
+        const auto [minY, maxY] = std::minmax_element(shape.points.begin(), shape.points.end(),
+                                                      [](QPointF a, QPointF b) { return a.y() < b.y(); });
+        left = minX->x(), right = maxX->x(), top = minY->y(), bottom = maxY->y();
+    }
+    const QRect covered(QPoint(int(std::floor(left * scale)) - 1, int(std::floor(top * scale)) - 1),
+                        QPoint(int(std::ceil(right * scale)) + 1, int(std::ceil(bottom * scale)) + 1));
+    return covered.intersected(QRect(0, 0, pixels, pixels));
+}
+
 Mask ShapeMask(const IconShape& shape, int pixels, qreal scale)
 {
     Mask mask(std::size_t(pixels) * pixels, 0);
@@ -53,8 +73,9 @@ Mask ShapeMask(const IconShape& shape, int pixels, qreal scale)
                 mask[std::size_t(y) * pixels + x] = 1;
         return mask;
     }
-    for (int y = 0; y < pixels; ++y)
-        for (int x = 0; x < pixels; ++x) {
+    const QRect bounds = Bounds(shape, pixels, scale);
+    for (int y = bounds.top(); y <= bounds.bottom(); ++y)
+        for (int x = bounds.left(); x <= bounds.right(); ++x) {
             const QPointF centre((x + 0.5) / scale, (y + 0.5) / scale);
             mask[std::size_t(y) * pixels + x] = shape.kind == IconShape::Polygon ? InsidePolygon(shape.points, centre)
                                                                                  : InsideEllipse(shape.points, centre);

@@ -11,8 +11,10 @@ namespace IconGeometry {
 
 inline constexpr int Grid = 32;
 
-// The sizes the icon offers a desktop when asked, in logical pixels; any other is drawn as well.
-inline constexpr std::array<int, 8> OfferedSizes = {16, 22, 24, 32, 48, 64, 128, 256};
+// The sizes the icon names when a window system asks which it has, in logical pixels: those of title bars,
+// task bars and window switchers. Each is drawn when the window gets its icon, so none larger; any other
+// size is drawn when asked for.
+inline constexpr std::array<int, 6> OfferedSizes = {16, 22, 24, 32, 48, 64};
 
 inline QRgb Colour(PictureGeometry::Colour index) { return PictureGeometry::Palette[index]; }
 
