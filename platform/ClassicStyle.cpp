@@ -103,6 +103,16 @@ void DrawCheckBox(QPainter& painter, const QStyleOption& option)
                          mark);
 }
 
+// The edge of a window panel or a view: dark grey and black sunken, white and black raised, with the light
+// of the inner line its own.
+std::array<EdgeLine, 2> TwoLineEdge(const QPalette& p, bool sunken, QRgb innerLight)
+{
+    const QRgb light = p.light().color().rgb(), dark = p.dark().color().rgb(), shadow = p.shadow().color().rgb();
+    if (sunken)
+        return {{{dark, light}, {shadow, innerLight}}};
+    return {{{light, shadow}, {innerLight, dark}}};
+}
+
 // The frames a label or a scrolled view draws around itself, by the edge of the classic desktop they stand
 // for: a static edge of one line (panel), a client edge of two (window panel, styled panel). False for a
 // frame drawn some other way.
@@ -110,8 +120,8 @@ bool DrawShapedFrame(QPainter& painter, const QStyleOptionFrame& frame)
 {
     const QPalette& p = frame.palette;
     const bool sunken = frame.state & QStyle::State_Sunken;
-    const QRgb light = p.light().color().rgb(), dark = p.dark().color().rgb(), shadow = p.shadow().color().rgb(),
-               midlight = p.midlight().color().rgb(), face = p.button().color().rgb();
+    const QRgb light = p.light().color().rgb(), dark = p.dark().color().rgb(), midlight = p.midlight().color().rgb(),
+               face = p.button().color().rgb();
     switch (frame.frameShape) {
     case QFrame::Panel: {
         const EdgeLine line = sunken ? EdgeLine{dark, light} : EdgeLine{light, dark};
@@ -119,20 +129,12 @@ bool DrawShapedFrame(QPainter& painter, const QStyleOptionFrame& frame)
         DrawEdge(painter, frame.rect, lines);
         return true;
     }
-    case QFrame::WinPanel: {
-        const std::array<EdgeLine, 2> lines =
-            sunken ? std::array<EdgeLine, 2>{{{dark, light}, {shadow, midlight}}}
-                   : std::array<EdgeLine, 2>{{{light, shadow}, {midlight, dark}}};
-        DrawEdge(painter, frame.rect, lines);
+    case QFrame::WinPanel:
+        DrawEdge(painter, frame.rect, TwoLineEdge(p, sunken, midlight));
         return true;
-    }
-    case QFrame::StyledPanel: {
-        const std::array<EdgeLine, 2> lines =
-            sunken ? std::array<EdgeLine, 2>{{{dark, light}, {shadow, face}}}
-                   : std::array<EdgeLine, 2>{{{light, shadow}, {face, dark}}};
-        DrawEdge(painter, frame.rect, lines);
+    case QFrame::StyledPanel:
+        DrawEdge(painter, frame.rect, TwoLineEdge(p, sunken, face));
         return true;
-    }
     default:
         return false;
     }
