@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr QRgb face = qRgb(192, 192, 192);
+constexpr QRgb windowFace = qRgb(192, 192, 192);
 
 // The program icon's colours: the standard 16-colour palette; the prompts': black, white, their grey
 // shadow, the question's blue and the warning's yellow.
@@ -57,7 +57,7 @@ TEST_P(IconColours, AreTheDesignsOwnAtTheScreensSize)
             const QRect device = window.Device(control.rect);
             EXPECT_EQ(device.size(), QSize(pixels, pixels)) << "drawn for the screen's pixels";
             QSet<QRgb> colours = Colours(window.picture, device);
-            colours.remove(face);
+            colours.remove(windowFace);
             EXPECT_TRUE((colours - expected.allowed).isEmpty()) << "colours beyond the design's: " << Listed(colours - expected.allowed);
             EXPECT_GE(colours.size(), expected.fewest) << Listed(colours);
         }
