@@ -1,25 +1,23 @@
-// Writes the program's icon as PNG files for a desktop icon theme: <directory>/<n>x<n>/apps/<name>.png.
+// Writes the program's icon for a desktop icon theme: <directory>/<n>x<n>/apps/<name>.png for each size asked
+// for, each drawn for its own pixels, and <directory>/scalable/apps/<name>.svg from the same design.
 #include "Pictures.h"
+#include "VectorIcon.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
-// The picture a size is made from: the largest drawn one whose size divides it, so that every pixel
-// of the drawing becomes a whole square of pixels and the artwork stays crisp.
-QImage PictureForSize(const QIcon& icon, int size)
+bool WriteFile(const QString& directory, const QString& name, const std::function<bool(const QString&)>& write)
 {
-    QList<QSize> drawn = icon.availableSizes();
-    std::sort(drawn.begin(), drawn.end(), [](QSize a, QSize b) { return a.width() > b.width(); });
-    for (const QSize picture : drawn)
-        if (size % picture.width() == 0)
-            return icon.pixmap(picture).toImage().scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    return {};
+    return QDir().mkpath(directory) && write(QDir(directory).filePath(name));
 }
 
 } // namespace
@@ -31,16 +29,27 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s <directory> <icon name> <size>...\n", argv[0]);
         return 2;
     }
+    const QString root = QString::fromLocal8Bit(argv[1]), name = QString::fromLocal8Bit(argv[2]);
     const QIcon icon = LoadAppIcon();
     for (int i = 3; i < argc; ++i) {
         const int size = QString::fromLocal8Bit(argv[i]).toInt();
-        const QImage picture = size > 0 ? PictureForSize(icon, size) : QImage();
-        const QString directory = QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[1])).arg(size);
-        const QString file = QStringLiteral("%1/%2.png").arg(directory, QString::fromLocal8Bit(argv[2]));
-        if (picture.isNull() || !QDir().mkpath(directory) || !picture.save(file)) {
+        const QImage picture = size > 0 ? icon.pixmap(QSize(size, size), 1.0).toImage() : QImage();
+        const bool written = picture.size() == QSize(size, size) &&
+                             WriteFile(QStringLiteral("%1/%2x%2/apps").arg(root).arg(size), name + ".png",
+                                       [&picture](const QString& file) { return picture.save(file); });
+        if (!written) {
             std::fprintf(stderr, "%s: cannot write the %s pixel icon\n", argv[0], argv[i]);
             return 1;
         }
+    }
+    const QByteArray svg = AppIconDesign()->Svg().toUtf8();
+    const bool written = WriteFile(root + "/scalable/apps", name + ".svg", [&svg](const QString& file) {
+        QFile out(file);
+        return out.open(QIODevice::WriteOnly) && out.write(svg) == svg.size();
+    });
+    if (!written) {
+        std::fprintf(stderr, "%s: cannot write the scalable icon\n", argv[0]);
+        return 1;
     }
     return 0;
 }

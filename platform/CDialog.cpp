@@ -5,6 +5,7 @@
 #include "CWinApp.h"
 #include "ClassicStyle.h"
 #include "DialogBuilder.h"
+#include "FocusKeeper.h"
 #include "ResourceModule.h"
 #include "MessageBox.h"
 
@@ -96,7 +97,11 @@ int CDialog::DoModal()
         owner->announcer->SpeakNow();
     // Modal to its own windows only: a window of its own, such as the help viewer, stays usable.
     setWindowModality(Qt::WindowModal);
-    const int result = exec();
+    int result;
+    {
+        const FocusKeeper focus;
+        result = exec();
+    }
     OnDestroy();
     return result;
 }

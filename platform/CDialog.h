@@ -16,7 +16,8 @@ class CDialog : public QDialog {
 public:
     CDialog(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
 
-    // Creates the window from the template (once), initialises it and runs it modally.
+    // Creates the window from the template (once), initialises it and runs it modally; once it closes, the
+    // focus is where it was before it opened.
     int DoModal();
     // Creates the window from the template and initialises it without running it.
     void Create();
@@ -43,6 +44,10 @@ public:
 
     // Controls in template order.
     const std::vector<QWidget*>& Controls() const { return controls; }
+
+    // The part of the window the player keeps looking at, in screen coordinates: help opened beside the
+    // window leaves it in view. The whole window unless a dialog names a part.
+    virtual QRect FocalArea() const { return frameGeometry(); }
 
     void CenterWindow();
     void GotoDlgCtrl(QWidget* control);

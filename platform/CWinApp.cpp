@@ -1,6 +1,7 @@
 // The application object: its name, its settings key, its help calls.
 #include "CWinApp.h"
 
+#include "CDialog.h"
 #include "ClassicStyle.h"
 #include "HelpViewer.h"
 #include "ModuleNames.h"
@@ -83,6 +84,8 @@ bool CWinApp::CallHelpViewer(unsigned command)
     case HELP_FINDER:
         if (!helpViewer)
             helpViewer = std::make_unique<HelpViewer>();
+        if (const auto* dialog = qobject_cast<const CDialog*>(m_pMainWnd))
+            return helpViewer->ShowContents(helpFilePath, dialog, dialog->FocalArea());
         return helpViewer->ShowContents(helpFilePath, m_pMainWnd);
     case HELP_QUIT:
         helpViewer.reset();

@@ -1,22 +1,30 @@
 // The one look of every window: the grey classic desktop, bevelled buttons, sunken check boxes, raised menus, dotted focus.
 #include "ClassicStyle.h"
 
+#include "ClassicEdges.h"
+#include "ClassicViewParts.h"
 #include "DialogUnits.h"
+#include "PromptIcons.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionMenuItem>
+#include <QFrame>
+#include <QStyleOptionSlider>
+#include <QStyleOptionTab>
+#include <QStyleOptionTabWidgetFrame>
 
 #include <array>
-#include <span>
+#include <cmath>
+#include <vector>
 
 namespace {
 
-constexpr QRgb Face = qRgb(192, 192, 192);
-constexpr QRgb Shadow = qRgb(128, 128, 128);
 constexpr QRgb Highlight = qRgb(0, 0, 128);
 constexpr int DialogPointSize = 8;
+// A scroll bar's width, and its arrow buttons' side.
+constexpr int ScrollBarExtent = 16;
 
 // Menus: a two-line raised edge and one line of face inside it; text items indented like the pictures' labels.
 constexpr int MenuEdge = 2;
@@ -25,68 +33,43 @@ constexpr int MenuTextIndent = 22;
 constexpr int MenuTextRightMargin = 12;
 constexpr int SeparatorHeight = 9;
 
-// An edge is a few lines from the outside in, each with one colour on the top and left and another on the
-// bottom and right.
-struct EdgeLine {
-    QRgb topLeft, bottomRight;
-};
+// A push button's dotted focus frame keeps this many pixels of the design from its sides: inside the edge of
+// a default button too.
+constexpr QMargins ButtonFocusInset(3, 4, 3, 4);
 
-constexpr QRgb White = qRgb(255, 255, 255), Black = qRgb(0, 0, 0);
-// The raised edge of a menu, a push button's, a default or pressed push button's, and a check box's well.
-constexpr std::array<EdgeLine, 2> RaisedEdge = {{{Face, Black}, {White, Shadow}}};
-constexpr std::array<EdgeLine, 2> ButtonEdge = {{{White, Black}, {Face, Shadow}}};
-constexpr std::array<EdgeLine, 3> DefaultButtonEdge = {{{Black, Black}, {White, Black}, {Face, Shadow}}};
-constexpr std::array<EdgeLine, 2> PressedButtonEdge = {{{Black, Black}, {Shadow, Shadow}}};
-constexpr std::array<EdgeLine, 2> SunkenEdge = {{{Shadow, White}, {Black, Face}}};
+// A group box's frame: its title starts one character in, on a gap in the line a little wider than itself.
+constexpr int GroupTitleGap = 2;
 
 // The classic check mark: seven columns, each three pixels tall, falling then rising.
 constexpr std::array<int, 7> CheckMarkTops = {2, 3, 4, 3, 2, 1, 0};
 constexpr QSize CheckMarkSize(7, 7);
 
-// While it lives, the painter draws in device pixels: lines and marks are whole device pixels, each
-// pixel of the classic design as many of them as the screen's scale rounds to, so that at a fractional
-// scale the four sides of an edge come out equally wide and a mark keeps its shape.
-class DevicePixels {
-public:
-    explicit DevicePixels(QPainter& painter)
-        : painter(painter), ratio(painter.device() ? painter.device()->devicePixelRatioF() : 1.0),
-          pixel(std::max(1, qRound(ratio)))
-    {
-        painter.save();
-        painter.scale(1 / ratio, 1 / ratio);
-    }
-    ~DevicePixels() { painter.restore(); }
-    DevicePixels(const DevicePixels&) = delete;
-    DevicePixels& operator=(const DevicePixels&) = delete;
-
-    int Pixel() const { return pixel; }
-    // At most one pixel of the design, for a mark that has to stay inside the lines around it.
-    int InnerPixel() const { return std::max(1, int(ratio)); }
-    int Map(int logical) const { return qRound(logical * ratio); }
-    QRect Map(const QRect& logical) const
-    {
-        return QRect(QPoint(Map(logical.left()), Map(logical.top())),
-                     QPoint(Map(logical.right() + 1) - 1, Map(logical.bottom() + 1) - 1));
-    }
-
-private:
-    QPainter& painter;
-    qreal ratio;
-    int pixel;
-};
-
-void DrawEdge(QPainter& painter, const QRect& rect, std::span<const EdgeLine> lines)
+// An etched frame: a dark grey rectangle and a white one a line further right and down, cut into the face.
+void DrawEtchedFrame(QPainter& painter, const QRect& rect)
 {
     const DevicePixels device(painter);
     const int width = device.Pixel();
-    QRect r = device.Map(rect);
-    for (const EdgeLine& line : lines) {
-        painter.fillRect(r.left(), r.top(), r.width() - width, width, QColor(line.topLeft));
-        painter.fillRect(r.left(), r.top(), width, r.height() - width, QColor(line.topLeft));
-        painter.fillRect(r.left(), r.bottom() + 1 - width, r.width(), width, QColor(line.bottomRight));
-        painter.fillRect(r.right() + 1 - width, r.top(), width, r.height(), QColor(line.bottomRight));
-        r.adjust(width, width, -width, -width);
-    }
+    const QRect r = device.Map(rect);
+    const QRect dark(r.topLeft(), r.size() - QSize(width, width));
+    DrawOutline(painter, dark, width, QColor(Shadow));
+    DrawOutline(painter, dark.translated(width, width), width, Qt::white);
+}
+
+void DrawFocusFrame(QPainter& painter, const QRect& rect, const QColor& colour)
+{
+    const DevicePixels device(painter);
+    DrawDottedOutline(painter, device.Map(rect), device.Pixel(), colour);
+}
+
+// Inside a push button's edge, so many pixels of the design in from its sides whatever the scale.
+void DrawButtonFocus(QPainter& painter, const QRect& button, const QColor& colour)
+{
+    const DevicePixels device(painter);
+    const int width = device.Pixel();
+    const QRect inside = device.Map(button).adjusted(ButtonFocusInset.left() * width, ButtonFocusInset.top() * width,
+                                                     -ButtonFocusInset.right() * width,
+                                                     -ButtonFocusInset.bottom() * width);
+    DrawDottedOutline(painter, inside, width, colour);
 }
 
 // A push button on the face: the default one wears a black line around its raised edge, a pressed one a
@@ -96,41 +79,83 @@ void DrawButtonPanel(QPainter& painter, const QStyleOption& option)
     const auto* button = qstyleoption_cast<const QStyleOptionButton*>(&option);
     const bool isDefault = button && (button->features & QStyleOptionButton::DefaultButton);
     const bool pressed = option.state & (QStyle::State_Sunken | QStyle::State_On);
-    painter.fillRect(option.rect, option.palette.button());
     if (pressed)
-        DrawEdge(painter, option.rect, PressedButtonEdge);
+        DrawPanel(painter, option.rect, option.palette.button(), PressedButtonEdge);
     else if (isDefault)
-        DrawEdge(painter, option.rect, DefaultButtonEdge);
+        DrawPanel(painter, option.rect, option.palette.button(), DefaultButtonEdge);
     else
-        DrawEdge(painter, option.rect, ButtonEdge);
+        DrawPanel(painter, option.rect, option.palette.button(), ButtonEdge);
 }
 
 // A sunken white well, face-coloured when the box cannot be used, with the black check mark when ticked.
 void DrawCheckBox(QPainter& painter, const QStyleOption& option)
 {
-    const QRect well = option.rect;
-    painter.fillRect(well, option.palette.base());
-    DrawEdge(painter, well, SunkenEdge);
+    DrawPanel(painter, option.rect, option.palette.base(), SunkenEdge);
     if (!(option.state & QStyle::State_On))
         return;
     const QColor mark = option.palette.color(QPalette::Text);
     const DevicePixels device(painter);
     const int pixel = device.InnerPixel();
     const QPoint origin =
-        device.Map(well).center() - QPoint(CheckMarkSize.width() / 2, CheckMarkSize.height() / 2) * pixel;
+        device.Map(option.rect).center() - QPoint(CheckMarkSize.width() / 2, CheckMarkSize.height() / 2) * pixel;
     for (int column = 0; column < int(CheckMarkTops.size()); ++column)
         painter.fillRect(origin.x() + column * pixel, origin.y() + CheckMarkTops[column] * pixel, pixel, 3 * pixel,
                          mark);
 }
 
+// The edge of a window panel or a view: dark grey and black sunken, white and black raised, with the light
+// of the inner line its own.
+std::array<EdgeLine, 2> TwoLineEdge(const QPalette& p, bool sunken, QRgb innerLight)
+{
+    const QRgb light = p.light().color().rgb(), dark = p.dark().color().rgb(), shadow = p.shadow().color().rgb();
+    if (sunken)
+        return {{{dark, light}, {shadow, innerLight}}};
+    return {{{light, shadow}, {innerLight, dark}}};
+}
+
+// The frames a label or a scrolled view draws around itself, by the edge of the classic desktop they stand
+// for: a static edge of one line (panel), a client edge of two (window panel, styled panel). False for a
+// frame drawn some other way.
+bool DrawShapedFrame(QPainter& painter, const QStyleOptionFrame& frame)
+{
+    const QPalette& p = frame.palette;
+    const bool sunken = frame.state & QStyle::State_Sunken;
+    const QRgb light = p.light().color().rgb(), dark = p.dark().color().rgb(), midlight = p.midlight().color().rgb(),
+               face = p.button().color().rgb();
+    switch (frame.frameShape) {
+    case QFrame::Panel: {
+        const EdgeLine line = sunken ? EdgeLine{dark, light} : EdgeLine{light, dark};
+        const std::vector<EdgeLine> lines(std::max(1, frame.lineWidth), line);
+        DrawEdge(painter, frame.rect, lines);
+        return true;
+    }
+    case QFrame::WinPanel:
+        DrawEdge(painter, frame.rect, TwoLineEdge(p, sunken, midlight));
+        return true;
+    case QFrame::StyledPanel:
+        DrawEdge(painter, frame.rect, TwoLineEdge(p, sunken, face));
+        return true;
+    default:
+        return false;
+    }
+}
+
+// An etched line across the whole width of the menu, on the row in the middle of the item.
+void DrawMenuSeparator(QPainter& painter, const QStyleOptionMenuItem& item)
+{
+    const DevicePixels device(painter);
+    const int width = device.Pixel();
+    const QRect r = device.Map(item.rect);
+    const int y = device.Map(QRect(item.rect.left(), item.rect.center().y(), 1, 1)).top();
+    painter.fillRect(r, item.palette.window());
+    painter.fillRect(r.left(), y, r.width(), width, QColor(Shadow));
+    painter.fillRect(r.left(), y + width, r.width(), width, Qt::white);
+}
+
 void DrawMenuItem(const QStyleOptionMenuItem& item, QPainter& painter, const QStyle& style)
 {
     if (item.menuItemType == QStyleOptionMenuItem::Separator) {
-        // An etched line across the whole width of the menu.
-        const int y = item.rect.center().y();
-        painter.fillRect(item.rect, item.palette.window());
-        painter.fillRect(item.rect.left(), y, item.rect.width(), 1, QColor(Shadow));
-        painter.fillRect(item.rect.left(), y + 1, item.rect.width(), 1, Qt::white);
+        DrawMenuSeparator(painter, item);
         return;
     }
     const bool selected = (item.state & QStyle::State_Selected) && (item.state & QStyle::State_Enabled);
@@ -140,6 +165,13 @@ void DrawMenuItem(const QStyleOptionMenuItem& item, QPainter& painter, const QSt
     style.drawItemText(&painter, text, flags, item.palette, item.state & QStyle::State_Enabled,
                        item.text.section(QLatin1Char('\t'), 0, 0),
                        selected ? QPalette::HighlightedText : QPalette::WindowText);
+}
+
+// Logical pixels that hold two lines of the design at the ratio of the widget's screen.
+int ClientEdgeWidth(const QWidget* widget)
+{
+    const qreal ratio = widget ? widget->devicePixelRatioF() : qApp->devicePixelRatio();
+    return int(std::ceil(2 * std::max(1, qRound(ratio)) / ratio - 1e-9));
 }
 
 } // namespace
@@ -172,8 +204,35 @@ int ClassicStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, co
     case PM_MenuHMargin:
     case PM_MenuVMargin:
         return 0;
+    case PM_MessageBoxIconSize:
+        return PromptIconSize;
+    case PM_DefaultFrameWidth:
+        // A frame around a view, a field or a tab's pane holds the two lines of its edge, whole device pixels
+        // each, so that what it holds never covers them.
+        if (qstyleoption_cast<const QStyleOptionFrame*>(option) || qstyleoption_cast<const QStyleOptionTabWidgetFrame*>(option))
+            return ClientEdgeWidth(widget);
+        break;
+    case PM_TabBarBaseOverlap:
+        // The tabs stand on the pane's two-line edge, which the chosen one covers.
+        return ClientEdgeWidth(widget);
+    case PM_ScrollBarExtent:
+        return ScrollBarExtent;
     default:
-        return QProxyStyle::pixelMetric(metric, option, widget);
+        break;
+    }
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+QIcon ClassicStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
+{
+    // The prompts' pictures, drawn for the pixels of the screen the box is on.
+    switch (icon) {
+    case SP_MessageBoxQuestion:
+        return QuestionIcon();
+    case SP_MessageBoxWarning:
+        return ExclamationIcon();
+    default:
+        return QProxyStyle::standardIcon(icon, option, widget);
     }
 }
 
@@ -226,17 +285,28 @@ void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
     case PE_IndicatorCheckBox:
         DrawCheckBox(*painter, *option);
         return;
-    case PE_FrameFocusRect: {
-        // The dotted rectangle of the classic desktop, whatever moved the focus.
-        painter->save();
-        QPen dots(option->palette.color(QPalette::WindowText), 1, Qt::DotLine);
-        painter->setPen(dots);
-        painter->setBrush(Qt::NoBrush);
-        painter->setRenderHint(QPainter::Antialiasing, false);
-        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
-        painter->restore();
+    case PE_FrameFocusRect:
+        // Whatever moved the focus.
+        DrawFocusFrame(*painter, option->rect, option->palette.color(QPalette::WindowText));
         return;
-    }
+    case PE_FrameGroupBox:
+        DrawEtchedFrame(*painter, option->rect);
+        return;
+    case PE_FrameTabWidget:
+        DrawEdge(*painter, option->rect, ButtonEdge);
+        return;
+    case PE_FrameTabBarBase:
+        // The pane's own top edge runs beneath the tabs.
+        return;
+    case PE_IndicatorBranch:
+        DrawBranchIndicator(*painter, *option);
+        return;
+    case PE_PanelLineEdit:
+        DrawPanel(*painter, option->rect, option->palette.base(), SunkenEdge);
+        return;
+    case PE_FrameLineEdit:
+        DrawEdge(*painter, option->rect, SunkenEdge);
+        return;
     default:
         QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
@@ -257,10 +327,7 @@ void ClassicStyle::drawControl(ControlElement element, const QStyleOption* optio
             QStyleOptionButton plain = *button;
             plain.state &= ~State_HasFocus;
             QProxyStyle::drawControl(element, &plain, painter, widget);
-            QStyleOptionFocusRect focus;
-            focus.QStyleOption::operator=(*button);
-            focus.rect = subElementRect(SE_PushButtonFocusRect, button, widget).adjusted(1, 1, -1, -1);
-            drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
+            DrawButtonFocus(*painter, button->rect, button->palette.color(QPalette::WindowText));
             return;
         }
     }
@@ -268,7 +335,83 @@ void ClassicStyle::drawControl(ControlElement element, const QStyleOption* optio
         painter->fillRect(option->rect, option->palette.window());
         return;
     }
+    if (element == CE_TabBarTabShape) {
+        if (const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option)) {
+            DrawTab(*painter, *tab, pixelMetric(PM_TabBarBaseOverlap, option, widget));
+            return;
+        }
+    }
+    if (element == CE_Splitter) {
+        painter->fillRect(option->rect, option->palette.window());
+        return;
+    }
+    if (element == CE_ShapedFrame) {
+        if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option); frame && DrawShapedFrame(*painter, *frame))
+            return;
+    }
     QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void ClassicStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                      const QWidget* widget) const
+{
+    if (control == CC_GroupBox) {
+        if (const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option)) {
+            QStyleOption frame(*box);
+            frame.rect = subControlRect(CC_GroupBox, box, SC_GroupBoxFrame, widget);
+            drawPrimitive(PE_FrameGroupBox, &frame, painter, widget);
+            if (box->text.isEmpty())
+                return;
+            const QRect label = subControlRect(CC_GroupBox, box, SC_GroupBoxLabel, widget);
+            painter->fillRect(label, box->palette.window());
+            drawItemText(painter, label.adjusted(GroupTitleGap, 0, -GroupTitleGap, 0),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic, box->palette,
+                         box->state & State_Enabled, box->text, QPalette::WindowText);
+            return;
+        }
+    }
+    if (control == CC_ScrollBar) {
+        if (const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option)) {
+            DrawScrollBar(*painter, *bar, *this, widget);
+            return;
+        }
+    }
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
+QRect ClassicStyle::subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const
+{
+    // A tab's page stands inside the pane's two-line edge.
+    if (element == SE_TabWidgetTabContents) {
+        const int edge = ClientEdgeWidth(widget);
+        return subElementRect(SE_TabWidgetTabPane, option, widget).adjusted(edge, edge, -edge, -edge);
+    }
+    return QProxyStyle::subElementRect(element, option, widget);
+}
+
+QRect ClassicStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                                   const QWidget* widget) const
+{
+    if (control == CC_GroupBox) {
+        // The frame's top line runs through the middle of the title; the title's part takes the gap around it.
+        const QFontMetrics& metrics = option->fontMetrics;
+        const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+        switch (part) {
+        case SC_GroupBoxFrame:
+            return option->rect.adjusted(0, metrics.height() / 2, 0, 0);
+        case SC_GroupBoxLabel: {
+            const QString shown = box ? QString(box->text).remove(QLatin1Char('&')) : QString();
+            return QRect(metrics.averageCharWidth() - GroupTitleGap, 0,
+                         metrics.horizontalAdvance(shown) + 2 * GroupTitleGap, metrics.height())
+                .translated(option->rect.topLeft());
+        }
+        case SC_GroupBoxContents:
+            return option->rect.adjusted(0, metrics.height(), 0, 0);
+        default:
+            break;
+        }
+    }
+    return QProxyStyle::subControlRect(control, option, part, widget);
 }
 
 void ApplyClassicLook(const QIcon& icon)

@@ -5,6 +5,7 @@
 #include "CCheckBox.h"
 #include "CGroupBox.h"
 #include "CPicture.h"
+#include "CStaticIcon.h"
 #include "DialogTemplate.h"
 #include "DialogUnits.h"
 #include "ResourceModule.h"
@@ -41,13 +42,6 @@ QWidget* CreateStatic(const ControlTemplate& control, QWidget* parent)
     return label;
 }
 
-QWidget* CreatePicture(const QPixmap& pixmap, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setPixmap(pixmap);
-    return label;
-}
-
 QWidget* CreateControl(const ControlTemplate& control, const ResourceModule& resources, QWidget* parent)
 {
     switch (control.kind) {
@@ -71,7 +65,7 @@ QWidget* CreateControl(const ControlTemplate& control, const ResourceModule& res
     case ControlKind::StaticPicture:
         return new CPicture(resources, control.text, parent);
     case ControlKind::StaticIcon:
-        return CreatePicture(resources.LoadIcon().pixmap(32, 32), parent);
+        return new CStaticIcon(resources.LoadIcon(), parent);
     }
     return nullptr;
 }

@@ -1,6 +1,8 @@
 // The help viewer: a window of its own showing a help file with its contents, keyword index and search.
 #include "HelpViewer.h"
 
+#include "HelpPlacement.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QFileInfo>
@@ -26,6 +28,12 @@
 namespace {
 
 constexpr int TargetRole = Qt::UserRole;
+
+// The viewer's size when it first opens, and the least it is read at beside a window with little room.
+constexpr QSize PreferredSize(780, 540);
+constexpr QSize SmallestSize(240, 240);
+// Narrower than this, the contents stand above the text instead of beside it.
+constexpr int SideBySideWidth = 560;
 
 // A page of the left pane: a prompt, a field to type into and the list it drives.
 QWidget* FieldPage(const QString& prompt, QLineEdit* field, QListWidget* list)
@@ -91,14 +99,14 @@ HelpViewer::HelpViewer()
     tabs->addTab(FieldPage(tr("Type the &words to find:"), searchField, searchResults), tr("&Search"));
     text->setOpenExternalLinks(false);
 
-    auto* splitter = new QSplitter;
+    splitter = new QSplitter;
     splitter->addWidget(tabs);
     splitter->addWidget(text);
     splitter->setStretchFactor(1, 1);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);
-    resize(780, 540);
+    resize(PreferredSize);
 
     const auto showContentsItem = [this](QTreeWidgetItem* item) {
         if (item)
@@ -119,13 +127,13 @@ HelpViewer::HelpViewer()
     connect(searchResults, &QListWidget::itemActivated, this, &HelpViewer::ShowSearchResult);
 }
 
-bool HelpViewer::ShowContents(const QString& helpFilePath, const QWidget* beside)
+bool HelpViewer::ShowContents(const QString& helpFilePath, const QWidget* beside, const QRect& inView)
 {
     QFile file(helpFilePath);
     if (!QFileInfo(helpFilePath).isFile() || !file.open(QIODevice::ReadOnly))
         return false;
     if (!isVisible())
-        PlaceBeside(beside);
+        PlaceBeside(beside, inView);
     if (loader) {
         // Still reading the file asked for before: it shows when it is read.
         ShowWindow();
@@ -188,6 +196,7 @@ void HelpViewer::ShowDocument(QTextDocument* document, const QString& fileName)
     FillIndex();
     searchField->clear();
     tabs->setCurrentWidget(contents);
+    contents->setCurrentItem(contents->topLevelItem(0));
     text->verticalScrollBar()->setValue(0);
 }
 
@@ -198,31 +207,37 @@ void HelpViewer::ShowWindow()
     show();
     raise();
     activateWindow();
+    // The first key the player presses moves through the contents.
+    contents->setFocus(Qt::ActiveWindowFocusReason);
 }
 
-void HelpViewer::PlaceBeside(const QWidget* window)
+void HelpViewer::PlaceBeside(const QWidget* window, const QRect& inView)
 {
     if (!window || !window->isVisible())
         return;
     const QRect game = window->frameGeometry();
     const QScreen* screen = window->screen();
-    const QRect area = screen ? screen->availableGeometry() : game;
     // The frame the window manager adds around the viewer, as it adds one around the game.
-    const QSize decoration = game.size() - window->size();
-    // At a large scale factor the viewer's usual size can exceed the screen: it shrinks to what is there,
-    // so that its title bar, its edges and its scroll bars can all be reached.
-    resize(this->size().boundedTo(area.size() - decoration));
-    const QSize size = this->size() + decoration;
-    QRect place(QPoint(), size);
-    if (game.right() + size.width() <= area.right())
-        place.moveTopLeft(QPoint(game.right() + 1, game.top()));
-    else if (game.left() - size.width() >= area.left())
-        place.moveTopRight(QPoint(game.left() - 1, game.top()));
-    else
-        place.moveTopRight(QPoint(area.right(), game.top()));
-    place.moveTop(std::clamp(place.top(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
-    place.moveLeft(std::clamp(place.left(), area.left(), std::max(area.left(), area.right() + 1 - size.width())));
+    const QRect client = window->geometry();
+    const QMargins frame(client.left() - game.left(), client.top() - game.top(), game.right() - client.right(),
+                         game.bottom() - client.bottom());
+    const HelpPlacement placement{screen ? screen->availableGeometry() : game, game,
+                                  inView.isValid() ? inView : game, size(), SmallestSize, frame};
+    const QRect place = placement.Frame();
+    resize(place.size().shrunkBy(frame));
     move(place.topLeft());
+}
+
+void HelpViewer::resizeEvent(QResizeEvent* event)
+{
+    const Qt::Orientation orientation = width() < SideBySideWidth ? Qt::Vertical : Qt::Horizontal;
+    if (orientation != splitter->orientation()) {
+        splitter->setOrientation(orientation);
+        // The text gets two thirds of the room either way.
+        const int room = orientation == Qt::Vertical ? height() : width();
+        splitter->setSizes({room / 3, room - room / 3});
+    }
+    QWidget::resizeEvent(event);
 }
 
 void HelpViewer::BuildSections()

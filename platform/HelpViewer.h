@@ -12,6 +12,7 @@ class QThread;
 class QUrl;
 class QListWidget;
 class QListWidgetItem;
+class QSplitter;
 class QTabWidget;
 class QTextBrowser;
 class QTreeWidget;
@@ -26,11 +27,15 @@ public:
     HelpViewer();
     ~HelpViewer() override;
 
-    // Reads the file and shows it from its start, with the contents in front, raised and active; a
-    // large file shows once it has been read, without holding up the program meanwhile. Opened for the
-    // first time, the viewer stands beside the given window where the screen has room. Returns false,
-    // changing nothing, when the file cannot be read.
-    bool ShowContents(const QString& helpFilePath, const QWidget* beside = nullptr);
+    // Reads the file and shows it from its start, with the contents in front, raised and active and the
+    // focus on the contents; a large file shows once it has been read, without holding up the program
+    // meanwhile. Opened anew, the viewer stands beside the given window where the screen has room, else
+    // over the rest of it but clear of inView (in screen coordinates; the whole window when empty), and
+    // always whole on the screen. Returns false, changing nothing, when the file cannot be read.
+    bool ShowContents(const QString& helpFilePath, const QWidget* beside = nullptr, const QRect& inView = QRect());
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // A heading and the text beneath it, up to the next heading.
@@ -49,7 +54,7 @@ private:
     // Shows a read document from its start, with its contents and index; takes it over.
     void ShowDocument(QTextDocument* document, const QString& fileName);
     void ShowWindow();
-    void PlaceBeside(const QWidget* window);
+    void PlaceBeside(const QWidget* window, const QRect& inView);
     void BuildSections();
     void FillContents();
     void FillIndex();
@@ -59,6 +64,7 @@ private:
     void ShowKeyword(QListWidgetItem* item);
     void ShowSearchResult(QListWidgetItem* item);
 
+    QSplitter* splitter = nullptr;
     QTabWidget* tabs;
     QTreeWidget* contents;
     QLineEdit* indexField;

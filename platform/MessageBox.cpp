@@ -1,6 +1,8 @@
 // The message box of the dialog layer: a text, an icon, OK or Yes and No.
 #include "MessageBox.h"
 
+#include "FocusKeeper.h"
+
 #include <QMessageBox>
 #include <QShortcut>
 
@@ -35,5 +37,6 @@ int ShowMessageBox(QWidget* owner, const QString& caption, const QString& text, 
     box.setWindowModality(Qt::WindowModal);
     QShortcut help(QKeySequence(Qt::Key_F1), &box);
     QObject::connect(&help, &QShortcut::activated, &box, onHelp);
+    const FocusKeeper focus;
     return ResultOf(box.exec());
 }

@@ -23,6 +23,6 @@ enum DialogResult : int {
 
 // Runs a box modal to owner's window only, so that a window of its own such as the help viewer stays
 // usable. A type that names no icon gets the exclamation mark; the first button is the default; F1 calls
-// onHelp. Returns the button pressed.
+// onHelp. Once it closes, the focus is where it was before it opened. Returns the button pressed.
 int ShowMessageBox(QWidget* owner, const QString& caption, const QString& text, unsigned type,
                    const std::function<void()>& onHelp);

@@ -14,8 +14,9 @@ inline constexpr std::array<QRgb, 16> Palette = {
     0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00, 0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff,
 };
 
-// Palette indices of the only colours the pieces and tiles use.
-enum Colour : uint { Black = 0, LightGrey = 7, DarkGrey = 8, Blue = 12, White = 15 };
+// Palette indices of the colours the pictures use: the pieces and tiles only black, the greys, blue and
+// white; the program icon the others as well.
+enum Colour : uint { Black = 0, DarkRed = 1, Navy = 4, LightGrey = 7, DarkGrey = 8, Blue = 12, Cyan = 14, White = 15 };
 
 inline constexpr int CellSize = 22;        // cell pictures and the blocks of a ship picture
 inline constexpr int SymbolSize = 15;

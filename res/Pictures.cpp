@@ -2,10 +2,11 @@
 #include "Pictures.h"
 
 #include "FleetGenerator.h"
-#include "IconArt.h"
+#include "IconGeometry.h"
 #include "PictureGeometry.h"
 #include "PieceLabels.h"
 #include "ResourceIds.h"
+#include "VectorIconEngine.h"
 
 #include <QFont>
 #include <QHash>
@@ -142,26 +143,31 @@ QImage ShipPicture(int length)
     return picture;
 }
 
-QFont LabelFont(qreal letterSpacing)
+// The labels' face at every scale, so that a menu looks the same whatever the screen: bold, its size and
+// letter spacing in pixels of scale 1.
+QFont LabelFont(qreal letterSpacing, bool smooth)
 {
     QFont font(LabelFamily);
     font.setPixelSize(LabelPixelSize);
     font.setBold(LabelBold);
-    // Monochrome glyphs: the label stays black on light grey, with no blended colours outside the palette.
-    font.setStyleStrategy(QFont::NoAntialias);
+    // At scale 1 monochrome glyphs: the label stays black on light grey, with no blended colours outside the
+    // palette; at other scales smooth, as the round ends are.
+    font.setStyleStrategy(smooth ? QFont::PreferAntialias : QFont::NoAntialias);
     // Unhinted advances keep the gaps between letters even once the spacing is widened.
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
     return font;
 }
 
-// The label in black on white, drawn well inside a canvas wide enough for any spacing tried.
-QImage RenderLabel(const QString& text, qreal letterSpacing, int canvasWidth)
+// The label in black on white at a device pixel ratio, drawn well inside a canvas of canvasWidth device
+// pixels, wide enough for any spacing tried.
+QImage RenderLabel(const QString& text, qreal letterSpacing, int canvasWidth, qreal ratio)
 {
-    QImage canvas(canvasWidth, MenuHeight, QImage::Format_ARGB32);
+    QImage canvas(canvasWidth, qRound(MenuHeight * ratio), QImage::Format_ARGB32);
     canvas.fill(Qt::white);
+    canvas.setDevicePixelRatio(ratio);
     QPainter painter(&canvas);
-    painter.setFont(LabelFont(letterSpacing));
+    painter.setFont(LabelFont(letterSpacing, ratio != 1.0));
     painter.setPen(Qt::black);
     painter.drawText(QPoint(MenuLabelLeft, LabelBaseline), text);
     return canvas;
@@ -192,30 +198,39 @@ int InkWidth(const QImage& canvas)
 }
 
 // The ink grows with the letter spacing one pixel step at a time, so a bisection finds the smallest
-// spacing that makes it exactly as wide as the label area.
-QImage FittedLabel(const QString& text, int inkWidth)
+// spacing that makes it exactly inkWidth device pixels wide.
+QImage FittedLabel(const QString& text, int inkWidth, qreal ratio)
 {
-    const int canvasWidth = 3 * (MenuLabelLeft + inkWidth);
+    const int canvasWidth = 3 * (qRound(MenuLabelLeft * ratio) + inkWidth);
     qreal narrow = -2.0, wide = 4.0;
     for (int step = 0; step < 16; ++step) {
         const qreal middle = (narrow + wide) / 2;
-        if (InkWidth(RenderLabel(text, middle, canvasWidth)) < inkWidth)
+        if (InkWidth(RenderLabel(text, middle, canvasWidth, ratio)) < inkWidth)
             narrow = middle;
         else
             wide = middle;
     }
-    return RenderLabel(text, wide, canvasWidth);
+    return RenderLabel(text, wide, canvasWidth, ratio);
 }
 
-void DrawLabel(QImage& picture, const QString& text)
+// The label written from device column left to right (exclusive), its ink filling exactly that span; at
+// scale 1 every pixel black or left as it is, elsewhere blended into the light grey as the glyphs' edges are.
+void DrawLabel(QImage& picture, const QString& text, int left, int right, qreal ratio)
 {
-    const int right = picture.width() - MenuLabelRightMargin;
-    const QImage label = FittedLabel(text, right - MenuLabelLeft);
-    const int shift = InkColumns(label).first - MenuLabelLeft;
-    for (int y = 0; y < MenuHeight; ++y)
-        for (int x = MenuLabelLeft; x < right; ++x)
-            if (IsInk(label.pixel(x + shift, y)))
-                picture.setPixel(x, y, Black);
+    const QImage label = FittedLabel(text, right - left, ratio);
+    const int shift = InkColumns(label).first - left;
+    const QRgb face = Palette[LightGrey];
+    for (int y = 0; y < std::min(picture.height(), label.height()); ++y)
+        for (int x = left; x < right; ++x) {
+            const int ink = 255 - qGray(label.pixel(x + shift, y));
+            if (ratio == 1.0) {
+                if (IsInk(label.pixel(x + shift, y)))
+                    picture.setPixel(x, y, Black);
+            } else if (ink > 0) {
+                const auto mix = [ink](int channel) { return channel * (255 - ink) / 255; };
+                picture.setPixel(x, y, qRgb(mix(qRed(face)), mix(qGreen(face)), mix(qBlue(face))));
+            }
+        }
 }
 
 QImage MenuPicture(PieceKind kind)
@@ -223,7 +238,7 @@ QImage MenuPicture(PieceKind kind)
     QImage picture = BlankPicture(MenuPictureWidths[kind], MenuHeight);
     const Symbol& symbol = kind == UNKNOWN ? UnknownMenuSymbol : Pieces[kind].symbol;
     DrawSymbol(picture, MenuSymbolOffset, MenuSymbolOffset, symbol);
-    DrawLabel(picture, PieceLabel(kind));
+    DrawLabel(picture, PieceLabel(kind), MenuLabelLeft, picture.width() - MenuLabelRightMargin, 1.0);
     return picture;
 }
 
@@ -277,8 +292,8 @@ public:
         return Finished(picture);
     }
 
-    // The symbol, then the label in the given font at this ratio, starting where the pixel-art label starts.
-    QImage Menu(PieceKind kind, const QFont& font) const
+    // The symbol, then the label in the face of scale 1, its ink from the label column to the margin.
+    QImage Menu(PieceKind kind) const
     {
         QImage picture = Blank(MenuPictureWidths[kind], MenuHeight);
         {
@@ -286,16 +301,8 @@ public:
             DrawSymbol(painter, MenuSymbolOffset, MenuSymbolOffset, 0,
                        kind == UNKNOWN ? UnknownMenuSymbol : Pieces[kind].symbol);
         }
-        picture.setDevicePixelRatio(ratio);
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        painter.setFont(font);
-        painter.setPen(Colour(Black));
-        // From the first whole device pixel of the label column, so that no ink falls short of it.
-        const qreal left = Px(MenuLabelLeft) / ratio;
-        const QRectF label(left, 0, MenuPictureWidths[kind] - left, MenuHeight);
-        painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, PieceLabel(kind));
-        return picture;
+        DrawLabel(picture, PieceLabel(kind), Px(MenuLabelLeft), Px(MenuPictureWidths[kind] - MenuLabelRightMargin), ratio);
+        return Finished(picture);
     }
 
 private:
@@ -425,16 +432,6 @@ QHash<QString, QImage> DrawCatalogue(const Art& art)
     return catalogue;
 }
 
-template <std::size_t Size>
-QImage IconPicture(const std::array<std::string_view, Size>& art)
-{
-    QImage picture = BlankPicture(int(Size), int(Size));
-    for (int y = 0; y < int(Size); ++y)
-        for (int x = 0; x < int(Size); ++x)
-            picture.setPixel(x, y, uint(IconArt::ColourKey.find(art[y][x])));
-    return picture;
-}
-
 } // namespace
 
 QString CellPictureName(PieceKind kind, bool clue, char stateLetter)
@@ -472,16 +469,16 @@ QImage LoadMenuBitmap(int id)
     return pictures[code];
 }
 
-QImage LoadMenuBitmap(int id, qreal devicePixelRatio, const QFont& labelFont)
+QImage LoadMenuBitmap(int id, qreal devicePixelRatio)
 {
     const int code = id - IDC_FIRST_PIECE_COMMAND;
     if (devicePixelRatio == 1.0 || code < 0 || code >= PieceKindCount)
         return LoadMenuBitmap(id);
-    static std::map<std::tuple<qreal, QString, int>, QImage> pictures;
-    const auto key = std::make_tuple(devicePixelRatio, labelFont.key(), code);
+    static std::map<std::pair<qreal, int>, QImage> pictures;
+    const auto key = std::make_pair(devicePixelRatio, code);
     auto found = pictures.find(key);
     if (found == pictures.end())
-        found = pictures.emplace(key, ScaledArt(devicePixelRatio).Menu(PieceKind(code), labelFont)).first;
+        found = pictures.emplace(key, ScaledArt(devicePixelRatio).Menu(PieceKind(code))).first;
     return found->second;
 }
 
@@ -491,11 +488,30 @@ QString MenuBitmapLabel(int id)
     return code < 0 || code >= PieceKindCount ? QString() : PieceLabel(PieceKind(code));
 }
 
+std::shared_ptr<const VectorIcon> AppIconDesign()
+{
+    static const auto design = std::make_shared<const VectorIcon>(IconGeometry::Grid, IconGeometry::Layers());
+    return design;
+}
+
+QImage AppIconSmallPicture()
+{
+    constexpr int size = int(IconGeometry::SmallArt.size());
+    QImage picture = BlankPicture(size, size);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            picture.setPixel(x, y, uint(IconGeometry::ColourKey.find(IconGeometry::SmallArt[y][x])));
+    return picture.convertToFormat(QImage::Format_ARGB32);
+}
+
 QIcon LoadAppIcon()
 {
-    static const std::array<QImage, 2> pictures = {IconPicture(IconArt::Large), IconPicture(IconArt::Small)};
-    QIcon icon;
-    for (const QImage& picture : pictures)
-        icon.addPixmap(QPixmap::fromImage(picture));
+    // One icon, so that what it draws for a size is drawn once.
+    static const QIcon icon = [] {
+        QList<QSize> offered;
+        for (int size : IconGeometry::OfferedSizes)
+            offered.push_back(QSize(size, size));
+        return VectorIconEngine::Icon(AppIconDesign(), offered, {AppIconSmallPicture()});
+    }();
     return icon;
 }

@@ -6,7 +6,11 @@
 #include <QImage>
 #include <QString>
 
+#include <memory>
+
 #include "PieceKind.h"
+
+class VectorIcon;
 
 // The name of a cell picture: "IDB_", "RED_" for a clue, the piece name, "_" and the state letter (U up,
 // D down, F focused, X disabled or clue).
@@ -24,11 +28,14 @@ QImage LoadBitmap(const QString& name, qreal devicePixelRatio);
 // Menu pictures 3000..3007, one per piece kind; any other number yields a null image.
 // Their labels are drawn with a font, so the application object must exist.
 QImage LoadMenuBitmap(int id);
-// The same for a screen of the given device pixel ratio; at any ratio but 1 the label is written in
-// labelFont, as the menu's own text items are.
-QImage LoadMenuBitmap(int id, qreal devicePixelRatio, const QFont& labelFont);
+// The same for a screen of the given device pixel ratio, drawn at the screen's own pixels: the label in the
+// same bold face at every ratio, filling the same columns, so the menu looks alike at every scale.
+QImage LoadMenuBitmap(int id, qreal devicePixelRatio);
 // The word that menu picture id shows beside its symbol, for those who cannot see it; empty for any other number.
 QString MenuBitmapLabel(int id);
 
-// Icon 128, the program's own: 32 x 32 and 16 x 16. Needs the application object.
+// Icon 128, the program's own, drawn from its design for the device pixels of any size but 16, which has a
+// picture drawn by hand. Needs the application object.
 QIcon LoadAppIcon();
+// The design itself, for pictures of the icon made outside the program.
+std::shared_ptr<const VectorIcon> AppIconDesign();

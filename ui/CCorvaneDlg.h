@@ -64,6 +64,8 @@ protected:
     void OnAbout();
     void OnHelp();
     const QIcon& OnQueryDragIcon() const { return AppIcon; }
+    // The grid with its counts, inside its frame: what the player keeps looking at while reading help.
+    QRect FocalArea() const override;
 
     // kind is 0..7.
     void SetCell(CBitmapButton* cell, PieceKind kind, bool clue);

@@ -98,7 +98,7 @@ QSize CPieceMenu::MeasureItem(int id, QSize proposed) const
 void CPieceMenu::DrawItem(QPainter& painter, int id, const QRect& rect, bool selected) const
 {
     painter.fillRect(rect, selected ? palette().highlight() : palette().window());
-    const QImage picture = LoadMenuBitmap(id, painter.device()->devicePixelRatioF(), font());
+    const QImage picture = LoadMenuBitmap(id, painter.device()->devicePixelRatioF());
     if (!picture.isNull())
         painter.drawImage(rect.left(), rect.top() + (rect.height() - qRound(picture.deviceIndependentSize().height())) / 2,
                           picture);

@@ -2,6 +2,7 @@
 #include "Pictures.h"
 
 #include <QCryptographicHash>
+#include <QIcon>
 #include <gtest/gtest.h>
 
 namespace {
@@ -93,17 +94,25 @@ TEST(PicturesAtScaleOne, KeepTheirExactPixels)
         EXPECT_EQ(Checksum(PictureOf(QString::fromLatin1(p.picture))), QByteArray(p.checksum)) << p.picture;
 }
 
-// A screen of ratio 1 gets exactly these pictures; the menu's font plays no part there.
+// A screen of ratio 1 gets exactly these pictures.
 TEST(PicturesAtScaleOne, AskedForAtRatioOneAreTheSamePictures)
 {
-    const QFont font("Carlito", 8);
     for (const Pinned& p : pinned) {
         const QString name = QString::fromLatin1(p.picture);
         bool isNumber = false;
         const int id = name.toInt(&isNumber);
-        const QImage picture = isNumber ? LoadMenuBitmap(id, 1.0, font) : LoadBitmap(name, 1.0);
+        const QImage picture = isNumber ? LoadMenuBitmap(id, 1.0) : LoadBitmap(name, 1.0);
         EXPECT_EQ(Checksum(picture), QByteArray(p.checksum)) << p.picture;
     }
+}
+
+// The program icon as a window and the About dialog show it at scale 1: the 32-pixel drawing of its design
+// and the 16-pixel picture drawn by hand.
+TEST(PicturesAtScaleOne, TheProgramIconKeepsItsExactPixels)
+{
+    const QIcon icon = LoadAppIcon();
+    EXPECT_EQ(Checksum(icon.pixmap(QSize(32, 32), 1.0).toImage()), QByteArray("e5d255f8716ff77c"));
+    EXPECT_EQ(Checksum(icon.pixmap(QSize(16, 16), 1.0).toImage()), QByteArray("878736d59666672f"));
 }
 
 } // namespace

@@ -158,19 +158,17 @@ TEST_P(ScaledPictures, SquareSymbolsFillTheirSquareExactly)
 TEST_P(ScaledPictures, AreDrawnOncePerRatio)
 {
     EXPECT_EQ(LoadBitmap("IDB_EAST_F", ratio()).cacheKey(), LoadBitmap("IDB_EAST_F", ratio()).cacheKey());
-    const QFont font("Carlito", 8);
-    EXPECT_EQ(LoadMenuBitmap(3004, ratio(), font).cacheKey(), LoadMenuBitmap(3004, ratio(), font).cacheKey());
+    EXPECT_EQ(LoadMenuBitmap(3004, ratio()).cacheKey(), LoadMenuBitmap(3004, ratio()).cacheKey());
 }
 
-// Menu pictures: their widths and 17 lines at this ratio, the symbol as in the cells, the label in the
-// menu's font from the label column on and inside the picture.
+// Menu pictures: their widths and 17 lines at this ratio, the symbol as in the cells, the label from the
+// label column on and inside the picture.
 TEST_P(ScaledPictures, MenuPicturesKeepTheirLayout)
 {
-    const QFont font("Carlito", 8);
     const int widths[] = {51, 62, 76, 52, 102, 75, 69, 90};
     for (int code = 0; code < 8; ++code) {
         SCOPED_TRACE(code);
-        const QImage picture = LoadMenuBitmap(3000 + code, ratio(), font);
+        const QImage picture = LoadMenuBitmap(3000 + code, ratio());
         ASSERT_EQ(picture.size(), QSize(Px(widths[code], ratio()), Px(17, ratio())));
         const QImage rgb = Cut(picture, picture.rect());
         const int labelLeft = Px(22, ratio());
@@ -180,7 +178,37 @@ TEST_P(ScaledPictures, MenuPicturesKeepTheirLayout)
             << "a label";
         EXPECT_EQ(CountOtherThan(rgb, QRect(0, 0, rgb.width(), 1), lightGrey), 0) << "no border";
     }
-    EXPECT_TRUE(LoadMenuBitmap(3008, ratio(), font).isNull());
+    EXPECT_TRUE(LoadMenuBitmap(3008, ratio()).isNull());
+}
+
+// The labels look alike at every scale: the same bold face, as dark for its size, and its ink from the label
+// column to three pixels of the design before the right edge, as at scale 1.
+TEST_P(ScaledPictures, MenuLabelsLookAsAtScaleOne)
+{
+    const int widths[] = {51, 62, 76, 52, 102, 75, 69, 90};
+    for (int code = 0; code < 8; ++code) {
+        SCOPED_TRACE(code);
+        const auto inkShare = [](const QImage& picture, int left, int right) {
+            int ink = 0;
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = left; x < right; ++x)
+                    ink += qGray(picture.pixel(x, y)) < 96;
+            return double(ink) / ((right - left) * picture.height());
+        };
+        const QImage one = Cut(LoadMenuBitmap(3000 + code), QRect(0, 0, widths[code], 17));
+        const QImage scaled = Cut(LoadMenuBitmap(3000 + code, ratio()), QRect(QPoint(), LoadMenuBitmap(3000 + code, ratio()).size()));
+        const int left = Px(22, ratio()), right = Px(widths[code] - 3, ratio());
+        int first = scaled.width(), last = -1;
+        for (int y = 0; y < scaled.height(); ++y)
+            for (int x = left - 2; x < scaled.width(); ++x)
+                if (qGray(scaled.pixel(x, y)) < 96) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+        EXPECT_NEAR(first, left, 1);
+        EXPECT_NEAR(last, right - 1, 1);
+        EXPECT_NEAR(inkShare(scaled, left, right), inkShare(one, 22, widths[code] - 3), 0.06) << "as bold as at scale 1";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(AtRatio, ScaledPictures, ::testing::ValuesIn(ratios), [](const auto& info) {
@@ -193,7 +221,7 @@ TEST(ScaledPictureEdges, AreSmoothAwayFromScaleOne)
     for (qreal ratio : {1.25, 1.5, 2.0}) {
         SCOPED_TRACE(ratio);
         EXPECT_GT(Blended(SymbolSquare("IDB_ROUND_U", ratio), black, lightGrey), 0);
-        const QImage menu = Cut(LoadMenuBitmap(3001, ratio, QFont("Carlito", 8)), QRect(QPoint(), LoadMenuBitmap(3001, ratio, QFont("Carlito", 8)).size()));
+        const QImage menu = Cut(LoadMenuBitmap(3001, ratio), QRect(QPoint(), LoadMenuBitmap(3001, ratio).size()));
         EXPECT_GT(Blended(menu, black, lightGrey), 0);
     }
     EXPECT_EQ(Blended(SymbolSquare("IDB_ROUND_U", 1.0), black, lightGrey), 0) << "scale 1 stays pixel art";

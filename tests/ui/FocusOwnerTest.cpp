@@ -70,6 +70,33 @@ TEST_F(FocusOwner, ClueOnTheFocusedCellPassesTheFocusOn)
 }
 
 // The rule for focus marks and mnemonics: both always show, whatever moved the focus.
+// Once a prompt or the About dialog closes, the window is active again and the control that had the focus
+// has it: nothing else hands the keyboard back where no window manager does.
+TEST_F(FocusOwner, ComesBackToItsControlWhenAPromptOrADialogCloses)
+{
+    StartGame();
+    Focus(Cell(4, 6));
+    {
+        NestedLoopDriver driver;
+        driver.ExpectPrompt(QMessageBox::No);
+        Button(IDC_GIVE_UP)->click();
+        EXPECT_TRUE(driver.AllSeen());
+    }
+    // The activation reaches the window as the platform's event, a moment later.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get(), 2000));
+    ExpectFocusOn(*dialog, Cell(4, 6));
+
+    Focus(Item(IDC_FIRST_SHIP_CHECK + 3));
+    {
+        NestedLoopDriver driver;
+        driver.AllowCongratulations(); // closes the About dialog as it would the Congratulations dialog
+        Button(IDC_ABOUT)->click();
+        EXPECT_EQ(driver.Congratulated(), 1);
+    }
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get(), 2000));
+    ExpectFocusOn(*dialog, Item(IDC_FIRST_SHIP_CHECK + 3));
+}
+
 TEST_F(FocusOwner, FocusMarkAndMnemonicsShowWithoutAnyKeyPressed)
 {
     ASSERT_TRUE(qobject_cast<const ClassicStyle*>(dialog->style()));

@@ -1,0 +1,275 @@
+// Draws every window of the game at the scale and on the screen its environment gives (QT_SCALE_FACTOR,
+// the offscreen platform's screen), for the look tests to measure: a picture of each window, the places
+// of its framed controls, and where the help viewer opened beside the game.
+//
+// Usage: corvane_window_pictures <folder>. Writes <window>.png and <window>.txt for the windows start,
+// started, menu, prompt, warning, congratulations, score, about and help, the window icon as
+// window-icon-16.png and window-icon-32.png, and places.txt.
+#include "CCongratsDlg.h"
+#include "CGroupBox.h"
+#include "CPicture.h"
+#include "CPieceMenu.h"
+#include "CorvaneResources.h"
+#include "CWinApp.h"
+#include "GameRandom.h"
+#include "StringTable.h"
+#include "TestableCorvaneDlg.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QStyleOptionSlider>
+#include <QStyleOptionTabWidgetFrame>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+QString folder;
+
+void Fail(const QString& why)
+{
+    std::fprintf(stderr, "corvane_window_pictures: %s\n", qPrintable(why));
+    std::exit(1);
+}
+
+// A framed control's kind, by what draws its frame, its rectangle in the window's logical pixels, and the
+// part of it the frame leaves out.
+struct Framed {
+    QString kind;
+    QRect rect;
+    QRect skip = QRect();
+};
+
+QString FrameKind(const QFrame& frame)
+{
+    const QString shadow = frame.frameShadow() == QFrame::Sunken ? "sunken" : "raised";
+    switch (frame.frameShape()) {
+    case QFrame::Panel:
+        return "panel-" + shadow;
+    case QFrame::WinPanel:
+        return "winpanel-" + shadow;
+    case QFrame::StyledPanel:
+        return "styled-" + shadow;
+    default:
+        return {};
+    }
+}
+
+QRect InWindow(const QWidget& control, const QRect& rect)
+{
+    return QRect(control.mapTo(control.window(), rect.topLeft()), rect.size());
+}
+
+std::vector<Framed> FramedControls(QWidget& window)
+{
+    std::vector<Framed> found;
+    if (auto* menu = qobject_cast<QMenu*>(&window)) {
+        found.push_back({"menu", menu->rect()});
+        for (QAction* action : menu->actions())
+            if (action->isSeparator())
+                found.push_back({"separator", menu->actionGeometry(action)});
+    }
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(&window) || control->window() != &window)
+            continue;
+        if (auto* button = qobject_cast<QPushButton*>(control)) {
+            found.push_back({button->isDefault() ? "default-button" : "button", InWindow(*button, button->rect())});
+        } else if (auto* box = qobject_cast<QCheckBox*>(control)) {
+            QStyleOptionButton option;
+            option.initFrom(box);
+            found.push_back({"check-box", InWindow(*box, box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box))});
+        } else if (auto* group = qobject_cast<CGroupBox*>(control)) {
+            QStyleOptionGroupBox option;
+            option.initFrom(group);
+            option.text = group->title();
+            const auto part = [group, &option](QStyle::SubControl sub) {
+                return InWindow(*group, group->style()->subControlRect(QStyle::CC_GroupBox, &option, sub, group));
+            };
+            found.push_back({"group-box", part(QStyle::SC_GroupBoxFrame), part(QStyle::SC_GroupBoxLabel)});
+        } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+            found.push_back({"line-edit", InWindow(*edit, edit->rect())});
+        } else if (auto* bar = qobject_cast<QScrollBar*>(control)) {
+            // Its arrow buttons and its thumb, where the style puts them.
+            QStyleOptionSlider option;
+            option.initFrom(bar);
+            option.subControls = QStyle::SC_All;
+            option.orientation = bar->orientation();
+            if (bar->orientation() == Qt::Horizontal)
+                option.state |= QStyle::State_Horizontal;
+            option.minimum = bar->minimum();
+            option.maximum = bar->maximum();
+            option.sliderPosition = bar->sliderPosition();
+            option.sliderValue = bar->value();
+            option.singleStep = bar->singleStep();
+            option.pageStep = bar->pageStep();
+            option.upsideDown = bar->invertedAppearance();
+            for (QStyle::SubControl part : {QStyle::SC_ScrollBarSubLine, QStyle::SC_ScrollBarAddLine, QStyle::SC_ScrollBarSlider})
+                found.push_back({"scroll-button", InWindow(*bar, bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar))});
+        } else if (auto* tabs = qobject_cast<QTabWidget*>(control)) {
+            QStyleOptionTabWidgetFrame option;
+            option.initFrom(tabs);
+            option.shape = tabs->tabBar()->shape();
+            option.tabBarSize = tabs->tabBar()->sizeHint();
+            option.lineWidth = tabs->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, tabs);
+            // The chosen tab stands over the pane's top edge.
+            const QRect chosen = tabs->tabBar()->tabRect(tabs->currentIndex());
+            found.push_back({"tab-pane", InWindow(*tabs, tabs->style()->subElementRect(QStyle::SE_TabWidgetTabPane, &option, tabs)),
+                             InWindow(*tabs->tabBar(), chosen)});
+        } else if (auto* label = qobject_cast<QLabel*>(control);
+                   label && !label->pixmap().isNull() && !qobject_cast<CPicture*>(label)) {
+            found.push_back({"icon", InWindow(*label, label->rect())});
+        } else if (auto* frame = qobject_cast<QFrame*>(control)) {
+            const QString kind = FrameKind(*frame);
+            if (!kind.isEmpty() && frame->frameWidth() > 0)
+                found.push_back({kind, InWindow(*frame, frame->rect())});
+        }
+    }
+    return found;
+}
+
+void Write(const QString& name, const QString& text)
+{
+    QFile file(QDir(folder).filePath(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(text.toUtf8()) < 0)
+        Fail("cannot write " + name);
+}
+
+// The window's picture as the screen shows it, and its framed controls with the ratio they are drawn at.
+void Capture(const QString& name, QWidget& window)
+{
+    QCoreApplication::processEvents();
+    if (!window.grab().save(QDir(folder).filePath(name + ".png")))
+        Fail("cannot save the picture of " + name);
+    QString text;
+    QTextStream out(&text);
+    out << "ratio " << window.devicePixelRatioF() << "\n";
+    const auto edges = [&out](const QRect& rect) {
+        out << ' ' << rect.left() << ' ' << rect.top() << ' ' << rect.right() + 1 << ' ' << rect.bottom() + 1;
+    };
+    for (const Framed& control : FramedControls(window)) {
+        out << control.kind;
+        edges(control.rect);
+        if (!control.skip.isNull())
+            edges(control.skip);
+        out << "\n";
+    }
+    Write(name + ".txt", text);
+}
+
+// Runs open, whose nested loop shows a window; the window the loop shows is captured, then closed by close.
+void CaptureNested(const QString& name, const std::function<void()>& open, const std::function<void(QWidget&)>& close)
+{
+    bool seen = false;
+    QTimer poll;
+    poll.setInterval(0);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* window = QApplication::activePopupWidget();
+        if (!window)
+            window = QApplication::activeModalWidget();
+        if (!window || !window->isVisible() || window == AfxGetApp()->m_pMainWnd)
+            return;
+        poll.stop();
+        seen = true;
+        Capture(name, *window);
+        close(*window);
+    });
+    poll.start();
+    open();
+    if (!seen)
+        Fail(name + " never showed");
+}
+
+QString Place(const char* what, const QRect& rect)
+{
+    return QStringLiteral("%1 %2 %3 %4 %5\n").arg(what).arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
+}
+
+void Click(QWidget* control) { qobject_cast<QAbstractButton*>(control)->click(); }
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+        return 2;
+    }
+    folder = QString::fromLocal8Bit(argv[1]);
+    // No totals of anyone's but the pictures' own.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QApplication application(argc, argv);
+    CWinApp app(CorvaneResources::Instance(), {});
+    app.SetRegistryKey(LoadString(IDS_REGISTRY_KEY));
+    GameRandom random;
+    random.Seed(0);
+    TestableCorvaneDlg dialog(random);
+    app.m_pMainWnd = &dialog;
+    dialog.Create();
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    Capture("start", dialog);
+    // The window's icon as the window system is handed it, at the sizes a title bar and a task bar show.
+    for (int size : {16, 32})
+        if (!QApplication::windowIcon().pixmap(QSize(size, size)).save(QDir(folder).filePath(QStringLiteral("window-icon-%1.png").arg(size))))
+            Fail("cannot save the window icon");
+
+    Click(dialog.GetDlgItem(IDC_START_GAME));
+    Capture("started", dialog);
+
+    CaptureNested("prompt", [&] { Click(dialog.GetDlgItem(IDC_GIVE_UP)); },
+                  [](QWidget& box) { qobject_cast<QMessageBox*>(&box)->reject(); });
+    CaptureNested("warning", [] { AfxMessageBox(QStringLiteral("Failed to launch help.")); },
+                  [](QWidget& box) { qobject_cast<QMessageBox*>(&box)->reject(); });
+    CaptureNested("score", [&] { Click(dialog.GetDlgItem(IDC_SCORE)); },
+                  [](QWidget& score) { qobject_cast<QDialog*>(&score)->reject(); });
+    CaptureNested("about", [&] { Click(dialog.GetDlgItem(IDC_ABOUT)); },
+                  [](QWidget& about) { qobject_cast<QDialog*>(&about)->reject(); });
+    CaptureNested("menu", [&] { dialog.OnCellClicked(IDC_FIRST_CELL + 45); },
+                  [](QWidget& menu) { menu.close(); });
+    CaptureNested("congratulations", [] { CCongratsDlg().DoModal(); },
+                  [](QWidget& congratulations) { qobject_cast<QDialog*>(&congratulations)->reject(); });
+
+    Click(dialog.GetDlgItem(IDC_HELP));
+    QWidget* help = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != &dialog && window->isVisible() && !qobject_cast<QMenu*>(window))
+            help = window;
+    if (!help)
+        Fail("help never showed");
+    Capture("help", *help);
+
+    QString places;
+    places += Place("screen", dialog.screen()->availableGeometry());
+    places += Place("game", dialog.frameGeometry());
+    for (auto* group : dialog.findChildren<CGroupBox*>())
+        if (group->title() == QLatin1String("Radar Screen"))
+            places += Place("grid", QRect(group->mapToGlobal(QPoint()), group->size()));
+    places += Place("help", help->frameGeometry());
+    QWidget* focused = QApplication::focusWidget();
+    places += QStringLiteral("help-focus %1 %2\n")
+                  .arg(focused && focused->window() == help ? focused->objectName() : QStringLiteral("none"))
+                  .arg(QApplication::activeWindow() == help ? "active" : "inactive");
+    Write("places.txt", places);
+    app.m_pMainWnd = nullptr;
+    return 0;
+}
