@@ -5,9 +5,9 @@ cd "$(dirname "$0")/.."
 # Besides what building needs: Ninja, which keeps both cores busy across the libraries' boundaries;
 # GoogleTest and Google Benchmark; an X server, a window manager, xdotool and ImageMagick for the tests on
 # a real display; D-Bus, the accessibility bus and its Python binding for the screen-reader tests;
-# appstream and desktop-file-utils to check the metadata and the menu entry.
+# appstream, desktop-file-utils and man-db to check the metadata, the menu entry and the manual page.
 bash scripts/install-deps.sh ninja-build libgtest-dev libbenchmark-dev xvfb x11-utils xdotool openbox imagemagick \
-     dbus at-spi2-core python3-pyatspi appstream desktop-file-utils
+     dbus at-spi2-core python3-pyatspi appstream desktop-file-utils man-db
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
