@@ -29,6 +29,26 @@ const ToolkitOption* FindToolkitOption(std::string_view name)
     return found == std::end(ToolkitOptions) ? nullptr : found;
 }
 
+// An argument as a complaint shows it: in quotes, its control characters written out, so that the complaint
+// stays on one line and shows what was typed.
+std::string Quoted(std::string_view argument)
+{
+    constexpr char Hex[] = "0123456789abcdef";
+    std::string quoted = "'";
+    for (const char c : argument) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n')
+            quoted += "\\n";
+        else if (c == '\t')
+            quoted += "\\t";
+        else if (byte < 0x20 || byte == 0x7f)
+            quoted += {'\\', 'x', Hex[byte >> 4], Hex[byte & 0xf]};
+        else
+            quoted += c;
+    }
+    return quoted + "'";
+}
+
 // The option's name without its one or two leading dashes.
 std::string_view OptionName(std::string_view argument)
 {
@@ -49,11 +69,11 @@ CommandLine::CommandLine(const std::vector<std::string>& arguments)
         else if (argument == "--version")
             version = true;
         else if (argument.size() < 2 || !argument.starts_with('-'))
-            Refuse("unexpected argument '" + argument + "'");
+            Refuse("unexpected argument " + Quoted(argument));
         else if (const ToolkitOption* option = FindToolkitOption(OptionName(argument)); !option)
-            Refuse("unknown option '" + argument + "'");
+            Refuse("unknown option " + Quoted(argument));
         else if (option->takesValue && ++i == arguments.size())
-            Refuse("option '" + argument + "' needs a value");
+            Refuse("option " + Quoted(argument) + " needs a value");
         else if (option->takesValue)
             toolkitValues.emplace_back(option->name, arguments[i]);
     }

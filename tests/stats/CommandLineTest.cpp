@@ -33,6 +33,9 @@ const CommandLineCase CommandLineCases[] = {
     {"Argument", {"game.txt"}, Outcome::Refused, "corvane: unexpected argument 'game.txt'"},
     {"LoneDash", {"-"}, Outcome::Refused, "corvane: unexpected argument '-'"},
     {"EmptyArgument", {""}, Outcome::Refused, "corvane: unexpected argument ''"},
+    // The complaint stays one line, whatever was typed.
+    {"ArgumentWithALineBreak", {"two\nlines"}, Outcome::Refused, "corvane: unexpected argument 'two\\nlines'"},
+    {"OptionWithAControlCharacter", {"--\x1b[2J"}, Outcome::Refused, "corvane: unknown option '--\\x1b[2J'"},
     {"ToolkitOptionWithoutItsValue", {"-display"}, Outcome::Refused, "corvane: option '-display' needs a value"},
     {"SessionRestart", {"-session", "1a2b3c"}, Outcome::Play},
     {"ToolkitOptionWithTwoDashes", {"--style", "fusion"}, Outcome::Play},
