@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Corvane twice, plainly and with AddressSanitizer and UndefinedBehaviorSanitizer, and runs every test in both.
+# Builds Corvane twice, plainly and with AddressSanitizer and UndefinedBehaviorSanitizer, and runs every test in
+# both; then builds and checks the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Besides what building needs: Ninja, which keeps both cores busy across the libraries' boundaries;
@@ -35,3 +36,7 @@ for variant in plain sanitize; do
   # Many tests wait on windows and other processes part of the time, so more run at once than there are cores.
   ctest --test-dir "$dir" --output-on-failure -j"$(( $(nproc) + 2 ))"
 done
+
+# The Debian package, as a Debian maintainer builds and checks it (see scripts/package.sh).
+echo "== Debian package"
+bash scripts/package.sh
