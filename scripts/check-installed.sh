@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Starts an installed Corvane offscreen, presses F1 once its window shows, and stops it as the desktop would:
-# it must show the given help file and end with status 0.
-# Usage: check-installed.sh <installed program> <help file it must show> <help probe module>
+# Starts an installed Corvane offscreen and, once its window shows, sees that every font the window asks for
+# is installed, presses F1 and stops it as the desktop would: it must show the given help file and end with
+# status 0. FONTCONFIG_FILE, when set, limits the fonts it may find (as the package's dependencies would).
+# Usage: check-installed.sh <installed program> <help file it must show> <installed-program probe module>
 set -euo pipefail
 program=$(realpath "$1")
 help_file=$(realpath -m "$2")
@@ -12,7 +13,8 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 mkdir "$scratch/config"
 
-# The probe prints "help <file>" for the file the help viewer shows, or "help failed: <message>".
+# The probe prints "font <asked for>: <found>" for each font, then "help <file>" for the file the help
+# viewer shows, or "help failed: <message>".
 QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$scratch/config" LD_PRELOAD="$probe" \
   ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0" \
   "$program" > "$scratch/report" 2> "$scratch/messages" &
@@ -21,7 +23,6 @@ for _ in $(seq 100); do
   grep -q '^help' "$scratch/report" || ! kill -0 "$pid" 2> /dev/null && break
   sleep 0.1
 done
-sleep 1
 kill -TERM "$pid" 2> /dev/null || fail "the program ended by itself: $(cat "$scratch/messages")"
 for _ in $(seq 50); do
   kill -0 "$pid" 2> /dev/null || break
@@ -34,6 +35,14 @@ fi
 status=0
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with status $status after SIGTERM: $(cat "$scratch/messages")"
-report=$(cat "$scratch/report")
-[ "$report" = "help $help_file" ] || fail "F1 did not show $help_file but: ${report:-nothing}"
-echo "$program ran, showed $help_file on F1 and ended on SIGTERM with status 0"
+
+fonts=$(grep '^font ' "$scratch/report" || true)
+[ -n "$fonts" ] || fail "the window's fonts were not reported: $(cat "$scratch/report")"
+while IFS= read -r line; do
+  asked=${line#font }
+  asked=${asked%%: *}
+  [ "${line#*: }" = "$asked" ] || fail "the window asks for $asked, which is not installed: ${line#font }"
+done <<< "$fonts"
+shown=$(grep '^help' "$scratch/report" || true)
+[ "$shown" = "help $help_file" ] || fail "F1 did not show $help_file but: ${shown:-nothing}"
+echo "$program found its fonts ($(echo "$fonts" | sed 's/^font //; s/:.*//' | paste -sd, | sed 's/,/, /g')), showed $help_file on F1 and ended on SIGTERM with status 0"

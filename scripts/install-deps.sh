@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, playing and testing need, and any more named as arguments;
-# quick when all are present.
+# Installs the Debian 12 packages that building and playing Corvane need, and any more named as arguments
+# (the test and package scripts name theirs); quick when all are present.
 set -euo pipefail
 
-packages=(g++ make cmake qt6-base-dev libgl-dev libxcb1-dev pkg-config qt6-qpa-plugins libgtest-dev
-          libbenchmark-dev fonts-liberation fonts-crosextra-carlito fontconfig
-          xvfb x11-utils xdotool openbox imagemagick dbus at-spi2-core python3-pyatspi orca "$@")
+# The compiler and build tools, Qt, libxcb (to try the display before Qt would abort on one it cannot
+# open), and the two fonts the window is laid out in: Carlito for the dialogs, Liberation Sans for the
+# words in the piece menu.
+packages=(g++ make cmake pkgconf qt6-base-dev libxcb1-dev fontconfig fonts-crosextra-carlito fonts-liberation "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -13,8 +14,11 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo > /dev/null || { echo "Please install them as root: apt-get install ${missing[*]}" >&2; exit 1; }
+  sudo=(sudo)
+fi
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,5 +1,9 @@
-// Loaded into an installed program with LD_PRELOAD: presses F1 on its first window and reports the help file shown.
+// Loaded into an installed program with LD_PRELOAD: reports the fonts its first window found and the help
+// file that F1 shows there.
+#include "PictureGeometry.h"
+
 #include <QApplication>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTextBrowser>
@@ -7,8 +11,27 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <set>
 
 namespace {
+
+// The font families a window lays out its text in, and the one the menu pictures write their words in.
+std::set<QString> FamiliesAskedFor(const QWidget* window)
+{
+    std::set<QString> families = {QString::fromLatin1(PictureGeometry::LabelFamily)};
+    families.insert(window->font().family());
+    for (const QWidget* widget : window->findChildren<QWidget*>())
+        families.insert(widget->font().family());
+    return families;
+}
+
+// Prints "font <family asked for>: <family found>" for each: a font that is not installed is replaced by
+// another, whose letters are wider or narrower than the layout expects.
+void ReportFonts(const QWidget* window)
+{
+    for (const QString& family : FamiliesAskedFor(window))
+        std::printf("font %s: %s\n", qPrintable(family), qPrintable(QFontInfo(QFont(family)).family()));
+}
 
 // The file a visible help window shows, if any: the viewer reads it into a text browser based at its path.
 QString ShownHelpFile()
@@ -30,9 +53,10 @@ void ReportAFailureMessage()
     }
 }
 
-// Once the first top-level window has been painted, presses F1 on it and prints "help <path>" for the file
-// the help viewer then shows, or "help failed: <message>". The program runs on until it is told to stop.
-class FirstWindowHelpPresser : public QObject {
+// Once the first top-level window has been painted, reports its fonts, presses F1 on it and prints
+// "help <path>" for the file the help viewer then shows, or "help failed: <message>". The program runs on
+// until it is told to stop.
+class FirstWindowProbe : public QObject {
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -41,6 +65,7 @@ protected:
             return false;
         pressed = true;
         QTimer::singleShot(0, window, [window] {
+            ReportFonts(window);
             QTimer::singleShot(0, ReportAFailureMessage);
             QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
             QCoreApplication::sendEvent(window, &f1);
@@ -56,14 +81,14 @@ private:
     bool pressed = false;
 };
 
-void PressHelpOnTheFirstWindow()
+void ProbeTheFirstWindow()
 {
     QCoreApplication* application = QCoreApplication::instance();
-    auto* presser = new FirstWindowHelpPresser;
-    presser->setParent(application);
-    application->installEventFilter(presser);
+    auto* probe = new FirstWindowProbe;
+    probe->setParent(application);
+    application->installEventFilter(probe);
 }
 
 } // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(PressHelpOnTheFirstWindow)
+Q_COREAPP_STARTUP_FUNCTION(ProbeTheFirstWindow)
