@@ -4,7 +4,8 @@
 Starts the real program with accessibility on and plays with key presses alone: it reads the counts of a
 new game through the bus, has the fleet lister find a fleet that fits them, and marks that fleet cell by
 cell. Unless that fleet is the hidden one, the status line's name must change to the notice with the
-number of fitting fleets; Undo must take the notice back. A fleet that turns out to be the hidden one
+number of fitting fleets, and Orca, Debian's screen reader, listening all along, must say it; Undo must
+take the notice back. A fleet that turns out to be the hidden one
 wins instead, and the test tries again with the next game.
 
 Usage: dbus-run-session -- /usr/bin/python3 fleet_notice_heard.py path/to/corvane path/to/fleet_lister
@@ -19,6 +20,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop_session import DesktopSession, SessionError, wait_until  # noqa: E402
+from orca_session import Orca  # noqa: E402
 from screen_reader_play import PIECES, WAIT, Game, ScreenReader, check, start_game, sym  # noqa: E402
 
 WHOLE_RUN = 180  # seconds for everything
@@ -77,19 +79,26 @@ def mark_a_fitting_fleet(game, lister, number):
 
 def main(program, lister):
     started = time.monotonic()
-    with DesktopSession() as session:
+    with DesktopSession() as session, Orca(session) as orca:
         reader = ScreenReader()
         process = session.start_game(program, accessibility=True)
         game = Game(reader, reader.application(os.path.basename(program)))
         wins = 0
         notice = None
         while notice is None and wins < ATTEMPTS:
+            marking = time.time()
             notice = mark_a_fitting_fleet(game, lister, wins + 1)
             if notice is None:
                 wins += 1
                 print("the fleet listed was the hidden one: a win, and another game")
         check(notice is not None, f"{ATTEMPTS} fleets in a row were the hidden ones")
         print(f"heard {notice!r}")
+        spoken = notice.removeprefix("Status: ")
+        try:
+            wait_until(lambda: orca.first_said(marking, spoken), WAIT, "Orca to say the notice")
+        except SessionError as failure:
+            said = [u.text for u in orca.heard() if u.time >= marking and not u.stops]
+            raise SessionError(f"{failure}; the last it said: {said[-5:]}") from failure
 
         start = len(reader.heard)
         game.press("u")

@@ -202,17 +202,24 @@ class Game:
         roles = [menu.getChildAtIndex(i).getRoleName() for i in range(menu.childCount)]
         check(roles[:8] == ["menu item"] * 8, f"picture items are menu items, not {roles[:8]}")
 
-        def selected():
+        # A highlighted picture is selected, a highlighted command focused; the menu opens with neither. Each
+        # Down is waited for until the highlight has moved, so that no press is counted twice.
+        def highlighted():
             for i in range(menu.childCount):
-                if menu.getChildAtIndex(i).getState().contains(self.p.STATE_SELECTED):
+                states = menu.getChildAtIndex(i).getState()
+                if states.contains(self.p.STATE_SELECTED) or states.contains(self.p.STATE_FOCUSED):
                     return menu.getChildAtIndex(i).name
             return None
-        for _ in range(len(MENU_ITEMS)):
-            self.reader.key(sym("Down"))
-            current = self.reader.until(selected, "a highlighted menu item")
+        current = highlighted()
+        for _ in range(len(MENU_ITEMS) + 1):
             if current == item:
                 self.reader.key(sym("Return"))
                 return
+            def moved(before=current):
+                now = highlighted()
+                return now if now not in (None, before) else None
+            self.reader.key(sym("Down"))
+            current = self.reader.until(moved, f"the highlight to move down from {current!r}")
         raise AssertionError(f"menu item {item!r} never came up")
 
     def press(self, letter):
