@@ -3,6 +3,7 @@ by which a ship cell's piece follows from the ship cells around it."""
 
 import faulthandler
 import signal
+import subprocess
 import sys
 
 from desktop_session import SessionError
@@ -26,7 +27,7 @@ def piece_between(ships, row, column):
 
 def run(main, whole_run):
     """Runs main with the program's path from the command line, failing it after whole_run seconds; exits 1
-    with the reason when a check fails or the desktop does not answer."""
+    with the reason when a check fails, the desktop does not answer or a tool it runs fails."""
     def out_of_time(*_):
         raise SessionError(f"the whole run took more than {whole_run} s")
     signal.signal(signal.SIGALRM, out_of_time)
@@ -35,6 +36,6 @@ def run(main, whole_run):
     faulthandler.dump_traceback_later(whole_run + 30, exit=True)
     try:
         main(sys.argv[1])
-    except (AssertionError, SessionError) as failure:
+    except (AssertionError, SessionError, subprocess.SubprocessError) as failure:
         print(f"FAILED: {failure}", file=sys.stderr)
         sys.exit(1)
