@@ -66,7 +66,6 @@ void CCorvaneDlg::OnGiveUp()
     // name, where an announcement would be dropped among the changes of a hundred cells.
     StartGameButton->setAccessibleDescription(GaveUpDescription());
     EnableGameControls(false);
-    GotoDlgCtrl(StartGameButton);
     for (int row = 0; row < BoardSize; ++row)
         for (int column = 0; column < BoardSize; ++column)
             SetCell(CellAt(row, column), FleetLayout.At(row, column), false);
