@@ -12,7 +12,6 @@ bash scripts/install-deps.sh ninja-build libgtest-dev libbenchmark-dev xvfb x11-
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
-export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 # The plain build compiles each source on its own, so a source that leans on another's includes fails

@@ -1,4 +1,5 @@
 // The four dialog templates hold the controls, texts, rectangles and styles of the program's windows.
+#include "ClassicFont.h"
 #include "DialogUnits.h"
 #include "Templates.h"
 

@@ -4,6 +4,8 @@
 #include "FileReplacement.h"
 #include "NativePath.h"
 
+#include <QList>
+
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>

@@ -31,11 +31,3 @@ QRect DialogUnits::ToPixels(int x, int y, int cx, int cy) const
 {
     return QRect(ToPixelsX(x), ToPixelsY(y), ToPixelsX(cx), ToPixelsY(cy));
 }
-
-QFont DialogFont(int pointSize)
-{
-    QFont font(QStringLiteral("Carlito"));
-    font.setPointSize(pointSize);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
-}

@@ -1,6 +1,7 @@
 // Dialog units become pixels through the dialog font, and every text of the game window fits its control.
 #include "MainWindowFixture.h"
 
+#include "ClassicFont.h"
 #include "DialogUnits.h"
 #include "Templates.h"
 

@@ -1,4 +1,4 @@
-// The game controller: starting a game, clues, giving up, and deciding when a game is won.
+// The game window's play: starting a game, clues, giving up, and deciding when a game is won.
 #include "CCorvaneDlg.h"
 
 #include "Announcements.h"

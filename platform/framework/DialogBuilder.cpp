@@ -3,6 +3,7 @@
 
 #include "CBitmapButton.h"
 #include "CCheckBox.h"
+#include "ClassicFont.h"
 #include "CGroupBox.h"
 #include "CPicture.h"
 #include "CStaticIcon.h"

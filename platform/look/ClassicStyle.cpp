@@ -2,8 +2,8 @@
 #include "ClassicStyle.h"
 
 #include "ClassicEdges.h"
+#include "ClassicFont.h"
 #include "ClassicViewParts.h"
-#include "DialogUnits.h"
 #include "PromptIcons.h"
 
 #include <QApplication>

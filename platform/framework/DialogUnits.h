@@ -19,5 +19,3 @@ private:
     int baseY; // the font's height
 };
 
-// The font every dialog of the program uses.
-QFont DialogFont(int pointSize);

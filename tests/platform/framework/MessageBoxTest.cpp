@@ -70,7 +70,7 @@ TEST_P(Prompt, AsksYesOrNoWithYesTheDefault)
     const QWidget* asker = Ask();
 
     EXPECT_EQ(caption, app.AppName());
-    EXPECT_EQ(caption, "stats_tests") << "the executable's name, not the window title";
+    EXPECT_EQ(caption, "platform_tests") << "the executable's name, not the window title";
     EXPECT_EQ(text, GetParam().text);
     EXPECT_EQ(icon, QMessageBox::Question);
     EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No);

@@ -1,0 +1,7 @@
+// The font of the classic look: every dialog of the program and every text the style draws use it.
+#pragma once
+
+#include <QFont>
+
+// Carlito at pointSize points, falling back to the desktop's sans serif for the letters it lacks.
+QFont DialogFont(int pointSize);
