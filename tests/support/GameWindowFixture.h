@@ -263,7 +263,7 @@ protected:
         std::vector<CellPosition> cells;
         for (int row = 0; row < BoardSize; ++row)
             for (int column = 0; column < BoardSize; ++column)
-                if (IsShipPiece(dialog->Layout().At(row, column)))
+                if (IsShipPiece(HiddenLayout().At(row, column)))
                     cells.push_back({row, column});
         return cells;
     }
@@ -272,7 +272,7 @@ protected:
     void MarkShipsExcept(const std::vector<CellPosition>& left)
     {
         for (const CellPosition& cell : ShipCells()) {
-            const PieceKind piece = dialog->Layout().At(cell.row, cell.column);
+            const PieceKind piece = HiddenLayout().At(cell.row, cell.column);
             if (std::find(left.begin(), left.end(), cell) == left.end() && dialog->GetMark(Cell(cell.row, cell.column)) != piece)
                 Mark(cell.row, cell.column, piece);
         }

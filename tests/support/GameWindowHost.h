@@ -3,10 +3,13 @@
 
 #include "CorvaneResources.h"
 #include "CWinApp.h"
+#include "FleetGenerator.h"
 #include "GameRandom.h"
+#include "ResourceIds.h"
 #include "StringTable.h"
 #include "TestableCorvaneDlg.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -23,6 +26,7 @@ protected:
         dialog = std::make_unique<TestableCorvaneDlg>(random);
         app.m_pMainWnd = dialog.get();
         dialog->Create();
+        WatchStartGame(*dialog);
         dialog->show();
         QApplication::setActiveWindow(dialog.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
@@ -34,6 +38,23 @@ protected:
         dialog.reset();
     }
 
+    // The fleet hidden by the game started last in a watched window. The window draws it from the random
+    // source at Start Game, so the same draws from a copy of the source as it stood then give the same fleet.
+    Board HiddenLayout() const
+    {
+        GameRandom draws = randomAtStart;
+        Board layout;
+        GenerateLayout(layout, draws);
+        return layout;
+    }
+
+    // Keeps a copy of the random source as the window's Start Game is pressed, before it draws the fleet.
+    void WatchStartGame(CCorvaneDlg& window)
+    {
+        QObject::connect(qobject_cast<QAbstractButton*>(window.GetDlgItem(IDC_START_GAME)), &QAbstractButton::pressed,
+                         &window, [this] { randomAtStart = random; });
+    }
+
     // The window's protected calls, for the few checks that cannot reach them through its controls. Windows
     // a test makes for itself must be TestableCorvaneDlg too; any other fails the test with std::bad_cast.
     static TestableCorvaneDlg& Internals(CCorvaneDlg& window) { return dynamic_cast<TestableCorvaneDlg&>(window); }
@@ -41,5 +62,6 @@ protected:
 
     CWinApp app{CorvaneResources::Instance(), {}};
     GameRandom random;
+    GameRandom randomAtStart;
     std::unique_ptr<CCorvaneDlg> dialog;
 };

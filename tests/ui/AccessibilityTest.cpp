@@ -20,8 +20,8 @@ TEST_F(Accessibility, CountLabelsNameTheirLineAndTheNumberShown)
     EXPECT_EQ(NameOf(Item(IDC_FIRST_ROW_COUNT + 2)), "Row 3: no count yet");
     StartGame();
     for (int line = 0; line < BoardSize; ++line) {
-        const int rows = RowShipCount(dialog->Layout(), line);
-        const int columns = ColumnShipCount(dialog->Layout(), line);
+        const int rows = RowShipCount(HiddenLayout(), line);
+        const int columns = ColumnShipCount(HiddenLayout(), line);
         EXPECT_EQ(NameOf(Item(IDC_FIRST_ROW_COUNT + line)),
                   QStringLiteral("Row %1: %2 ship cell%3").arg(line + 1).arg(rows).arg(rows == 1 ? "" : "s"));
         EXPECT_EQ(NameOf(Item(IDC_FIRST_COLUMN_COUNT + line)), QStringLiteral("Column %1: %2 ship cell%3")
@@ -48,7 +48,7 @@ TEST_F(Accessibility, StatusScoreAndTotalsFollowTheGame)
             unmarked.push_back(cell);
     const CellPosition last = unmarked.back();
     MarkShipsExcept({last});
-    Mark(last.row, last.column, dialog->Layout().At(last.row, last.column), true);
+    Mark(last.row, last.column, HiddenLayout().At(last.row, last.column), true);
     EXPECT_FALSE(InProgress());
     EXPECT_EQ(NameOf(Item(IDC_TOTAL_GAMES)), "Total Games: 1");
     EXPECT_EQ(NameOf(Item(IDC_AVERAGE_SCORE)), "Total Score: 1.00");

@@ -18,7 +18,7 @@ TEST_F(GameTest, StartGameDealsTheSeededLayoutAndShowsItsCounts)
 {
     StartGame();
 
-    EXPECT_EQ(PictureOf(dialog->Layout()), PictureOf(BoardFromPicture(Seed0Layout)));
+    EXPECT_EQ(PictureOf(HiddenLayout()), PictureOf(BoardFromPicture(Seed0Layout)));
     for (int i = 0; i < BoardSize; ++i) {
         EXPECT_EQ(Text(IDC_FIRST_ROW_COUNT + i), QString::number(RowCounts[i])) << "row " << i;
         EXPECT_EQ(Text(IDC_FIRST_COLUMN_COUNT + i), QString::number(ColumnCounts[i])) << "column " << i;
@@ -57,7 +57,7 @@ TEST_F(GameTest, MarkingEveryShipCellWins)
     MarkShipsExcept({last});
     ASSERT_TRUE(InProgress()) << "no win before the last ship cell";
 
-    Mark(last.row, last.column, dialog->Layout().At(last.row, last.column), /*wins=*/true);
+    Mark(last.row, last.column, HiddenLayout().At(last.row, last.column), /*wins=*/true);
 
     EXPECT_EQ(dialog->TotalGamesValue(), 1);
     EXPECT_EQ(dialog->TotalScoreValue(), 1);
@@ -65,7 +65,7 @@ TEST_F(GameTest, MarkingEveryShipCellWins)
     EXPECT_TRUE(StartGameHasTheFocus());
     EXPECT_FALSE(InProgress());
     EXPECT_FALSE(qobject_cast<QCheckBox*>(Item(IDC_FIRST_SHIP_CHECK))->isChecked());
-    EXPECT_EQ(dialog->GetMark(Cell(last.row, last.column)), dialog->Layout().At(last.row, last.column));
+    EXPECT_EQ(dialog->GetMark(Cell(last.row, last.column)), HiddenLayout().At(last.row, last.column));
     EXPECT_EQ(Cell(FirstClue.row, FirstClue.column)->CurrentPicture(), LoadBitmap("IDB_RED_ROUND_X"));
     EXPECT_EQ(Text(IDC_GAME_NUMBER), "1") << "the number of the game just won stays until the next start";
     EXPECT_EQ(Text(IDC_CURRENT_SCORE), "1");
@@ -134,7 +134,7 @@ TEST_F(GameTest, GiveUpAnsweredYesRevealsTheLayoutWithoutClueMarkers)
     StartGame();
     Clue();
     Mark(0, 1, NORTH);
-    const std::string layout = PictureOf(dialog->Layout());
+    const std::string layout = PictureOf(HiddenLayout());
 
     GiveUp(QMessageBox::Yes);
 
@@ -158,12 +158,12 @@ TEST_F(GameTest, ClueWithNothingLeftToRevealChangesNothing)
 {
     StartGame();
     GiveUp(QMessageBox::Yes);
-    ASSERT_EQ(MarksPicture(), PictureOf(dialog->Layout()));
+    ASSERT_EQ(MarksPicture(), PictureOf(HiddenLayout()));
     ASSERT_FALSE(Item(IDC_CLUE)->isEnabled());
 
     Internals().OnClue();
 
-    EXPECT_EQ(MarksPicture(), PictureOf(dialog->Layout()));
+    EXPECT_EQ(MarksPicture(), PictureOf(HiddenLayout()));
     EXPECT_EQ(Text(IDC_CURRENT_SCORE), "0");
     EXPECT_EQ(Text(IDC_STATUS), "");
     EXPECT_EQ(dialog->TotalGamesValue(), 0);
@@ -280,7 +280,7 @@ TEST_F(GameTest, WaitCursorShowsDuringStartGameUndoAndGiveUpOnly)
     const CellPosition last = ShipCells().back();
     MarkShipsExcept({last});
     NestedLoopDriver win;
-    win.ExpectMenu(MenuChoice::Click(3000 + dialog->Layout().At(last.row, last.column)));
+    win.ExpectMenu(MenuChoice::Click(3000 + HiddenLayout().At(last.row, last.column)));
     win.ExpectCongratulations();
     ClickWith(win, Cell(last.row, last.column));
     EXPECT_EQ(win.WaitCursorWhileOpen(), (std::vector<bool>{false, false}));
@@ -312,7 +312,7 @@ TEST_F(GameTest, PlaysToAWinWithTheKeyboardAlone)
         ASSERT_TRUE(Cell(ship.row, ship.column)->hasFocus()) << ship.row << "," << ship.column;
 
         NestedLoopDriver driver;
-        driver.ExpectMenu(MenuChoice::Arrows(3000 + dialog->Layout().At(ship.row, ship.column)));
+        driver.ExpectMenu(MenuChoice::Arrows(3000 + HiddenLayout().At(ship.row, ship.column)));
         if (ship == ships.back())
             driver.ExpectCongratulations();
         Drive(driver, [this] { Press(Qt::Key_Space); });

@@ -144,7 +144,7 @@ TEST_F(UndoTest, WinAndGiveUpLeaveAnEmptyHistory)
     Mark(0, 1, WATER);
     const CellPosition last = ShipCells().back();
     MarkShipsExcept({last});
-    Mark(last.row, last.column, dialog->Layout().At(last.row, last.column), /*wins=*/true);
+    Mark(last.row, last.column, HiddenLayout().At(last.row, last.column), /*wins=*/true);
     EXPECT_TRUE(dialog->History().Empty());
     EXPECT_FALSE(Item(IDC_UNDO)->isEnabled());
 }

@@ -23,7 +23,7 @@ protected:
     // What the window has shown of the hidden fleet: its counts, and the cells clues fixed.
     FleetEvidence Known() const
     {
-        FleetEvidence evidence = FleetEvidence::CountsOf(dialog->Layout());
+        FleetEvidence evidence = FleetEvidence::CountsOf(HiddenLayout());
         for (int row = 0; row < BoardSize; ++row)
             for (int column = 0; column < BoardSize; ++column)
                 if (!Cell(row, column)->isEnabled())
@@ -35,10 +35,10 @@ protected:
     Board OtherFleet() const
     {
         for (const Board& fleet : FleetSolver(Known()).List(2))
-            if (!(fleet == dialog->Layout()))
+            if (!(fleet == HiddenLayout()))
                 return fleet;
         ADD_FAILURE() << "only the hidden fleet fits";
-        return dialog->Layout();
+        return HiddenLayout();
     }
 
     // The ship cells of a fleet in cell order, with their pieces.
@@ -148,7 +148,7 @@ TEST_F(FleetNoticeTest, TheHiddenFleetStillWinsWithoutANotice)
     const CellPosition last = ShipCells().back();
     MarkShipsExcept({last});
 
-    Mark(last.row, last.column, dialog->Layout().At(last.row, last.column), /*wins=*/true);
+    Mark(last.row, last.column, HiddenLayout().At(last.row, last.column), /*wins=*/true);
 
     EXPECT_EQ(dialog->TotalGamesValue(), 1);
     EXPECT_EQ(Text(IDC_STATUS), FirstClueMessage);

@@ -103,7 +103,7 @@ TEST_F(GameAnnouncements, AClueSaysWhereItIsWhatItShowsAndTheNewScore)
     ASSERT_NE(status, "Clue is on Row 8, Column G");
     const int row = status.section(' ', 4, 4).chopped(1).toInt() - 1;
     const int column = status.back().unicode() - 'A';
-    EXPECT_EQ(Spoken(), (status + ". It shows " + PieceLabel(dialog->Layout().At(row, column)) + ". Current Score: 2.")
+    EXPECT_EQ(Spoken(), (status + ". It shows " + PieceLabel(HiddenLayout().At(row, column)) + ". Current Score: 2.")
                             .toStdString());
 }
 
@@ -152,7 +152,7 @@ TEST_F(GameAnnouncements, GivingUpTellsStartGameThatTheFleetIsShown)
 
     const CellPosition last = ShipCells().back();
     MarkShipsExcept({last});
-    Mark(last.row, last.column, dialog->Layout().At(last.row, last.column), /*wins=*/true);
+    Mark(last.row, last.column, HiddenLayout().At(last.row, last.column), /*wins=*/true);
     EXPECT_EQ(StartGameDescription(), "") << "a won game says Congratulations instead";
 }
 
@@ -182,7 +182,7 @@ TEST_F(GameAnnouncements, AGameThatEndsDisablesNoCellWithTheFocusOnIt)
     const CellPosition last = ShipCells().front();
     MarkShipsExcept({last});
     focus.seen.clear();
-    Mark(last.row, last.column, dialog->Layout().At(last.row, last.column), /*wins=*/true);
+    Mark(last.row, last.column, HiddenLayout().At(last.row, last.column), /*wins=*/true);
     EXPECT_EQ(focus.seen, allOnStartGame) << "winning with a click on the first cell";
     EXPECT_TRUE(StartGameHasTheFocus());
 

@@ -73,7 +73,7 @@ protected:
         std::vector<CellPosition> cells;
         for (int row = 0; row < BoardSize; ++row)
             for (int column = 0; column < BoardSize; ++column)
-                if (wrong(dialog->Layout().At(row, column), dialog->GetMark(Cell(row, column))))
+                if (wrong(HiddenLayout().At(row, column), dialog->GetMark(Cell(row, column))))
                     cells.push_back({row, column});
         if (cells.empty())
             return std::nullopt;
@@ -103,7 +103,7 @@ protected:
             return Play(AnyCell(), AnyWayOfChoosing(3000 + Below(PieceKindCount)));
         case Move::MarkShipCell:
             if (const auto cell = AnyCellWhere([](PieceKind kind, PieceKind mark) { return IsShipPiece(kind) && mark != kind; }))
-                Play(*cell, AnyWayOfChoosing(3000 + dialog->Layout().At(cell->row, cell->column)));
+                Play(*cell, AnyWayOfChoosing(3000 + HiddenLayout().At(cell->row, cell->column)));
             return;
         case Move::ClearWrongWater:
             if (const auto cell = AnyCellWhere([](PieceKind kind, PieceKind mark) { return kind == WATER && IsShipPiece(mark); }))
@@ -192,7 +192,7 @@ TEST_F(PlayTest, InvariantsHoldThroughRandomPlay)
             break;
         case Move::GiveUpYes:
             ++givenUp;
-            ASSERT_EQ(MarksPicture(), PictureOf(dialog->Layout())) << "step " << step;
+            ASSERT_EQ(MarksPicture(), PictureOf(HiddenLayout())) << "step " << step;
             break;
         default:
             if (after != before)
@@ -206,7 +206,7 @@ TEST_F(PlayTest, InvariantsHoldThroughRandomPlay)
         ASSERT_EQ(dialog->History().Size(), static_cast<int>(undoable.size())) << "step " << step;
         for (const CellPosition& clue : clueCells) {
             ASSERT_FALSE(Cell(clue.row, clue.column)->isEnabled()) << "step " << step;
-            ASSERT_EQ(dialog->GetMark(Cell(clue.row, clue.column)), dialog->Layout().At(clue.row, clue.column));
+            ASSERT_EQ(dialog->GetMark(Cell(clue.row, clue.column)), HiddenLayout().At(clue.row, clue.column));
         }
         if (InProgress())
             for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
@@ -215,7 +215,7 @@ TEST_F(PlayTest, InvariantsHoldThroughRandomPlay)
                                              CellPosition{index / BoardSize, index % BoardSize}) > 0;
                 ASSERT_EQ(dialog->CellById(id)->isEnabled(), !clue) << "step " << step << " cell " << id;
             }
-        ASSERT_FALSE(InProgress() && IsSolved(dialog->Layout(), Marks())) << "step " << step << ": solved but playing";
+        ASSERT_FALSE(InProgress() && IsSolved(HiddenLayout(), Marks())) << "step " << step << ": solved but playing";
         if (won) {
             ASSERT_EQ(dialog->TotalGamesValue(), totalGames + 1) << "step " << step;
             ASSERT_EQ(dialog->TotalScoreValue(), totalScore + Text(IDC_CURRENT_SCORE).toInt()) << "step " << step;
