@@ -1,4 +1,4 @@
-// The hidden fleet layout's grid of piece kinds.
+// The grid of piece kinds and the counts of its lines.
 #include "Board.h"
 
 Board::Board() { FillWater(); }
@@ -6,3 +6,19 @@ Board::Board() { FillWater(); }
 void Board::FillWater() { cells.fill(WATER); }
 
 void Board::CopyFrom(const Board& other) { cells = other.cells; }
+
+int RowShipCount(const Board& layout, int row)
+{
+    int count = 0;
+    for (int column = 0; column < BoardSize; ++column)
+        count += IsShipPiece(layout.At(row, column));
+    return count;
+}
+
+int ColumnShipCount(const Board& layout, int column)
+{
+    int count = 0;
+    for (int row = 0; row < BoardSize; ++row)
+        count += IsShipPiece(layout.At(row, column));
+    return count;
+}

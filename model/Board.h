@@ -1,4 +1,4 @@
-// A 10 x 10 grid of piece kinds: the hidden fleet layout.
+// A 10 x 10 grid of piece kinds, and the ship counts of its rows and columns.
 #pragma once
 
 #include "PieceKind.h"
@@ -20,3 +20,7 @@ public:
 private:
     std::array<PieceKind, CellCount> cells;
 };
+
+// How many ship pieces a row or a column of the board holds: the counts the player is shown.
+int RowShipCount(const Board& layout, int row);
+int ColumnShipCount(const Board& layout, int column);

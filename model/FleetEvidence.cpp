@@ -1,8 +1,6 @@
 // The counts and revealed cells, and whether a board agrees with them.
 #include "FleetEvidence.h"
 
-#include "PuzzleRules.h"
-
 FleetEvidence::FleetEvidence(const LineCounts& rowCounts, const LineCounts& columnCounts)
     : rowCounts(rowCounts), columnCounts(columnCounts)
 {

@@ -66,22 +66,6 @@ bool ShipsKeepApart(const ShipNumbers& ships)
 
 } // namespace
 
-int RowShipCount(const Board& layout, int row)
-{
-    int count = 0;
-    for (int column = 0; column < BoardSize; ++column)
-        count += IsShipPiece(layout.At(row, column));
-    return count;
-}
-
-int ColumnShipCount(const Board& layout, int column)
-{
-    int count = 0;
-    for (int row = 0; row < BoardSize; ++row)
-        count += IsShipPiece(layout.At(row, column));
-    return count;
-}
-
 bool IsSolved(const Board& layout, const MarkGrid& marks)
 {
     // All marks in one call: a call per cell would cost more than the test itself.

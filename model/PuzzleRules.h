@@ -16,9 +16,6 @@ struct CellPosition {
     friend bool operator==(const CellPosition&, const CellPosition&) = default;
 };
 
-int RowShipCount(const Board& layout, int row);
-int ColumnShipCount(const Board& layout, int column);
-
 // Every ship cell carries exactly its piece and no water cell carries a ship piece.
 bool IsSolved(const Board& layout, const MarkGrid& marks);
 // Every ship cell carries some ship piece.

@@ -31,9 +31,9 @@ void CCorvaneDlg::OnStartGame()
     GenerateLayout(FleetLayout, Random);
     Evidence = FleetEvidence::CountsOf(FleetLayout);
     for (int row = 0; row < BoardSize; ++row)
-        SetDlgItemInt(IDC_FIRST_ROW_COUNT + row, RowShipCount(FleetLayout, row));
+        SetDlgItemInt(IDC_FIRST_ROW_COUNT + row, Evidence.RowCount(row));
     for (int column = 0; column < BoardSize; ++column)
-        SetDlgItemInt(IDC_FIRST_COLUMN_COUNT + column, ColumnShipCount(FleetLayout, column));
+        SetDlgItemInt(IDC_FIRST_COLUMN_COUNT + column, Evidence.ColumnCount(column));
     DescribeCellsByTheirCounts();
     // The player's next step is a mark on the board, so the keyboard starts at its first cell.
     GotoDlgCtrl(CellAt(0, 0));
@@ -138,7 +138,7 @@ void CCorvaneDlg::DescribeCellsByTheirCounts()
     for (int row = 0; row < BoardSize; ++row)
         for (int column = 0; column < BoardSize; ++column)
             CellAt(row, column)->setAccessibleDescription(
-                CellAccessibleDescription(RowShipCount(FleetLayout, row), ColumnShipCount(FleetLayout, column)));
+                CellAccessibleDescription(Evidence.RowCount(row), Evidence.ColumnCount(column)));
 }
 
 void CCorvaneDlg::AnnounceClue(PieceKind kind)

@@ -1,6 +1,9 @@
-// The board as a plain value of 100 piece kinds, row-major.
+// The board as a plain value of 100 piece kinds, row-major, and the ship counts of its lines.
 #include "Board.h"
 #include "BoardPicture.h"
+#include "KnownLayouts.h"
+
+#include <array>
 
 #include <gtest/gtest.h>
 
@@ -73,6 +76,17 @@ TEST(BoardTest, ChangingACopyLeavesTheSourceAlone)
     copy.Set(9, 9, NORTH);
     EXPECT_EQ(source.At(0, 0), ROUND);
     EXPECT_EQ(source.At(9, 9), WATER);
+}
+
+TEST(BoardTest, CountsOfSeedZero)
+{
+    const Board layout = BoardFromPicture(Seed0Layout);
+    constexpr std::array<int, BoardSize> rows = {3, 1, 1, 3, 0, 5, 2, 3, 1, 1};
+    constexpr std::array<int, BoardSize> columns = {5, 1, 1, 1, 2, 1, 2, 3, 4, 0};
+    for (int line = 0; line < BoardSize; ++line) {
+        EXPECT_EQ(RowShipCount(layout, line), rows[line]) << "row " << RowLabel(line);
+        EXPECT_EQ(ColumnShipCount(layout, line), columns[line]) << "column " << ColumnLetter(line);
+    }
 }
 
 } // namespace

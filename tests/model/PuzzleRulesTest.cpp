@@ -44,17 +44,6 @@ std::string ShipsOnly()
 
 const std::string AllUnknown(CellCount, '?');
 
-TEST(PuzzleRulesTest, CountsOfSeedZero)
-{
-    const Board layout = BoardFromPicture(Seed0Layout);
-    constexpr std::array<int, BoardSize> rows = {3, 1, 1, 3, 0, 5, 2, 3, 1, 1};
-    constexpr std::array<int, BoardSize> columns = {5, 1, 1, 1, 2, 1, 2, 3, 4, 0};
-    for (int line = 0; line < BoardSize; ++line) {
-        EXPECT_EQ(RowShipCount(layout, line), rows[line]) << "row " << RowLabel(line);
-        EXPECT_EQ(ColumnShipCount(layout, line), columns[line]) << "column " << ColumnLetter(line);
-    }
-}
-
 struct JudgeCase {
     const char* what;
     std::string marks;
