@@ -36,22 +36,30 @@ out=$(realpath -m build-package)
 rm -rf "$out"
 mkdir -p "$out"
 
-# The upstream tarball holds the working tree's files as git sees them (committed or not, never ignored
-# ones), without debian/; its times, owners and order are fixed so that it too comes out the same twice.
+# tracked_files <prefix> <pathspec>...: the files git tracks there, as they stand in the working tree, as a
+# tar stream with prefix before each name, whose times, owners, order and modes are fixed (644, or 755 for
+# what is executable, as git records them), so that it comes out the same twice and from a clone made under
+# any umask.
+tracked_files() {
+  local prefix=$1
+  shift
+  git ls-files -z --cached -- "$@" \
+    | while IFS= read -r -d '' file; do [ ! -e "$file" ] || printf '%s\0' "$file"; done \
+    | tar --create --null --files-from=- --sort=name --mtime="@$SOURCE_DATE_EPOCH" \
+          --owner=0 --group=0 --numeric-owner --mode=u=rwX,go=rX --transform="s,^,$prefix,"
+}
+
+# The upstream tarball holds everything but debian/.
 orig="$out/${name}_$upstream.orig.tar.gz"
-git ls-files -z --cached --others --exclude-standard -- . ':!debian' \
-  | while IFS= read -r -d '' file; do [ ! -e "$file" ] || printf '%s\0' "$file"; done \
-  | tar --create --null --files-from=- --transform="s,^,$name-$upstream/," --sort=name \
-        --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owner --mode=go-w \
-  | gzip -9n > "$orig"
+tracked_files "$name-$upstream/" . ':!debian' | gzip -9n > "$orig"
 
 # build <folder>: unpacks the tarball and debian/ there and builds the source and binary packages.
 build() {
   local folder=$1
   mkdir -p "$folder"
   [ -f "$folder/$(basename "$orig")" ] || cp "$orig" "$folder/"
-  tar -xzf "$orig" -C "$folder"
-  cp -a debian "$folder/$name-$upstream/"
+  tar -xzpf "$orig" -C "$folder"
+  tracked_files "" debian | tar -xp -C "$folder/$name-$upstream"
   (cd "$folder/$name-$upstream" && dpkg-buildpackage -us -uc -j"$(nproc)" > "$folder/build.log" 2>&1) \
     || { tail -40 "$folder/build.log" >&2; fail "dpkg-buildpackage failed; see $folder/build.log"; }
 }
