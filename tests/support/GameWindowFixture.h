@@ -41,31 +41,14 @@ protected:
     // The pop-up menu of pieces, which the window owns from its start whether or not it is open.
     CPieceMenu* PieceMenu() const { return dialog->findChild<CPieceMenu*>(); }
 
-    // Does what opens nested loops (a click, a key) while the driver answers them, then checks that it met
-    // what it expected and nothing else. On the offscreen platform a closed pop-up does not hand the
-    // activation back to the window as a desktop's window manager does; the window is activated again so
-    // that the keyboard reaches it.
-    void Drive(NestedLoopDriver& driver, const std::function<void()>& action)
-    {
-        action();
-        EXPECT_TRUE(driver.AllSeen()) << "a window the test expected did not open";
-        EXPECT_TRUE(driver.Unexpected().empty()) << driver.Unexpected().front();
-        if (!dialog->isActiveWindow()) {
-            QApplication::setActiveWindow(dialog.get());
-            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-        }
-    }
+    void Drive(NestedLoopDriver& driver, const std::function<void()>& action) { GameWindowHost::Drive(*dialog, driver, action); }
 
     void ClickWith(NestedLoopDriver& driver, QWidget* control, Qt::MouseButton button = Qt::LeftButton)
     {
-        Drive(driver, [control, button] { QTest::mouseClick(control, button); });
+        GameWindowHost::ClickWith(*dialog, driver, control, button);
     }
 
-    void Click(int id)
-    {
-        NestedLoopDriver nothingOpens;
-        ClickWith(nothingOpens, Item(id));
-    }
+    void Click(int id) { ClickIn(*dialog, id); }
 
     void StartGame() { Click(IDC_START_GAME); }
     void Clue() { Click(IDC_CLUE); }
@@ -88,11 +71,7 @@ protected:
     // Opens the menu on a cell and answers it; wins end with the Congratulations dialog closed.
     void Mark(int row, int column, NestedLoopDriver::MenuAction choice, bool wins = false)
     {
-        NestedLoopDriver driver;
-        driver.ExpectMenu(std::move(choice));
-        if (wins)
-            driver.ExpectCongratulations();
-        ClickWith(driver, Cell(row, column));
+        MarkIn(*dialog, row, column, std::move(choice), wins);
     }
 
     void Mark(int row, int column, PieceKind kind, bool wins = false)
@@ -121,13 +100,31 @@ protected:
         }
     }
 
-    ArrayMarkGrid Marks() const
+    ArrayMarkGrid Marks() const { return MarksOf(*dialog); }
+
+    int UndoDepth() { return GameWindowHost::UndoDepth(*dialog); }
+
+    ShownTotals Totals() const { return TotalsShown(*dialog); }
+
+    CellPosition NextClue() const { return GameWindowHost::NextClue(*dialog); }
+
+    // Takes clues until the next one falls on the cell, then gives the cell the focus and has the clue fix it
+    // there. The clue must come within 19 clues, which never win.
+    void ClueOn(CellPosition cell)
     {
-        ArrayMarkGrid marks;
-        for (int row = 0; row < BoardSize; ++row)
-            for (int column = 0; column < BoardSize; ++column)
-                marks.SetMark(row, column, dialog->GetMark(Cell(row, column)));
-        return marks;
+        for (int clues = 0; clues < 19 && NextClue() != cell; ++clues)
+            Clue();
+        ASSERT_EQ(NextClue(), cell) << "no clue of this game falls on " << cell.row << "," << cell.column;
+        ASSERT_NO_FATAL_FAILURE(Focus(Cell(cell.row, cell.column)));
+        Button(IDC_CLUE)->click();
+        ASSERT_FALSE(Cell(cell.row, cell.column)->isEnabled());
+    }
+
+    // Takes 19 clues, which fix every ship cell but one; seed 0 leaves the middle of row 6's cruiser, (5, 3).
+    void CluesOnAllButOneShipCell()
+    {
+        for (int clue = 0; clue < 19; ++clue)
+            Clue();
     }
 
     std::string MarksPicture() const { return PictureOf(Marks()); }
