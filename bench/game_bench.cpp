@@ -1,21 +1,25 @@
-// Times the game window's handlers one call at a time, and the real program's start until its window is shown.
+// Times the game window's handlers one call at a time, as its controls call them, and the real program's
+// start until its window is shown.
+#include "CBitmapButton.h"
+#include "CCorvaneDlg.h"
 #include "CorvaneResources.h"
 #include "CWinApp.h"
 #include "GameRandom.h"
-#include "TestableCorvaneDlg.h"
+#include "NestedLoopDriver.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTimer>
+#include <QTest>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <string>
 #include <vector>
 
 namespace {
@@ -48,13 +52,6 @@ double Quantile(std::vector<double> samples, double share)
 
 double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
-template <class Call> double TimeOf(Call call)
-{
-    const Clock::time_point start = Clock::now();
-    call();
-    return SecondsSince(start);
-}
-
 // Each iteration measures one call (its preparation untimed); the reported figure is the median call.
 template <class Measure> double ReportEachCall(benchmark::State& state, Measure measure)
 {
@@ -69,7 +66,9 @@ template <class Measure> double ReportEachCall(benchmark::State& state, Measure 
     return median;
 }
 
-// The game window as the program shows it, offscreen, with every cell enabled in a game in progress.
+// The game window as the program shows it, offscreen, played through its controls as the player plays it:
+// its buttons clicked, the piece menu and the Give Up question answered as they open. A click that met
+// anything else than it expected is noted in trouble.
 class GameWindow {
 public:
     GameWindow()
@@ -78,38 +77,90 @@ public:
         AfxGetApp()->m_pMainWnd = &dialog;
         dialog.Create();
         dialog.show();
-        dialog.OnStartGame();
-        SelectCell(4, 4);
-        // Answers the Give Up question with Yes as soon as it shows, noting the moment of the answer.
-        QObject::connect(&answerer, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
-                answeredYes = Clock::now();
-                box->button(QMessageBox::Yes)->click();
-            }
-        });
-        answerer.setInterval(0);
-        answerer.start();
+        StartGame();
     }
 
-    // Opens the piece menu on a cell and closes it unchosen: the cell is then the one piece commands apply to.
-    void SelectCell(int row, int column)
+    bool InProgress() const { return dialog.GetDlgItem(IDC_CLUE)->isEnabled(); }
+    bool CanUndo() const { return dialog.GetDlgItem(IDC_UNDO)->isEnabled(); }
+
+    // Each returns the seconds its handler took, as its control called it.
+    double StartGame()
     {
-        QTimer::singleShot(0, [] {
-            if (QWidget* menu = QApplication::activePopupWidget())
-                menu->close();
-        });
-        dialog.OnCellClicked(CellId(row, column));
+        if (InProgress())
+            GiveUp();
+        return TimedClick(IDC_START_GAME);
     }
 
-    // A command that always changes the selected cell: north and water by turns.
-    void ChangeTheCell() { dialog.OnPieceCommand(3000 + (++commands % 2 ? NORTH : WATER)); }
+    // From the moment the choice is entered in the piece menu of cell (4, 4) to the end of the click that
+    // opened it: the command and the return from the menu. North and water by turns, so that every command
+    // changes the cell and leaves a step for Undo.
+    double ChangeTheCell()
+    {
+        Clock::time_point entered;
+        NestedLoopDriver driver;
+        const PieceKind piece = ++commands % 2 ? NORTH : WATER;
+        driver.ExpectMenu(MenuChoice::Arrows(int(IDC_FIRST_PIECE_COMMAND) + piece, [&entered] { entered = Clock::now(); }));
+        ClickWith(driver, dialog.CellAt(4, 4));
+        return SecondsSince(entered);
+    }
+
+    double Undo() { return TimedClick(IDC_UNDO); }
+
+    // From the answer Yes to the end of the click on Give Up.
+    double GiveUp()
+    {
+        if (!InProgress())
+            StartGame();
+        Clock::time_point answered;
+        NestedLoopDriver driver;
+        driver.ExpectPrompt([&answered](QMessageBox& box) {
+            answered = Clock::now();
+            QTest::mouseClick(box.button(QMessageBox::Yes), Qt::LeftButton);
+        });
+        ClickWith(driver, dialog.GetDlgItem(IDC_GIVE_UP));
+        return SecondsSince(answered);
+    }
+
+    std::string trouble;
+
+private:
+    // From the button's release, which the button draws before it tells of the click, to the end of the
+    // click: the handler and the return from it.
+    double TimedClick(int id)
+    {
+        auto* button = dialog.Item<QAbstractButton>(id);
+        Clock::time_point released;
+        const QMetaObject::Connection stamp =
+            QObject::connect(button, &QAbstractButton::released, [&released] { released = Clock::now(); });
+        NestedLoopDriver nothingOpens;
+        ClickWith(nothingOpens, button);
+        QObject::disconnect(stamp);
+        return SecondsSince(released);
+    }
+
+    void ClickWith(NestedLoopDriver& driver, QWidget* control)
+    {
+        QTest::mouseClick(control, Qt::LeftButton);
+        if (!driver.AllSeen())
+            trouble = "a window the click should open did not open";
+        for (const std::string& unexpected : driver.Unexpected())
+            trouble = "unexpected " + unexpected;
+    }
 
     GameRandom random;
-    TestableCorvaneDlg dialog{random};
-    QTimer answerer;
-    Clock::time_point answeredYes;
+    CCorvaneDlg dialog{random};
     long commands = 0;
 };
+
+// Each iteration measures one call (its preparation untimed); the reported figure is the median call. A game
+// window that went otherwise than the benchmark expected ends it with an error.
+template <class Measure> double ReportEachCall(benchmark::State& state, const GameWindow& window, Measure measure)
+{
+    const double median = ReportEachCall(state, measure);
+    if (!window.trouble.empty())
+        state.SkipWithError(window.trouble.c_str());
+    return median;
+}
 
 long long MonotonicNanoseconds()
 {
@@ -243,34 +294,29 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     CWinApp app{CorvaneResources::Instance(), {}};
     GameWindow window;
-    TestableCorvaneDlg& dialog = window.dialog;
 
     double startGame = 0, pieceCommand = 0, undo = 0, giveUp = 0;
-    benchmark::RegisterBenchmark("OnStartGame", [&](benchmark::State& state) {
-        startGame = ReportEachCall(state, [&] { return TimeOf([&] { dialog.OnStartGame(); }); });
+    benchmark::RegisterBenchmark("OnStartGame (Start Game clicked after Give Up)", [&](benchmark::State& state) {
+        startGame = ReportEachCall(state, window, [&] { return window.StartGame(); });
     })->UseManualTime()->Iterations(300)->Unit(benchmark::kMicrosecond);
 
-    benchmark::RegisterBenchmark("OnPieceCommand (both snapshots)", [&](benchmark::State& state) {
-        dialog.OnStartGame();
-        pieceCommand = ReportEachCall(state, [&] { return TimeOf([&] { window.ChangeTheCell(); }); });
+    benchmark::RegisterBenchmark("OnPieceCommand (both snapshots, from the choice in the menu)", [&](benchmark::State& state) {
+        window.StartGame();
+        pieceCommand = ReportEachCall(state, window, [&] { return window.ChangeTheCell(); });
     })->UseManualTime()->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
     benchmark::RegisterBenchmark("OnUndo (100 enabled cells)", [&](benchmark::State& state) {
-        dialog.OnStartGame();
-        undo = ReportEachCall(state, [&] {
-            if (dialog.History().Empty())
+        window.StartGame();
+        undo = ReportEachCall(state, window, [&] {
+            if (!window.CanUndo())
                 for (int i = 0; i < 500; ++i)
                     window.ChangeTheCell();
-            return TimeOf([&] { dialog.OnUndo(); });
+            return window.Undo();
         });
     })->UseManualTime()->Iterations(1000)->Unit(benchmark::kMicrosecond);
 
     benchmark::RegisterBenchmark("OnGiveUp (after Yes)", [&](benchmark::State& state) {
-        giveUp = ReportEachCall(state, [&] {
-            dialog.OnStartGame();
-            dialog.OnGiveUp();
-            return SecondsSince(window.answeredYes);
-        });
+        giveUp = ReportEachCall(state, window, [&] { return window.GiveUp(); });
     })->UseManualTime()->Iterations(200)->Unit(benchmark::kMicrosecond);
 
     const QSize windowSize = StartToWindow(CORVANE_PROGRAM, {}, config.path()).windowSize;

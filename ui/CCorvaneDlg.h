@@ -36,12 +36,8 @@ public:
     CBitmapButton* CellAt(int row, int column) const;
     PieceKind GetMark(const CBitmapButton* cell) const;
 
-    // What the player cannot see, for checks and benchmarks that run without a screen: the hidden fleet,
-    // the steps Undo would take back, and the totals as the window shows them.
-    const Board& Layout() const { return FleetLayout; }
-    const ::UndoHistory& History() const { return UndoHistory; }
-    int TotalGamesValue() const { return TotalGames; }
-    int TotalScoreValue() const { return TotalScore; }
+    // The grid with its counts, inside its frame: what the player keeps looking at while reading help.
+    QRect FocalArea() const override;
 
 protected:
     bool OnInitDialog() override;
@@ -52,8 +48,8 @@ protected:
     void OnDestroy() override;
     QWidget* ArrowTarget(QWidget* from, int key) const override;
 
-    // What the window's controls and messages call, and the cell and undo operations beneath them; protected
-    // rather than private so that a check can reach one whose control is disabled, or time it.
+private:
+    // What the window's controls and messages call, and the cell and undo operations beneath them.
     void OnStartGame();
     void OnClue();
     void OnGiveUp();
@@ -64,8 +60,6 @@ protected:
     void OnAbout();
     void OnHelp();
     const QIcon& OnQueryDragIcon() const { return AppIcon; }
-    // The grid with its counts, inside its frame: what the player keeps looking at while reading help.
-    QRect FocalArea() const override;
 
     // kind is 0..7.
     void SetCell(CBitmapButton* cell, PieceKind kind, bool clue);
@@ -81,7 +75,6 @@ protected:
     void ClearStats();
     void ShowStats();
 
-private:
     void CheckForWin();
     void EnableGameControls(bool on);
     void SetCurrentScore(int n);

@@ -51,12 +51,6 @@ QString CBitmapButton::CurrentPictureName() const
     return upPicture;
 }
 
-QImage CBitmapButton::CurrentPicture() const
-{
-    const QString name = CurrentPictureName();
-    return name.isEmpty() ? QImage() : resources.LoadBitmap(name, 1);
-}
-
 // Every state feedback comes from the pictures: no text, no focus rectangle, no greying.
 void CBitmapButton::paintEvent(QPaintEvent*)
 {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QImage>
 #include <QString>
 
 class ResourceModule;
@@ -18,14 +17,12 @@ public:
     // not kept. Returns whether the up picture loaded.
     bool LoadBitmaps(const QString& up, const QString& down, const QString& focus, const QString& disabled);
 
-    // The picture painted now: pressed, then focused, then disabled, each only when loaded, else the up
-    // picture; null when none is loaded. Tests compare it instead of reading pixels off the screen.
-    QImage CurrentPicture() const;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The picture painted now: pressed, then focused, then disabled, each only when loaded, else the up
+    // picture; none when none is loaded.
     QString CurrentPictureName() const;
 
     const ResourceModule& resources;

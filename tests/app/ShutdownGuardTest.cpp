@@ -150,7 +150,7 @@ using ShutdownGuardTest = StatsFixture;
 TEST_F(ShutdownGuardTest, ASignalClosesThePromptAndTheScoreDialogThenTheWindow)
 {
     WriteSettings(SeededTotals);
-    dialog = std::make_unique<TestableCorvaneDlg>(random);
+    dialog = std::make_unique<CCorvaneDlg>(random);
     app.m_pMainWnd = dialog.get();
     const ShutdownGuard guard(dialog.get());
     bool prompted = false;
@@ -169,7 +169,7 @@ TEST_F(ShutdownGuardTest, ASignalClosesThePromptAndTheScoreDialogThenTheWindow)
 
     EXPECT_TRUE(prompted);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(dialog->TotalGamesValue(), 5) << "the prompt went without a Yes";
+    EXPECT_EQ(TotalsShown(*dialog).games, "5") << "the prompt went without a Yes";
     EXPECT_EQ(ReadSettings(), SavedTotals);
 }
 
@@ -179,22 +179,13 @@ TEST_F(ShutdownGuardTest, ASignalClosesThePromptAndTheScoreDialogThenTheWindow)
 TEST_F(ShutdownGuardTest, ASignalWhileAWinIsToldClosesEveryDialogThatFollows)
 {
     WriteSettings(SeededTotals);
-    dialog = std::make_unique<TestableCorvaneDlg>(random);
+    dialog = std::make_unique<CCorvaneDlg>(random);
     app.m_pMainWnd = dialog.get();
     const ShutdownGuard guard(dialog.get());
     bool signalled = false;
     bool leftOpen = false;
     WhenModal<CCorvaneDlg>([&](CCorvaneDlg* main) {
-        TestableCorvaneDlg& window = Internals(*main);
-        window.OnStartGame();
-        // Every ship cell but one marked; the clue can only reveal the last one, and wins the game.
-        std::vector<int> shipCells;
-        for (int cell = 0; cell < CellCount; ++cell)
-            if (IsShipPiece(window.Layout().At(cell / BoardSize, cell % BoardSize)))
-                shipCells.push_back(cell);
-        for (std::size_t i = 1; i < shipCells.size(); ++i)
-            window.SetCell(window.CellById(IDC_FIRST_CELL + shipCells[i]),
-                           window.Layout().At(shipCells[i] / BoardSize, shipCells[i] % BoardSize), false);
+        PlayToTheWinningClue(*main, 1);
         WhenModal<QMessageBox>([&](QMessageBox*) {
             signalled = true;
             std::raise(SIGTERM);
@@ -206,7 +197,7 @@ TEST_F(ShutdownGuardTest, ASignalWhileAWinIsToldClosesEveryDialogThatFollows)
                 modal->close();
             }
         });
-        window.OnClue();
+        ButtonOf(*main, IDC_CLUE)->click();
     });
 
     {
@@ -217,13 +208,13 @@ TEST_F(ShutdownGuardTest, ASignalWhileAWinIsToldClosesEveryDialogThatFollows)
     EXPECT_TRUE(signalled) << "the notice never came";
     EXPECT_FALSE(leftOpen) << "a dialog stayed open over the ended window";
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(dialog->TotalGamesValue(), 6) << "the win was counted";
+    EXPECT_EQ(TotalsShown(*dialog).games, "6") << "the win was counted";
 }
 
 TEST_F(ShutdownGuardTest, TheSessionsEndClosesTheWindowTheSameWay)
 {
     WriteSettings(SeededTotals);
-    dialog = std::make_unique<TestableCorvaneDlg>(random);
+    dialog = std::make_unique<CCorvaneDlg>(random);
     app.m_pMainWnd = dialog.get();
     ShutdownGuard guard(dialog.get());
     WhenModal<CCorvaneDlg>([&](CCorvaneDlg*) { guard.EndWindow(); });

@@ -5,7 +5,9 @@
 // Usage: corvane_window_pictures <folder>. Writes <window>.png and <window>.txt for the windows start,
 // started, menu, prompt, warning, congratulations, score, about and help, the window icon as
 // window-icon-16.png and window-icon-32.png, and places.txt.
+#include "CBitmapButton.h"
 #include "CCongratsDlg.h"
+#include "CCorvaneDlg.h"
 #include "CGroupBox.h"
 #include "CPicture.h"
 #include "CPieceMenu.h"
@@ -13,7 +15,6 @@
 #include "CWinApp.h"
 #include "GameRandom.h"
 #include "StringTable.h"
-#include "TestableCorvaneDlg.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -222,7 +223,7 @@ int main(int argc, char** argv)
     app.SetRegistryKey(LoadString(IDS_REGISTRY_KEY));
     GameRandom random;
     random.Seed(0);
-    TestableCorvaneDlg dialog(random);
+    CCorvaneDlg dialog(random);
     app.m_pMainWnd = &dialog;
     dialog.Create();
     dialog.show();
@@ -244,7 +245,7 @@ int main(int argc, char** argv)
                   [](QWidget& score) { qobject_cast<QDialog*>(&score)->reject(); });
     CaptureNested("about", [&] { Click(dialog.GetDlgItem(IDC_ABOUT)); },
                   [](QWidget& about) { qobject_cast<QDialog*>(&about)->reject(); });
-    CaptureNested("menu", [&] { dialog.OnCellClicked(IDC_FIRST_CELL + 45); },
+    CaptureNested("menu", [&] { Click(dialog.CellById(IDC_FIRST_CELL + 45)); },
                   [](QWidget& menu) { menu.close(); });
     CaptureNested("congratulations", [] { CCongratsDlg().DoModal(); },
                   [](QWidget& congratulations) { qobject_cast<QDialog*>(&congratulations)->reject(); });

@@ -3,6 +3,7 @@
 
 #include "CBitmapButton.h"
 #include "GameWindowHost.h"
+#include "StringTable.h"
 
 #include <QApplication>
 #include <QDir>

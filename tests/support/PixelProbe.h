@@ -5,6 +5,7 @@
 #include <QList>
 #include <QRect>
 #include <QRgb>
+#include <QWidget>
 
 inline constexpr QRgb black = qRgb(0, 0, 0);
 inline constexpr QRgb darkGrey = qRgb(128, 128, 128);
@@ -45,4 +46,10 @@ inline int Count(const QImage& image, const QRect& area, QRgb colour)
 inline QImage Cut(const QImage& image, const QRect& area)
 {
     return image.copy(area).convertToFormat(QImage::Format_RGB32);
+}
+
+// The control draws the picture, unscaled, at its top left.
+inline bool Shows(QWidget* control, const QImage& picture)
+{
+    return !picture.isNull() && Cut(control->grab().toImage(), picture.rect()) == Cut(picture, picture.rect());
 }

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "GameWindowHost.h"
+#include "CScoreDlg.h"
 #include "CWinApp.h"
 #include "GameRandom.h"
 #include "HelpViewer.h"
-#include "CWinApp.h"
 #include "StringTable.h"
 
 #include <QAbstractButton>
@@ -90,7 +90,8 @@ private:
     void (*previousHandler)(int) = nullptr;
 };
 
-// Every message box that comes up while it lives: its caption and text, then it is closed.
+// Every notice (a message box with OK alone) that comes up while it lives: its caption and text, then it is
+// closed. The questions are left to whoever asked them.
 class NoticeWatcher : public QObject {
 public:
     NoticeWatcher() { qApp->installEventFilter(this); }
@@ -102,7 +103,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (auto* box = qobject_cast<QMessageBox*>(watched); box && event->type() == QEvent::Show) {
+        if (auto* box = qobject_cast<QMessageBox*>(watched);
+            box && event->type() == QEvent::Show && box->standardButtons() == QMessageBox::Ok) {
             texts << box->text();
             captions << box->windowTitle();
             QTimer::singleShot(0, box, &QMessageBox::accept);
@@ -193,9 +195,9 @@ protected:
 
     // Runs a window as the program does, from its start to its end by Exit, with inside done in it as soon
     // as it is the window in front, whether or not it is active (a notice at its start takes the activation).
-    void RunWindow(const std::function<void(TestableCorvaneDlg&)>& inside = {})
+    void RunWindow(const std::function<void(CCorvaneDlg&)>& inside = {})
     {
-        dialog = std::make_unique<TestableCorvaneDlg>(random);
+        dialog = std::make_unique<CCorvaneDlg>(random);
         app.m_pMainWnd = dialog.get();
         bool ran = false;
         const QDeadlineTimer deadline(5000);
@@ -205,7 +207,7 @@ protected:
                 poll.stop();
                 ran = true;
                 if (inside)
-                    inside(Internals());
+                    inside(*dialog);
                 Button(dialog.get(), IDC_EXIT)->click();
             } else if (deadline.hasExpired() && QApplication::activeModalWidget()) {
                 QApplication::activeModalWidget()->close();
@@ -214,6 +216,21 @@ protected:
         poll.start(1);
         dialog->DoModal();
         EXPECT_TRUE(ran) << "the window never came to the front";
+    }
+
+    // Clears the totals as the player does: Score, then Clear Score, answered Yes.
+    static void ClearTotals(CCorvaneDlg& window)
+    {
+        bool asked = false;
+        WhenModal<CScoreDlg>([&asked](CScoreDlg* score) {
+            WhenModal<QMessageBox>([&asked](QMessageBox* box) {
+                asked = true;
+                box->button(QMessageBox::Yes)->click();
+            });
+            score->Item<QAbstractButton>(IDC_CLEAR_SCORE)->click();
+        });
+        window.Item<QAbstractButton>(IDC_SCORE)->click();
+        EXPECT_TRUE(asked) << "the Score dialog never asked";
     }
 
     QString Text(int id) const { return dialog->GetDlgItemText(id); }

@@ -1,5 +1,5 @@
 // A cell of the game window shows the picture of its mark in its state, keeps the mark as its text and names itself.
-#include "MainWindowFixture.h"
+#include "GameWindowFixture.h"
 
 #include "DialogUnits.h"
 #include "Pictures.h"
@@ -8,8 +8,6 @@
 #include <QSignalSpy>
 
 namespace {
-
-using GameWindowCell = MainWindowFixture;
 
 constexpr PieceKind AllKinds[] = {NORTH, EAST, SOUTH, WEST, ROUND, SQUARE, WATER, UNKNOWN};
 
@@ -30,19 +28,52 @@ QString Named(PieceKind kind, const char* state) { return QStringLiteral("IDB_%1
 
 QString ClueNamed(PieceKind kind) { return QStringLiteral("IDB_RED_%1_X").arg(PieceName(kind)); }
 
+class GameWindowCell : public GameWindowFixture {
+protected:
+    // Plays seed 0 to clues of every piece, each fixed on the cell that holds the focus, which it gives up at
+    // once: 19 clues fix every ship cell but one; with that one marked and ship pieces put on two water cells,
+    // the next clue shows water, and no win, since one of them is still wrong. Returns the clue cells in the
+    // order they came.
+    std::vector<CellPosition> CluesOfEveryPiece()
+    {
+        std::vector<CellPosition> clues;
+        const auto clueOnTheFocusedCell = [&] {
+            const CellPosition cell = NextClue();
+            ClueOn(cell);
+            EXPECT_FALSE(Cell(cell.row, cell.column)->hasFocus()) << cell.row << "," << cell.column;
+            clues.push_back(cell);
+        };
+        for (int clue = 0; clue < 19; ++clue)
+            clueOnTheFocusedCell();
+        Mark(4, 4, NORTH);
+        Mark(4, 7, NORTH);
+        for (const CellPosition& ship : ShipCells())
+            if (Cell(ship.row, ship.column)->isEnabled())
+                Mark(ship.row, ship.column, HiddenLayout().At(ship.row, ship.column));
+        clueOnTheFocusedCell();
+        EXPECT_EQ(dialog->GetMark(Cell(clues.back().row, clues.back().column)), WATER);
+        return clues;
+    }
+};
+
 // An enabled cell shows its up picture at rest, its focus picture while focused, its down picture while the
-// mouse button is held on it (focused or not) and, disabled, its disabled picture, which equals the up one.
+// mouse button is held on it (focused or not) and, disabled, its disabled picture, which equals the up one:
+// each piece marked through the menu, then every piece of the layout shown when the game is given up, and the
+// unknown piece before the first game.
 TEST_F(GameWindowCell, ShowsThePictureOfItsKindAndState)
 {
+    EXPECT_EQ(Shown(Cell(0, 0)), Picture(Named(UNKNOWN, "X"))) << "disabled before the first game";
+    EXPECT_EQ(Shown(Cell(0, 0)), Picture(Named(UNKNOWN, "U"))) << "disabled looks like at rest";
+
+    StartGame();
     for (PieceKind kind : AllKinds) {
         SCOPED_TRACE(PieceName(kind));
         CBitmapButton* cell = Cell(kind, 9 - kind);
-        Internals().EnableControl(cell, true);
-        Internals().SetCell(cell, kind, false);
-        ASSERT_FALSE(cell->hasFocus());
+        Mark(kind, 9 - kind, kind);
+        Focus(Item(IDC_GIVE_UP));
         EXPECT_EQ(Shown(cell), Picture(Named(kind, "U"))) << "at rest";
 
-        MainWindowFixture::Focus(cell);
+        Focus(cell);
         EXPECT_EQ(Shown(cell), Picture(Named(kind, "F"))) << "focused";
 
         const QPoint centre = cell->rect().center();
@@ -52,8 +83,19 @@ TEST_F(GameWindowCell, ShowsThePictureOfItsKindAndState)
         // Let go outside the cell: no click, so no piece menu.
         QTest::mouseRelease(cell, Qt::LeftButton, Qt::NoModifier, centre + QPoint(0, 3 * cell->height()));
         ASSERT_FALSE(cell->isDown());
+    }
 
-        Internals().EnableControl(cell, false);
+    GiveUp(QMessageBox::Yes);
+    const Board layout = HiddenLayout();
+    for (PieceKind kind : AllKinds) {
+        if (kind == UNKNOWN)
+            continue;
+        SCOPED_TRACE(PieceName(kind));
+        int index = 0;
+        while (layout.At(index / BoardSize, index % BoardSize) != kind)
+            ++index;
+        CBitmapButton* cell = Cell(index / BoardSize, index % BoardSize);
+        ASSERT_FALSE(cell->isEnabled());
         EXPECT_EQ(Shown(cell), Picture(Named(kind, "X"))) << "disabled";
         EXPECT_EQ(Shown(cell), Picture(Named(kind, "U"))) << "disabled looks like at rest";
     }
@@ -62,52 +104,61 @@ TEST_F(GameWindowCell, ShowsThePictureOfItsKindAndState)
 // A clue cell is disabled at once, gives up the focus and shows its diamond picture whatever happens to it.
 TEST_F(GameWindowCell, ClueCellShowsItsDiamondInEveryState)
 {
-    for (PieceKind kind : AllKinds) {
-        if (kind == UNKNOWN)
-            continue;
+    StartGame();
+    std::vector<PieceKind> shown;
+    for (const CellPosition& clue : CluesOfEveryPiece()) {
+        CBitmapButton* cell = Cell(clue.row, clue.column);
+        const PieceKind kind = dialog->GetMark(cell);
         SCOPED_TRACE(PieceName(kind));
-        CBitmapButton* cell = Cell(9 - kind, kind);
-        Internals().EnableControl(cell, true);
-        MainWindowFixture::Focus(cell);
-        Internals().SetCell(cell, kind, true);
+        shown.push_back(kind);
         EXPECT_FALSE(cell->isEnabled());
-        EXPECT_FALSE(cell->hasFocus());
-        const QImage clue = Picture(ClueNamed(kind));
-        EXPECT_EQ(Shown(cell), clue);
+        const QImage picture = Picture(ClueNamed(kind));
+        EXPECT_EQ(Shown(cell), picture);
         EXPECT_NE(Shown(cell), Picture(Named(kind, "U")));
         cell->setDown(true);
-        EXPECT_EQ(Shown(cell), clue) << "down";
+        EXPECT_EQ(Shown(cell), picture) << "down";
         cell->setDown(false);
     }
+    for (PieceKind kind : AllKinds)
+        EXPECT_EQ(std::count(shown.begin(), shown.end(), kind) > 0, kind != UNKNOWN) << PieceName(kind);
 }
 
-// Whatever the image set, the mark read back is the kind last set, and the text is its one-digit code.
+// Whatever the picture set, the mark read back is the kind last set, and the text is its one-digit code.
 TEST_F(GameWindowCell, MarksRoundTripThroughTheCellText)
 {
+    const QSize size = DialogUnits(dialog->font()).ToPixels(0, 0, 15, 15).size();
+    StartGame();
     CBitmapButton* cell = Cell(4, 4);
-    for (bool clue : {false, true}) {
-        for (PieceKind kind : AllKinds) {
-            if (clue && kind == UNKNOWN)
-                continue;
-            SCOPED_TRACE(testing::Message() << PieceName(kind) << (clue ? " clue" : ""));
-            Internals().EnableControl(cell, true);
-            Internals().SetCell(cell, kind, clue);
+    for (PieceKind kind : AllKinds) {
+        SCOPED_TRACE(PieceName(kind));
+        // Setting the same kind again changes nothing that can be read, and never resizes the cell.
+        for (int time = 0; time < 2; ++time) {
+            Mark(4, 4, kind);
             EXPECT_EQ(dialog->GetMark(cell), kind);
             EXPECT_EQ(cell->text(), QString::number(kind));
-            EXPECT_EQ(cell->isEnabled(), !clue);
-            // Setting the same kind again changes nothing that can be read, and never resizes the cell.
-            Internals().SetCell(cell, kind, clue);
-            EXPECT_EQ(dialog->GetMark(cell), kind);
-            EXPECT_EQ(cell->size(), DialogUnits(dialog->font()).ToPixels(0, 0, 15, 15).size());
+            EXPECT_TRUE(cell->isEnabled());
+            EXPECT_EQ(cell->size(), size);
         }
+    }
+    for (const CellPosition& clue : CluesOfEveryPiece()) {
+        CBitmapButton* clueCell = Cell(clue.row, clue.column);
+        const PieceKind kind = HiddenLayout().At(clue.row, clue.column);
+        SCOPED_TRACE(testing::Message() << PieceName(kind) << " clue");
+        EXPECT_EQ(dialog->GetMark(clueCell), kind);
+        EXPECT_EQ(clueCell->text(), QString::number(kind));
+        EXPECT_FALSE(clueCell->isEnabled());
+        EXPECT_EQ(clueCell->size(), size);
     }
 }
 
-// Setting a cell with the normal pictures never enables it: only the game's own steps do.
+// Setting a cell with the normal pictures never enables it: only the game's own steps do. Give Up shows the
+// layout in cells it has disabled.
 TEST_F(GameWindowCell, SettingADisabledCellKeepsItDisabled)
 {
+    StartGame();
+    GiveUp(QMessageBox::Yes);
     CBitmapButton* cell = Cell(2, 3);
-    Internals().SetCell(cell, WATER, false);
+    EXPECT_EQ(dialog->GetMark(cell), WATER);
     EXPECT_FALSE(cell->isEnabled());
     EXPECT_EQ(Shown(cell), Picture("IDB_WATER_X"));
 }
@@ -121,7 +172,7 @@ TEST_F(GameWindowCell, DisabledCellIgnoresClicks)
     EXPECT_EQ(dialog->GetMark(cell), UNKNOWN);
 }
 
-// A screen reader speaks the cell's place and its mark, and whether a clue fixed it.
+// A screen reader speaks the cell's place and its mark, and whether a clue fixed it (seed 0's first clue).
 TEST_F(GameWindowCell, AccessibleNameSaysPlaceAndMark)
 {
     const struct {
@@ -133,12 +184,18 @@ TEST_F(GameWindowCell, AccessibleNameSaysPlaceAndMark)
         {5, 7, WATER, false, "Row 6, Column H: Water"},
         {0, 0, UNKNOWN, false, "Row 1, Column A: Unknown"},
         {9, 9, ROUND, false, "Row 10, Column J: Submarine"},
-        {3, 1, NORTH, true, "Row 4, Column B: Top, clue"},
+        {7, 6, ROUND, true, "Row 8, Column G: Submarine, clue"},
     };
+    StartGame();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         CBitmapButton* cell = Cell(c.row, c.column);
-        Internals().SetCell(cell, c.kind, c.clue);
+        if (c.clue)
+            Clue();
+        else
+            Mark(c.row, c.column, c.kind);
+        ASSERT_EQ(dialog->GetMark(cell), c.kind);
+        ASSERT_EQ(cell->isEnabled(), !c.clue);
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(cell);
         ASSERT_NE(accessible, nullptr);
         EXPECT_EQ(accessible->text(QAccessible::Name), c.name);

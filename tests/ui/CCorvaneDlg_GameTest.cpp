@@ -1,6 +1,7 @@
 // The game controller: starting, clues, winning, giving up and the controls of each phase.
 #include "GameWindowFixture.h"
 
+#include "PixelProbe.h"
 #include "Pictures.h"
 
 #include <QCheckBox>
@@ -14,19 +15,25 @@ constexpr int RowCounts[] = {3, 1, 1, 3, 0, 5, 2, 3, 1, 1};
 constexpr int ColumnCounts[] = {5, 1, 1, 1, 2, 1, 2, 3, 4, 0};
 constexpr CellPosition FirstClue{7, 6};
 
+// The window shows the counts of the layout the seed deals, and Give Up shows that very layout.
 TEST_F(GameTest, StartGameDealsTheSeededLayoutAndShowsItsCounts)
 {
     StartGame();
 
-    EXPECT_EQ(PictureOf(HiddenLayout()), PictureOf(BoardFromPicture(Seed0Layout)));
+    const Board seeded = BoardFromPicture(Seed0Layout);
     for (int i = 0; i < BoardSize; ++i) {
-        EXPECT_EQ(Text(IDC_FIRST_ROW_COUNT + i), QString::number(RowCounts[i])) << "row " << i;
-        EXPECT_EQ(Text(IDC_FIRST_COLUMN_COUNT + i), QString::number(ColumnCounts[i])) << "column " << i;
+        EXPECT_EQ(Text(IDC_FIRST_ROW_COUNT + i), QString::number(RowShipCount(seeded, i))) << "row " << i;
+        EXPECT_EQ(Text(IDC_FIRST_COLUMN_COUNT + i), QString::number(ColumnShipCount(seeded, i))) << "column " << i;
+        EXPECT_EQ(RowShipCount(seeded, i), RowCounts[i]) << "row " << i;
+        EXPECT_EQ(ColumnShipCount(seeded, i), ColumnCounts[i]) << "column " << i;
     }
     EXPECT_EQ(Text(IDC_GAME_NUMBER), "1");
     EXPECT_EQ(Text(IDC_CURRENT_SCORE), "0");
     EXPECT_EQ(Text(IDC_STATUS), "");
     EXPECT_EQ(BoardSnapshot::Take(Marks()).Text(), std::string(CellCount, '7'));
+
+    GiveUp(QMessageBox::Yes);
+    EXPECT_EQ(MarksPicture(), PictureOf(seeded));
 }
 
 TEST_F(GameTest, FirstClueRevealsRow8ColumnGForAPoint)
@@ -40,7 +47,7 @@ TEST_F(GameTest, FirstClueRevealsRow8ColumnGForAPoint)
     CBitmapButton* clue = Cell(FirstClue.row, FirstClue.column);
     EXPECT_EQ(dialog->GetMark(clue), ROUND);
     EXPECT_FALSE(clue->isEnabled());
-    EXPECT_EQ(clue->CurrentPicture(), LoadBitmap("IDB_RED_ROUND_X"));
+    EXPECT_TRUE(Shows(clue, LoadBitmap("IDB_RED_ROUND_X")));
     EXPECT_EQ(Text(IDC_STATUS), "Clue is on Row 8, Column G");
     EXPECT_EQ(Text(IDC_CURRENT_SCORE), "1");
     EXPECT_FALSE(Item(IDC_UNDO)->isEnabled());
@@ -59,14 +66,13 @@ TEST_F(GameTest, MarkingEveryShipCellWins)
 
     Mark(last.row, last.column, HiddenLayout().At(last.row, last.column), /*wins=*/true);
 
-    EXPECT_EQ(dialog->TotalGamesValue(), 1);
-    EXPECT_EQ(dialog->TotalScoreValue(), 1);
+    EXPECT_EQ(Totals(), TotalsShownFor(1, 1));
     EXPECT_EQ(Text(IDC_TOTAL_GAMES), "1");
     EXPECT_TRUE(StartGameHasTheFocus());
     EXPECT_FALSE(InProgress());
     EXPECT_FALSE(qobject_cast<QCheckBox*>(Item(IDC_FIRST_SHIP_CHECK))->isChecked());
     EXPECT_EQ(dialog->GetMark(Cell(last.row, last.column)), HiddenLayout().At(last.row, last.column));
-    EXPECT_EQ(Cell(FirstClue.row, FirstClue.column)->CurrentPicture(), LoadBitmap("IDB_RED_ROUND_X"));
+    EXPECT_TRUE(Shows(Cell(FirstClue.row, FirstClue.column), LoadBitmap("IDB_RED_ROUND_X")));
     EXPECT_EQ(Text(IDC_GAME_NUMBER), "1") << "the number of the game just won stays until the next start";
     EXPECT_EQ(Text(IDC_CURRENT_SCORE), "1");
 
@@ -83,18 +89,17 @@ TEST_F(GameTest, ClueThatCompletesTheSolutionWinsWithItsPoint)
     ClueThatWins();
 
     EXPECT_EQ(Text(IDC_STATUS), "Clue is on Row 8, Column G");
-    EXPECT_EQ(dialog->TotalGamesValue(), 1);
-    EXPECT_EQ(dialog->TotalScoreValue(), 1);
+    EXPECT_EQ(Totals(), TotalsShownFor(1, 1));
     EXPECT_FALSE(InProgress());
     EXPECT_TRUE(StartGameHasTheFocus());
 }
 
-// Everything the player can see of a game, and the undo history behind it.
+// Everything the player can see of a game.
 struct GameView {
     std::string marks;
     std::vector<bool> enabled;
     QString score, status, gameNumber;
-    int historySize, totalGames, totalScore;
+    ShownTotals totals;
     friend bool operator==(const GameView&, const GameView&) = default;
 };
 
@@ -108,8 +113,7 @@ TEST_F(GameTest, GiveUpAnsweredNoKeepsTheGameAndItsUndoHistory)
         std::vector<bool> enabled;
         for (QWidget* control : dialog->Controls())
             enabled.push_back(control->isEnabled());
-        return GameView{MarksPicture(), enabled, Text(IDC_CURRENT_SCORE), Text(IDC_STATUS), Text(IDC_GAME_NUMBER),
-                        dialog->History().Size(), dialog->TotalGamesValue(), dialog->TotalScoreValue()};
+        return GameView{MarksPicture(), enabled, Text(IDC_CURRENT_SCORE), Text(IDC_STATUS), Text(IDC_GAME_NUMBER), Totals()};
     };
     const GameView before = view();
 
@@ -124,9 +128,8 @@ TEST_F(GameTest, GiveUpAnsweredNoKeepsTheGameAndItsUndoHistory)
     EXPECT_EQ(driver.Prompts()[0].buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_TRUE(view() == before);
 
-    Undo();
-    Undo();
-    EXPECT_EQ(dialog->GetMark(Cell(0, 0)), UNKNOWN) << "both marking steps could still be taken back";
+    EXPECT_EQ(UndoDepth(), 2) << "both marking steps could still be taken back";
+    EXPECT_EQ(dialog->GetMark(Cell(0, 0)), UNKNOWN);
 }
 
 TEST_F(GameTest, GiveUpAnsweredYesRevealsTheLayoutWithoutClueMarkers)
@@ -141,9 +144,8 @@ TEST_F(GameTest, GiveUpAnsweredYesRevealsTheLayoutWithoutClueMarkers)
     EXPECT_EQ(MarksPicture(), layout);
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id)
         EXPECT_FALSE(dialog->CellById(id)->isEnabled()) << id;
-    EXPECT_EQ(Cell(FirstClue.row, FirstClue.column)->CurrentPicture(), LoadBitmap("IDB_ROUND_X"));
-    EXPECT_EQ(dialog->TotalGamesValue(), 0);
-    EXPECT_EQ(dialog->TotalScoreValue(), 0);
+    EXPECT_TRUE(Shows(Cell(FirstClue.row, FirstClue.column), LoadBitmap("IDB_ROUND_X")));
+    EXPECT_EQ(Totals(), TotalsShownFor(0, 0));
     EXPECT_EQ(Text(IDC_CURRENT_SCORE), "1");
     EXPECT_EQ(Text(IDC_STATUS), "Clue is on Row 8, Column G");
     EXPECT_TRUE(StartGameHasTheFocus());
@@ -153,7 +155,7 @@ TEST_F(GameTest, GiveUpAnsweredYesRevealsTheLayoutWithoutClueMarkers)
 }
 
 // After Give Up every mark equals the layout, so no cell is left to reveal: the Clue button is disabled, and
-// the handler itself, called all the same, returns without a change instead of searching for ever.
+// neither a click nor its mnemonic reaches it, so no clue is searched for.
 TEST_F(GameTest, ClueWithNothingLeftToRevealChangesNothing)
 {
     StartGame();
@@ -161,12 +163,13 @@ TEST_F(GameTest, ClueWithNothingLeftToRevealChangesNothing)
     ASSERT_EQ(MarksPicture(), PictureOf(HiddenLayout()));
     ASSERT_FALSE(Item(IDC_CLUE)->isEnabled());
 
-    Internals().OnClue();
+    Clue();
+    Press(Qt::Key_C, Qt::AltModifier);
 
     EXPECT_EQ(MarksPicture(), PictureOf(HiddenLayout()));
     EXPECT_EQ(Text(IDC_CURRENT_SCORE), "0");
     EXPECT_EQ(Text(IDC_STATUS), "");
-    EXPECT_EQ(dialog->TotalGamesValue(), 0);
+    EXPECT_EQ(Totals(), TotalsShownFor(0, 0));
 }
 
 // The phases of a game live only in which controls are enabled.
@@ -219,7 +222,6 @@ TEST_P(PhaseTest, EnablesExactlyTheControlsOfThePhase)
     EXPECT_EQ(Item(IDC_GIVE_UP)->isEnabled(), GetParam().giveUp);
     EXPECT_EQ(Item(IDC_CLUE)->isEnabled(), GetParam().clue);
     EXPECT_EQ(Item(IDC_UNDO)->isEnabled(), GetParam().undo);
-    EXPECT_EQ(Item(IDC_UNDO)->isEnabled(), !dialog->History().Empty());
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id)
         ASSERT_EQ(dialog->CellById(id)->isEnabled(), GetParam().cells) << id;
     for (int id = IDC_FIRST_SHIP_CHECK; id < IDC_FIRST_SHIP_CHECK + 10; ++id) {
@@ -229,6 +231,7 @@ TEST_P(PhaseTest, EnablesExactlyTheControlsOfThePhase)
     EXPECT_EQ(StartGameHasTheFocus(), GetParam().startGameFocused);
     for (int id : {IDC_SCORE, IDC_HELP, IDC_ABOUT, IDC_EXIT})
         EXPECT_TRUE(Item(id)->isEnabled()) << id;
+    EXPECT_EQ(UndoDepth(), GetParam().undo ? 1 : 0) << "Undo is usable exactly while it has a step to take back";
 }
 
 INSTANTIATE_TEST_SUITE_P(GameTest, PhaseTest, ::testing::ValuesIn(Phases),
@@ -318,8 +321,7 @@ TEST_F(GameTest, PlaysToAWinWithTheKeyboardAlone)
         Drive(driver, [this] { Press(Qt::Key_Space); });
     }
 
-    EXPECT_EQ(dialog->TotalGamesValue(), 1);
-    EXPECT_EQ(dialog->TotalScoreValue(), 1);
+    EXPECT_EQ(Totals(), TotalsShownFor(1, 1));
     EXPECT_TRUE(StartGameHasTheFocus());
 }
 

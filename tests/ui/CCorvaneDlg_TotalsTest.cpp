@@ -36,9 +36,8 @@ TEST_F(StatsWindow, TopLineShowsTheStoredTotals)
 TEST_F(StatsWindow, WinsAddUpAndShow)
 {
     ASSERT_NO_FATAL_FAILURE(StartWindow());
-    Internals().RecordWin(1);
-    Internals().RecordWin(2);
-    Internals().ShowStats();
+    WinAGame(*dialog, 1);
+    WinAGame(*dialog, 2);
     EXPECT_EQ(Text(IDC_TOTAL_GAMES), "2");
     EXPECT_EQ(Text(IDC_AVERAGE_SCORE), "1.50");
 }
@@ -50,12 +49,10 @@ TEST_F(StatsWindow, TotalsStopAtTheLargestValueInsteadOfWrappingAndSaySoOnce)
     const NoticeWatcher notices;
     CapturedErrors errors;
 
-    Internals().RecordWin(5);
-    Internals().RecordWin(1);
-    Internals().ShowStats();
+    WinAGame(*dialog, 5);
+    WinAGame(*dialog, 1);
 
-    EXPECT_EQ(dialog->TotalGamesValue(), INT_MAX);
-    EXPECT_EQ(dialog->TotalScoreValue(), INT_MAX);
+    EXPECT_EQ(TotalsShown(*dialog), TotalsShownFor(INT_MAX, INT_MAX));
     EXPECT_EQ(Text(IDC_AVERAGE_SCORE), "1.00");
     const QString notice = "The totals have reached 2147483647, the largest number they can hold, and count no further.";
     EXPECT_EQ(notices.texts, QStringList{notice});
@@ -65,11 +62,11 @@ TEST_F(StatsWindow, TotalsStopAtTheLargestValueInsteadOfWrappingAndSaySoOnce)
 TEST_F(StatsWindow, EachWinReachesTheFileAtOnce)
 {
     SeedTotals(1, 3);
-    dialog = std::make_unique<TestableCorvaneDlg>(random);
+    dialog = std::make_unique<CCorvaneDlg>(random);
     app.m_pMainWnd = dialog.get();
     QByteArray storedWhileOpen;
     WhenModal([&](QWidget*) {
-        Internals().RecordWin(2);
+        WinAGame(*dialog, 2);
         storedWhileOpen = ReadSettings();
         Button(dialog.get(), IDC_EXIT)->click();
     });
@@ -82,7 +79,7 @@ TEST_F(StatsWindow, EachWinReachesTheFileAtOnce)
 
 TEST_F(StatsWindow, FirstRunWritesZeros)
 {
-    dialog = std::make_unique<TestableCorvaneDlg>(random);
+    dialog = std::make_unique<CCorvaneDlg>(random);
     app.m_pMainWnd = dialog.get();
     WhenModal([&](QWidget*) { dialog->close(); });
 

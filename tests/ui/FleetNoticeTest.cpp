@@ -62,14 +62,17 @@ protected:
                 Mark(cell.row, cell.column, fleet.At(cell.row, cell.column));
     }
 
-    // Marks the fleet but for its last ship cell, and opens and closes that cell's menu unchosen, so that the
-    // command to complete the fleet can be given straight to the window; returns that command.
-    int MarkAllButTheLastCell(const Board& fleet)
+    // Marks the fleet's last ship cell through the menu and at once clicks the control, with no event
+    // handled between the two steps; the other ship cells must be marked already.
+    void CompleteThenClick(const Board& fleet, QWidget* control)
     {
         const CellPosition last = ShipCellsOf(fleet).back();
-        MarkFleet(fleet, {last});
-        Mark(last.row, last.column, MenuChoice::Keys({Qt::Key_Escape}));
-        return 3000 + fleet.At(last.row, last.column);
+        NestedLoopDriver driver;
+        driver.ExpectMenu(MenuChoice::Click(3000 + fleet.At(last.row, last.column)));
+        QTest::mouseClick(Cell(last.row, last.column), Qt::LeftButton);
+        QTest::mouseClick(control, Qt::LeftButton);
+        EXPECT_TRUE(driver.AllSeen());
+        EXPECT_TRUE(driver.Unexpected().empty());
     }
 
     QString Notice() const { return FleetNoticeText(FleetSolver(Known()).Count()); }
@@ -97,7 +100,7 @@ TEST_F(FleetNoticeTest, AnotherFittingFleetBringsTheNoticeUntilTheMarksChangeOrA
     const CellPosition last = ShipCellsOf(other).back();
     MarkFleet(other, {last});
     ASSERT_EQ(Text(IDC_STATUS), FirstClueMessage) << "no notice while a ship cell is missing";
-    const int steps = dialog->History().Size();
+    const std::string marks = MarksPicture();
 
     Mark(last.row, last.column, other.At(last.row, last.column));
 
@@ -105,11 +108,11 @@ TEST_F(FleetNoticeTest, AnotherFittingFleetBringsTheNoticeUntilTheMarksChangeOrA
     ASSERT_TRUE(StatusBecomes(notice)) << Text(IDC_STATUS).toStdString();
     EXPECT_EQ(Item(IDC_STATUS)->accessibleName(), "Status: " + notice);
     EXPECT_EQ(Text(IDC_CURRENT_SCORE), "1");
-    EXPECT_EQ(dialog->History().Size(), steps + 1);
-    EXPECT_EQ(dialog->TotalGamesValue(), 0);
+    EXPECT_EQ(Totals(), TotalsShownFor(0, 0));
     EXPECT_TRUE(InProgress()) << "the notice is no win";
 
     Undo();
+    EXPECT_EQ(MarksPicture(), marks) << "the mark was a step of its own";
     EXPECT_EQ(Text(IDC_STATUS), FirstClueMessage) << "the clue message comes back when the notice goes";
 
     Mark(last.row, last.column, other.At(last.row, last.column));
@@ -150,7 +153,7 @@ TEST_F(FleetNoticeTest, TheHiddenFleetStillWinsWithoutANotice)
 
     Mark(last.row, last.column, HiddenLayout().At(last.row, last.column), /*wins=*/true);
 
-    EXPECT_EQ(dialog->TotalGamesValue(), 1);
+    EXPECT_EQ(Totals(), TotalsShownFor(1, 1));
     EXPECT_EQ(Text(IDC_STATUS), FirstClueMessage);
 }
 
@@ -159,12 +162,14 @@ TEST_F(FleetNoticeTest, TheHiddenFleetStillWinsWithoutANotice)
 TEST_F(FleetNoticeTest, ACountAnsweredAfterAnUndoShowsNothing)
 {
     StartGame();
-    const int completingCommand = MarkAllButTheLastCell(OtherFleet());
+    const Board other = OtherFleet();
+    const CellPosition last = ShipCellsOf(other).back();
+    MarkFleet(other, {last});
     QSignalSpy counted(&Counter(), &FleetCounter::Counted);
 
-    Internals().OnPieceCommand(completingCommand);
-    Internals().OnUndo();
+    CompleteThenClick(other, Item(IDC_UNDO));
     ASSERT_EQ(counted.count(), 0);
+    ASSERT_EQ(dialog->GetMark(Cell(last.row, last.column)), UNKNOWN) << "Undo took the completing mark back";
 
     ASSERT_TRUE(counted.wait(CountWaitMilliseconds));
     EXPECT_EQ(Text(IDC_STATUS), "");
@@ -173,11 +178,11 @@ TEST_F(FleetNoticeTest, ACountAnsweredAfterAnUndoShowsNothing)
 TEST_F(FleetNoticeTest, ACountAnsweredAfterAClueShowsNothing)
 {
     StartGame();
-    const int completingCommand = MarkAllButTheLastCell(OtherFleet());
+    const Board other = OtherFleet();
+    MarkFleet(other, {ShipCellsOf(other).back()});
     QSignalSpy counted(&Counter(), &FleetCounter::Counted);
 
-    Internals().OnPieceCommand(completingCommand);
-    Internals().OnClue();
+    CompleteThenClick(other, Item(IDC_CLUE));
     ASSERT_EQ(counted.count(), 0);
     const QString clue = Text(IDC_STATUS);
 

@@ -1,34 +1,53 @@
 // Where the keyboard focus goes in the game window: disabling a control, Tab, and the arrow keys in the grid.
-#include "MainWindowFixture.h"
+#include "GameWindowFixture.h"
 
 namespace {
 
-using GameWindowFocus = MainWindowFixture;
+using GameWindowFocus = GameWindowFixture;
 
 // Disabling the control that holds the focus moves the focus off it first; disabling another control or
-// enabling one never moves the focus.
+// enabling one never moves the focus. Each case is a step of play on seed 0's game, whose first clue falls
+// on (7, 6).
 TEST_F(GameWindowFocus, EnableControlMovesTheFocusOnlyOffAControlBeingDisabled)
 {
+    const auto pressSpace = [this] { Press(Qt::Key_Space); };
+    const auto clue = [this] { Button(IDC_CLUE)->click(); };
+    // Water chosen from the menu of a cell that the click or the key opens.
+    const auto waterThrough = [this](std::function<void()> open) {
+        return [this, open] {
+            NestedLoopDriver driver;
+            driver.ExpectMenu(MenuChoice::Click(int(IDC_FIRST_PIECE_COMMAND) + WATER));
+            Drive(driver, open);
+        };
+    };
     const struct {
         const char* name;
-        int focused; // control identifier
+        int marksBefore; // water marks made before the focus is placed, each an undo step
+        int focused;     // control identifier
+        std::function<void()> step;
         int changed;
         bool enable;
         bool focusMoves;
     } cases[] = {
-        {"focused button disabled", IDC_START_GAME, IDC_START_GAME, false, true},
-        {"focused cell disabled", 2055, 2055, false, true},
-        {"other cell disabled", IDC_START_GAME, 2055, false, false},
-        {"cell enabled", IDC_SCORE, 2010, true, false},
-        {"focused cell enabled again", 2055, 2055, true, false},
-        {"button enabled", 2055, IDC_CLUE, true, false},
+        {"focused button disabled", 1, IDC_UNDO, pressSpace, IDC_UNDO, false, true},
+        {"focused cell disabled", 0, 2076, clue, 2076, false, true},
+        {"other cell disabled", 0, 2000, clue, 2076, false, false},
+        {"button enabled", 0, 2055, waterThrough(pressSpace), IDC_UNDO, true, false},
+        {"button enabled while another control has the focus", 0, IDC_SCORE,
+         waterThrough([this] { Cell(5, 5)->click(); }), IDC_UNDO, true, false},
+        {"focused button enabled again", 2, IDC_UNDO, pressSpace, IDC_UNDO, true, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+        random.Seed(0);
         ASSERT_NO_FATAL_FAILURE(StartWindow());
-        Internals().EnableCells(true);
+        StartGame();
+        for (int mark = 0; mark < c.marksBefore; ++mark)
+            Mark(3, 3 + mark, WATER);
         ASSERT_NO_FATAL_FAILURE(Focus(Item(c.focused)));
-        Internals().EnableControl(Item(c.changed), c.enable);
+
+        c.step();
+
         EXPECT_EQ(Item(c.changed)->isEnabled(), c.enable);
         EXPECT_EQ(Item(c.focused)->hasFocus(), !c.focusMoves);
         EXPECT_TRUE(dialog->isActiveWindow()) << "the focus stays in the window";
@@ -38,17 +57,20 @@ TEST_F(GameWindowFocus, EnableControlMovesTheFocusOnlyOffAControlBeingDisabled)
 // A clue fixed on the focused cell takes the focus off it, through the same rule.
 TEST_F(GameWindowFocus, ClueOnTheFocusedCellMovesTheFocus)
 {
-    Internals().EnableCells(true);
-    Focus(Cell(7, 2));
-    Internals().SetCell(Cell(7, 2), SOUTH, true);
-    EXPECT_FALSE(Cell(7, 2)->hasFocus());
-    EXPECT_NE(QApplication::focusWidget(), Cell(7, 2));
+    StartGame();
+    ClueOn({7, 6});
+    EXPECT_FALSE(Cell(7, 6)->hasFocus());
+    EXPECT_NE(QApplication::focusWidget(), Cell(7, 6));
 }
 
+// Start Game enables every cell; the end of the game disables every cell.
 TEST_F(GameWindowFocus, EnableCellsSwitchesEveryCell)
 {
     for (bool enable : {true, false}) {
-        Internals().EnableCells(enable);
+        if (enable)
+            StartGame();
+        else
+            GiveUp(QMessageBox::Yes);
         for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id)
             ASSERT_EQ(Item(id)->isEnabled(), enable) << id;
     }
@@ -69,21 +91,21 @@ TEST_F(GameWindowFocus, TabFollowsTemplateOrder)
     EXPECT_EQ(walk(Qt::NoModifier, 5), (std::vector<int>{IDC_SCORE, IDC_HELP, IDC_ABOUT, IDC_EXIT, IDC_START_GAME}));
     EXPECT_EQ(walk(Qt::ShiftModifier, 2), (std::vector<int>{IDC_EXIT, IDC_ABOUT}));
 
-    // During a game the cells come first, row by row, then the first ship box, then the buttons.
-    Internals().EnableCells(true);
-    Item(6000)->setEnabled(true);
-    Item(6001)->setEnabled(true);
+    // During a game the cells come first, row by row, then the first ship box, then the usable buttons.
+    StartGame();
+    ASSERT_TRUE(Item(6001)->isEnabled());
     Focus(Cell(0, 8));
     EXPECT_EQ(walk(Qt::NoModifier, 3), (std::vector<int>{2009, 2010, 2011}));
     Focus(Cell(9, 9));
-    EXPECT_EQ(walk(Qt::NoModifier, 2), (std::vector<int>{6000, IDC_START_GAME})) << "6001 is no tab stop";
+    EXPECT_EQ(walk(Qt::NoModifier, 2), (std::vector<int>{6000, IDC_GIVE_UP})) << "6001 is no tab stop";
     Focus(Item(IDC_EXIT));
     EXPECT_EQ(walk(Qt::NoModifier, 2), (std::vector<int>{2000, 2001}));
     EXPECT_EQ(walk(Qt::ShiftModifier, 2), (std::vector<int>{2000, IDC_EXIT}));
 }
 
 // The arrow keys move the focus between the enabled cells: left and right within the row, up and down
-// within the column, past disabled cells, never off the grid's edge.
+// within the column, past disabled cells, never off the grid's edge. The cells are disabled by clues:
+// seed 0's first 19 fix every ship cell but (5, 3).
 TEST_F(GameWindowFocus, ArrowsWalkTheGrid)
 {
     const struct {
@@ -92,25 +114,25 @@ TEST_F(GameWindowFocus, ArrowsWalkTheGrid)
         std::vector<int> disabled; // cell identifiers
         int row2, column2;         // where the focus ends
     } cases[] = {
-        {5, 5, Qt::Key_Right, {}, 5, 6},
-        {5, 5, Qt::Key_Left, {}, 5, 4},
-        {5, 5, Qt::Key_Up, {}, 4, 5},
-        {5, 5, Qt::Key_Down, {}, 6, 5},
+        {4, 5, Qt::Key_Right, {}, 4, 6},
+        {4, 5, Qt::Key_Left, {}, 4, 4},
+        {4, 5, Qt::Key_Up, {}, 3, 5},
+        {4, 5, Qt::Key_Down, {}, 5, 5},
         {5, 9, Qt::Key_Right, {}, 5, 9},
         {0, 3, Qt::Key_Up, {}, 0, 3},
         {9, 0, Qt::Key_Down, {}, 9, 0},
         {4, 0, Qt::Key_Left, {}, 4, 0},
-        {5, 5, Qt::Key_Right, {2056, 2057}, 5, 8},
-        {5, 5, Qt::Key_Up, {2045, 2035}, 2, 5},
-        {8, 2, Qt::Key_Down, {2092}, 8, 2},
-        {3, 0, Qt::Key_Right, {2031, 2032, 2033, 2034, 2035, 2036, 2037, 2038, 2039}, 3, 0},
+        {0, 5, Qt::Key_Right, {2006, 2007}, 0, 8},
+        {4, 0, Qt::Key_Down, {2050, 2060, 2070}, 8, 0},
+        {1, 0, Qt::Key_Up, {2000}, 1, 0},
+        {3, 2, Qt::Key_Left, {2031, 2030}, 3, 2},
     };
+    StartGame();
+    CluesOnAllButOneShipCell();
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << c.row << " column " << c.column << " key " << c.key);
-        ASSERT_NO_FATAL_FAILURE(StartWindow());
-        Internals().EnableCells(true);
         for (int id : c.disabled)
-            Internals().EnableControl(Item(id), false);
+            ASSERT_FALSE(Item(id)->isEnabled()) << id;
         ASSERT_NO_FATAL_FAILURE(Focus(Cell(c.row, c.column)));
         Press(c.key);
         EXPECT_EQ(QApplication::focusWidget(), Cell(c.row2, c.column2));

@@ -55,26 +55,27 @@ private:
     QTimer timer;
 };
 
+void StartAGame(CCorvaneDlg& dialog) { dialog.Item<QAbstractButton>(IDC_START_GAME)->click(); }
+
 // Where the focus stands before a key that must do nothing.
 struct FocusSetup {
     const char* name;
-    std::function<QWidget*(TestableCorvaneDlg&)> prepare; // returns the control that holds the focus, or the window
+    std::function<QWidget*(CCorvaneDlg&)> prepare; // returns the control that holds the focus, or the window
 };
 
 const FocusSetup QuietFocuses[] = {
     {"cell",
-     [](TestableCorvaneDlg& dialog) -> QWidget* {
-         dialog.EnableCells(true);
+     [](CCorvaneDlg& dialog) -> QWidget* {
+         StartAGame(dialog);
          return dialog.CellAt(3, 3);
      }},
     {"check box",
-     [](TestableCorvaneDlg& dialog) -> QWidget* {
-         QWidget* box = dialog.GetDlgItem(FirstShipCheck);
-         box->setEnabled(true);
-         return box;
+     [](CCorvaneDlg& dialog) -> QWidget* {
+         StartAGame(dialog);
+         return dialog.GetDlgItem(FirstShipCheck);
      }},
     {"nothing",
-     [](TestableCorvaneDlg& dialog) -> QWidget* {
+     [](CCorvaneDlg& dialog) -> QWidget* {
          // The window itself, with no control focused.
          dialog.setFocus(Qt::OtherFocusReason);
          return &dialog;
@@ -87,7 +88,7 @@ protected:
     QWidget* StartWithFocus(const FocusSetup& setup)
     {
         StartWindow();
-        QWidget* focused = setup.prepare(Internals());
+        QWidget* focused = setup.prepare(*dialog);
         if (focused != dialog.get())
             Focus(focused);
         return focused;
@@ -171,6 +172,13 @@ TEST_F(GameWindowKeyboard, AltAndMnemonicClicksAnEnabledButton)
     EXPECT_EQ(dialog->result(), IDOK);
 }
 
+// Takes clues until one fixes the cell; seed 0's seventh clue falls on (5, 0).
+void ClueUntilFixed(CCorvaneDlg& d, int row, int column)
+{
+    for (int clues = 0; clues < 19 && d.CellAt(row, column)->isEnabled(); ++clues)
+        d.Item<QAbstractButton>(IDC_CLUE)->click();
+}
+
 // Alt and a row number moves the focus to the first usable control after the row label: the row's first
 // enabled cell, or further on in template order when the whole row is disabled.
 TEST_F(GameWindowKeyboard, RowLabelMnemonicMovesTheFocus)
@@ -178,32 +186,30 @@ TEST_F(GameWindowKeyboard, RowLabelMnemonicMovesTheFocus)
     const struct {
         const char* name;
         Qt::Key key;
-        std::function<void(TestableCorvaneDlg&)> prepare;
+        std::function<void(CCorvaneDlg&)> prepare;
         std::function<QWidget*(CCorvaneDlg&)> target;
     } cases[] = {
-        {"row 1", Qt::Key_1, [](TestableCorvaneDlg& d) { d.EnableCells(true); },
-         [](CCorvaneDlg& d) -> QWidget* { return d.CellAt(0, 0); }},
-        {"row 6", Qt::Key_6, [](TestableCorvaneDlg& d) { d.EnableCells(true); },
-         [](CCorvaneDlg& d) -> QWidget* { return d.CellAt(5, 0); }},
-        {"row 10", Qt::Key_0, [](TestableCorvaneDlg& d) { d.EnableCells(true); },
-         [](CCorvaneDlg& d) -> QWidget* { return d.CellAt(9, 0); }},
+        {"row 1", Qt::Key_1, StartAGame, [](CCorvaneDlg& d) -> QWidget* { return d.CellAt(0, 0); }},
+        {"row 6", Qt::Key_6, StartAGame, [](CCorvaneDlg& d) -> QWidget* { return d.CellAt(5, 0); }},
+        {"row 10", Qt::Key_0, StartAGame, [](CCorvaneDlg& d) -> QWidget* { return d.CellAt(9, 0); }},
         {"row 6 without its first cell", Qt::Key_6,
-         [](TestableCorvaneDlg& d) {
-             d.EnableCells(true);
-             d.EnableControl(d.CellAt(5, 0), false);
+         [](CCorvaneDlg& d) {
+             StartAGame(d);
+             ClueUntilFixed(d, 5, 0);
+             ASSERT_FALSE(d.CellAt(5, 0)->isEnabled());
          },
          [](CCorvaneDlg& d) -> QWidget* { return d.CellAt(5, 1); }},
-        {"row 6 before the first game", Qt::Key_6, [](TestableCorvaneDlg&) {},
+        {"row 6 before the first game", Qt::Key_6, [](CCorvaneDlg&) {},
          [](CCorvaneDlg& d) -> QWidget* { return d.GetDlgItem(IDC_START_GAME); }},
-        {"fleet panel", Qt::Key_O, [](TestableCorvaneDlg& d) { d.GetDlgItem(FirstShipCheck)->setEnabled(true); },
-         [](CCorvaneDlg& d) -> QWidget* { return d.GetDlgItem(FirstShipCheck); }},
-        {"fleet panel before the first game", Qt::Key_O, [](TestableCorvaneDlg&) {},
+        {"fleet panel", Qt::Key_O, StartAGame, [](CCorvaneDlg& d) -> QWidget* { return d.GetDlgItem(FirstShipCheck); }},
+        {"fleet panel before the first game", Qt::Key_O, [](CCorvaneDlg&) {},
          [](CCorvaneDlg& d) -> QWidget* { return d.GetDlgItem(IDC_START_GAME); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+        random.Seed(0);
         ASSERT_NO_FATAL_FAILURE(StartWindow());
-        c.prepare(Internals());
+        ASSERT_NO_FATAL_FAILURE(c.prepare(*dialog));
         Focus(Item(IDC_EXIT));
         ClickRecorder clicks(*dialog);
         Press(c.key, Qt::AltModifier);

@@ -153,13 +153,12 @@ TEST_F(PlayTest, InvariantsHoldThroughRandomPlay)
     std::vector<std::string> undoable;    // what each Undo should bring back, newest last
     std::vector<CellPosition> clueCells;
     int games = 0, givenUp = 0, undos = 0, clues = 0;
+    int totalGames = 0, totalScore = 0; // as the wins so far add up
 
     for (int step = 0; step < StepCount; ++step) {
         const Move move = ChooseMove();
         const std::string before = BoardSnapshot::Take(Marks()).Text();
-        const int totalGames = dialog->TotalGamesValue(), totalScore = dialog->TotalScoreValue();
         const int winsBefore = wins;
-        const int historyBefore = dialog->History().Size();
 
         Step(move);
         ASSERT_FALSE(HasFailure()) << "step " << step;
@@ -188,7 +187,6 @@ TEST_F(PlayTest, InvariantsHoldThroughRandomPlay)
             break;
         case Move::GiveUpNo:
             ASSERT_EQ(after, before) << "step " << step;
-            ASSERT_EQ(dialog->History().Size(), historyBefore) << "step " << step;
             break;
         case Move::GiveUpYes:
             ++givenUp;
@@ -202,8 +200,9 @@ TEST_F(PlayTest, InvariantsHoldThroughRandomPlay)
         if (won || move == Move::GiveUpYes)
             undoable.clear();
 
-        ASSERT_EQ(Item(IDC_UNDO)->isEnabled(), !dialog->History().Empty()) << "step " << step;
-        ASSERT_EQ(dialog->History().Size(), static_cast<int>(undoable.size())) << "step " << step;
+        // Undo is usable exactly while a step is left to take back; each Undo is checked against the step it
+        // should take back, so a step too many or too few shows as soon as Undo comes down to it.
+        ASSERT_EQ(Item(IDC_UNDO)->isEnabled(), !undoable.empty()) << "step " << step;
         for (const CellPosition& clue : clueCells) {
             ASSERT_FALSE(Cell(clue.row, clue.column)->isEnabled()) << "step " << step;
             ASSERT_EQ(dialog->GetMark(Cell(clue.row, clue.column)), HiddenLayout().At(clue.row, clue.column));
@@ -217,13 +216,11 @@ TEST_F(PlayTest, InvariantsHoldThroughRandomPlay)
             }
         ASSERT_FALSE(InProgress() && IsSolved(HiddenLayout(), Marks())) << "step " << step << ": solved but playing";
         if (won) {
-            ASSERT_EQ(dialog->TotalGamesValue(), totalGames + 1) << "step " << step;
-            ASSERT_EQ(dialog->TotalScoreValue(), totalScore + Text(IDC_CURRENT_SCORE).toInt()) << "step " << step;
+            totalGames += 1;
+            totalScore += Text(IDC_CURRENT_SCORE).toInt();
             ASSERT_FALSE(InProgress());
-        } else {
-            ASSERT_EQ(dialog->TotalGamesValue(), totalGames) << "step " << step << ": totals change only on wins";
-            ASSERT_EQ(dialog->TotalScoreValue(), totalScore) << "step " << step;
         }
+        ASSERT_EQ(Totals(), TotalsShownFor(totalGames, totalScore)) << "step " << step << ": totals change only on wins";
     }
 
     RecordProperty("games", games);

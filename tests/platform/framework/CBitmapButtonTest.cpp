@@ -69,7 +69,7 @@ protected:
 TEST_F(BitmapButton, LoadsAllFourWhenTheUpPictureExists)
 {
     EXPECT_TRUE(button->LoadBitmaps(upName, downName, focusName, disabledName));
-    EXPECT_EQ(button->CurrentPicture(), LoadBitmap(upName));
+    ExpectShows(upName);
 }
 
 TEST_F(BitmapButton, UnknownUpPictureLoadsNothingAndDrawsNothing)
@@ -78,17 +78,17 @@ TEST_F(BitmapButton, UnknownUpPictureLoadsNothingAndDrawsNothing)
     EXPECT_FALSE(button->LoadBitmaps("IDB_NOTHING_U", downName, focusName, disabledName));
     for (const StateCase& s : states) {
         s.enter(*button);
-        EXPECT_TRUE(button->CurrentPicture().isNull()) << s.state;
         EXPECT_EQ(button->grab().toImage(), before) << s.state;
     }
 }
 
 TEST_F(BitmapButton, LoadingANewSetReleasesTheOldOne)
 {
+    const QImage blank = button->grab().toImage();
     button->LoadBitmaps(upName, downName, focusName, disabledName);
     button->LoadBitmaps("IDB_NOTHING_U", downName, focusName, disabledName);
     button->setDown(true);
-    EXPECT_TRUE(button->CurrentPicture().isNull());
+    EXPECT_EQ(button->grab().toImage(), blank);
 }
 
 TEST_F(BitmapButton, StaysSharpOnDoubleDensityScreens)
@@ -109,7 +109,6 @@ TEST_P(BitmapButtonStates, ShowsThePictureOfItsStateUnscaledAtTopLeft)
 {
     button->LoadBitmaps(upName, downName, focusName, disabledName);
     GetParam().enter(*button);
-    EXPECT_EQ(button->CurrentPicture(), LoadBitmap(GetParam().shown));
     ExpectShows(GetParam().shown);
 }
 

@@ -77,7 +77,7 @@ TEST_P(Prompt, AsksYesOrNoWithYesTheDefault)
     EXPECT_TRUE(yesIsDefault);
     ASSERT_NE(asker, nullptr);
     EXPECT_EQ(owner, asker);
-    EXPECT_EQ(dialog->TotalGamesValue(), 2) << "No changes nothing";
+    EXPECT_EQ(TotalsShown(*dialog), TotalsShownFor(2, 3)) << "No changes nothing";
     EXPECT_EQ(Button(dialog.get(), IDC_GIVE_UP)->isEnabled(), !GetParam().clearing) << "No changes nothing";
 }
 
@@ -93,7 +93,7 @@ TEST_P(Prompt, EnterAnswersYes)
 
     ASSERT_TRUE(answered);
     if (GetParam().clearing)
-        EXPECT_EQ(dialog->TotalGamesValue(), 0) << "Yes cleared the totals";
+        EXPECT_EQ(TotalsShown(*dialog), TotalsShownFor(0, 0)) << "Yes cleared the totals";
     else
         EXPECT_FALSE(Button(dialog.get(), IDC_GIVE_UP)->isEnabled()) << "Yes gave the game up";
 }

@@ -247,7 +247,7 @@ TEST_F(Help, AMenuBeingTrackedClosesBeforeHelpOpens)
 
 TEST_F(Help, ViewerStaysUsableWhileTheGameWindowAndItsDialogsRunModally)
 {
-    dialog = std::make_unique<TestableCorvaneDlg>(random);
+    dialog = std::make_unique<CCorvaneDlg>(random);
     app.m_pMainWnd = dialog.get();
     QPointer<HelpViewer> viewer;
     int contentsClicks = 0;

@@ -1,5 +1,6 @@
 // Icons made of shapes: crisp at any size, thin lines kept, outlines scaled and even, clips kept, and the
 // same design written as a scalable picture.
+#include "PixelProbe.h"
 #include "VectorIcon.h"
 
 #include <QSet>
@@ -8,7 +9,7 @@
 
 namespace {
 
-constexpr QRgb red = qRgb(255, 0, 0), black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
+constexpr QRgb red = qRgb(255, 0, 0);
 
 // How many pixels of one colour run from (x, y) in the direction (dx, dy).
 int RunLength(const QImage& image, int x, int y, int dx, int dy)

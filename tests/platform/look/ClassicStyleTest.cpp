@@ -4,6 +4,7 @@
 
 #include "ClassicStyle.h"
 #include "DialogUnits.h"
+#include "PixelProbe.h"
 #include "Templates.h"
 
 #include <QCheckBox>
@@ -16,18 +17,6 @@
 namespace {
 
 using ClassicLook = GameWindowFixture;
-
-constexpr QRgb black = qRgb(0, 0, 0), darkGrey = qRgb(128, 128, 128), lightGrey = qRgb(192, 192, 192),
-               white = qRgb(255, 255, 255);
-
-int CountOtherThan(const QImage& image, const QRect& area, QRgb colour)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += image.pixel(x, y) != colour;
-    return count;
-}
 
 // A raised frame all round: light grey then white on the top and left, black then dark grey on the
 // bottom and right; inside it one face colour, behind the pictures and the text items alike.

@@ -43,8 +43,6 @@ protected:
 
     void ExpectTotalsKept()
     {
-        EXPECT_EQ(dialog->TotalGamesValue(), 2);
-        EXPECT_EQ(dialog->TotalScoreValue(), 3);
         EXPECT_EQ(Text(IDC_TOTAL_GAMES), "2");
         EXPECT_EQ(Text(IDC_AVERAGE_SCORE), "1.50");
     }
@@ -75,8 +73,6 @@ TEST_F(ScoreDialog, ClearingOnYesZeroesBothTotalsAndEndsTheDialog)
         EXPECT_FALSE(score.isVisible());
     });
 
-    EXPECT_EQ(dialog->TotalGamesValue(), 0);
-    EXPECT_EQ(dialog->TotalScoreValue(), 0);
     EXPECT_EQ(Text(IDC_TOTAL_GAMES), "0");
     EXPECT_EQ(Text(IDC_AVERAGE_SCORE), "0");
     EXPECT_EQ(storedWhileOpen, "[Stats]\nTotalGames=0\nTotalScore=0\n") << "the clearing is saved at once";

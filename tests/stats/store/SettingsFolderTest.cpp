@@ -225,11 +225,11 @@ protected:
 
     // Runs a window from its start to its end, as a run of the game does, with inside done in it; returns
     // the notices.
-    QStringList Run(const std::function<void(TestableCorvaneDlg&)>& inside = {})
+    QStringList Run(const std::function<void(CCorvaneDlg&)>& inside = {})
     {
         const NoticeWatcher notices;
-        RunWindow([&](TestableCorvaneDlg& window) {
-            shown = {window.TotalGamesValue(), window.TotalScoreValue()};
+        RunWindow([&](CCorvaneDlg& window) {
+            shown = TotalsShown(window);
             if (inside)
                 inside(window);
         });
@@ -249,7 +249,7 @@ protected:
     }
 
     QByteArray root;
-    Totals shown;
+    ShownTotals shown;
 };
 
 TEST_P(SettingsFolder, StartAndExitWinAndClearingChangeOnlyTheTotals)
@@ -264,19 +264,19 @@ TEST_P(SettingsFolder, StartAndExitWinAndClearingChangeOnlyTheTotals)
     const ino_t holder = InodeAt(root + '/' + c.holder);
 
     const QStringList started = Run();
-    EXPECT_EQ(shown, c.shown);
+    EXPECT_EQ(shown, TotalsShownFor(c.shown.games, c.shown.score));
     EXPECT_EQ(PictureOf(root), before) << "a start and an exit change nothing:\n" << Described(PictureOf(root));
     EXPECT_EQ(InodeAt(root + '/' + c.holder), holder) << "the file was replaced";
 
-    const QStringList won = Run([](TestableCorvaneDlg& window) { window.RecordWin(3); });
+    const QStringList won = Run([this](CCorvaneDlg& window) { WinAGame(window, 3); });
     const FolderPicture afterWin = c.trouble ? before : Saved(before, AsWritten(c, AfterWin));
     EXPECT_EQ(PictureOf(root), afterWin) << Described(PictureOf(root));
-    EXPECT_EQ(shown, c.shown);
+    EXPECT_EQ(shown, TotalsShownFor(c.shown.games, c.shown.score));
 
-    const QStringList cleared = Run([](TestableCorvaneDlg& window) { window.ClearStats(); });
+    const QStringList cleared = Run([](CCorvaneDlg& window) { ClearTotals(window); });
     const FolderPicture afterClearing = c.trouble ? before : Saved(before, AsWritten(c, AfterClearing));
     EXPECT_EQ(PictureOf(root), afterClearing) << Described(PictureOf(root));
-    EXPECT_EQ(shown, c.trouble ? c.shown : (Totals{6, 10}));
+    EXPECT_EQ(shown, c.trouble ? TotalsShownFor(c.shown.games, c.shown.score) : TotalsShownFor(6, 10));
 
     if (!c.trouble) {
         EXPECT_EQ(started + won + cleared, QStringList());

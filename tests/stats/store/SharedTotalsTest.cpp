@@ -37,12 +37,19 @@ private:
 
 class SharedTotals : public StatsFixture {
 protected:
-    std::unique_ptr<TestableCorvaneDlg> OtherCopy() { return std::make_unique<TestableCorvaneDlg>(random); }
+    // Another game window beside the test's, as another copy of the game would show it.
+    std::unique_ptr<CCorvaneDlg> OtherCopy()
+    {
+        auto other = std::make_unique<CCorvaneDlg>(random);
+        other->Create();
+        other->show();
+        return other;
+    }
 
     // Shows a window whose notice will take the activation from it.
     void StartToldWindow()
     {
-        dialog = std::make_unique<TestableCorvaneDlg>(random);
+        dialog = std::make_unique<CCorvaneDlg>(random);
         app.m_pMainWnd = dialog.get();
         dialog->Create();
         dialog->show();
@@ -54,10 +61,9 @@ TEST_F(SharedTotals, TheWindowShowsWhatTheFileHoldsAfterAWin)
     SeedTotals(1, 3);
     ASSERT_NO_FATAL_FAILURE(StartWindow());
     const auto other = OtherCopy();
-    other->RecordWin(4);
+    WinAGame(*other, 4);
 
-    Internals().RecordWin(2);
-    Internals().ShowStats();
+    WinAGame(*dialog, 2);
 
     EXPECT_EQ(Text(IDC_TOTAL_GAMES), "3");
     EXPECT_EQ(Text(IDC_AVERAGE_SCORE), "3.00");
@@ -67,16 +73,16 @@ TEST_F(SharedTotals, TheWindowShowsWhatTheFileHoldsAfterAWin)
 TEST_F(SharedTotals, AnIdleCopyEndingKeepsTheWinsOfAnother)
 {
     SeedTotals(1, 3);
-    dialog = std::make_unique<TestableCorvaneDlg>(random);
+    dialog = std::make_unique<CCorvaneDlg>(random);
     app.m_pMainWnd = dialog.get();
     WhenModal([&](QWidget*) {
-        OtherCopy()->RecordWin(2);
+        WinAGame(*OtherCopy(), 2);
         Button(dialog.get(), IDC_EXIT)->click();
     });
 
     dialog->DoModal();
 
-    EXPECT_EQ(dialog->TotalGamesValue(), 1) << "the idle copy never saw the other's win";
+    EXPECT_EQ(TotalsShown(*dialog), TotalsShownFor(1, 3)) << "the idle copy never saw the other's win";
     EXPECT_EQ(ReadSettings(), "[Stats]\nTotalGames=2\nTotalScore=5\n");
 }
 
@@ -85,16 +91,15 @@ TEST_F(SharedTotals, ClearingInOneCopyWhileAnotherPlays)
     SeedTotals(4, 4);
     ASSERT_NO_FATAL_FAILURE(StartWindow());
     const auto other = OtherCopy();
-    other->RecordWin(1);
+    WinAGame(*other, 1);
 
-    Internals().ClearStats();
+    ClearTotals(*dialog);
     EXPECT_EQ(ReadSettings(), "[Stats]\nTotalGames=0\nTotalScore=0\n");
-    EXPECT_EQ(dialog->TotalGamesValue(), 0);
+    EXPECT_EQ(TotalsShown(*dialog), TotalsShownFor(0, 0));
 
-    other->RecordWin(3);
+    WinAGame(*other, 3);
     EXPECT_EQ(ReadSettings(), "[Stats]\nTotalGames=1\nTotalScore=3\n");
-    EXPECT_EQ(other->TotalGamesValue(), 1);
-    EXPECT_EQ(other->TotalScoreValue(), 3);
+    EXPECT_EQ(TotalsShown(*other), TotalsShownFor(1, 3));
 }
 
 TEST_F(SharedTotals, DamagedTotalsAreToldOnceCountedInTheWindowAndLeftInTheFile)
@@ -106,9 +111,8 @@ TEST_F(SharedTotals, DamagedTotalsAreToldOnceCountedInTheWindowAndLeftInTheFile)
 
     StartToldWindow();
     QTRY_COMPARE_WITH_TIMEOUT(notices.texts.size(), 1, 10000);
-    Internals().RecordWin(2);
-    Internals().RecordWin(1);
-    Internals().ShowStats();
+    WinAGame(*dialog, 2);
+    WinAGame(*dialog, 1);
 
     const QString notice = "Cannot read the totals in " + SettingsFile() +
                            ": TotalGames is not a whole number from 0 to 2147483647. The file is left as it is; play "
@@ -128,7 +132,7 @@ TEST_F(SharedTotals, AFileThatCannotBeReadIsToldAndNeverReplaced)
 
     StartToldWindow();
     QTRY_COMPARE_WITH_TIMEOUT(notices.texts.size(), 1, 10000);
-    Internals().RecordWin(2);
+    WinAGame(*dialog, 2);
     EndWindow();
 
     EXPECT_EQ(notices.texts.size(), 1);
@@ -145,11 +149,11 @@ TEST_F(SharedTotals, WinsThatCouldNotBeSavedReachTheFileOnceItCanBeWritten)
 
     {
         const FullDisk full;
-        Internals().RecordWin(2);
+        WinAGame(*dialog, 2);
     }
     EXPECT_EQ(ReadSettings(), before);
-    EXPECT_EQ(dialog->TotalGamesValue(), 6) << "the window counts the win all the same";
-    Internals().RecordWin(1);
+    EXPECT_EQ(TotalsShown(*dialog), TotalsShownFor(6, 9)) << "the window counts the win all the same";
+    WinAGame(*dialog, 1);
 
     EXPECT_EQ(notices.texts.size(), 1);
     EXPECT_TRUE(notices.texts.value(0).startsWith("Cannot save the totals in " + SettingsFile() + ": "));
@@ -159,13 +163,13 @@ TEST_F(SharedTotals, WinsThatCouldNotBeSavedReachTheFileOnceItCanBeWritten)
 TEST_F(SharedTotals, WinsStillUnsavedWhenTheWindowEndsAreSavedThen)
 {
     SeedTotals(5, 7);
-    dialog = std::make_unique<TestableCorvaneDlg>(random);
+    dialog = std::make_unique<CCorvaneDlg>(random);
     app.m_pMainWnd = dialog.get();
     const NoticeWatcher notices;
     WhenModal<CCorvaneDlg>([&](CCorvaneDlg* window) {
         {
             const FullDisk full;
-            Internals(*window).RecordWin(2);
+            WinAGame(*window, 2);
         }
         Button(window, IDC_EXIT)->click();
     });
@@ -185,12 +189,11 @@ TEST_F(SharedTotals, AClearingThatCannotBeSavedChangesNothing)
 
     {
         const FullDisk full;
-        Internals().ClearStats();
+        ClearTotals(*dialog);
     }
 
     EXPECT_EQ(notices.texts.size(), 1);
-    EXPECT_EQ(dialog->TotalGamesValue(), 2);
-    EXPECT_EQ(dialog->TotalScoreValue(), 3);
+    EXPECT_EQ(TotalsShown(*dialog), TotalsShownFor(2, 3));
     EXPECT_EQ(ReadSettings(), before);
 }
 
@@ -203,14 +206,14 @@ TEST_F(SharedTotals, AClearingThatFailsIsToldEveryTime)
 
     {
         const FullDisk full;
-        Internals().ClearStats();
-        Internals().ClearStats();
+        ClearTotals(*dialog);
+        ClearTotals(*dialog);
     }
 
     const QString notice = "Cannot save the totals in " + SettingsFile() + ": File too large. The totals stay as they were.";
     EXPECT_EQ(notices.texts, (QStringList{notice, notice}));
     EXPECT_EQ(errors.Text().count(app.AppName() + ": " + notice + "\n"), 2) << errors.Text().toStdString();
-    EXPECT_EQ(dialog->TotalGamesValue(), 2);
+    EXPECT_EQ(TotalsShown(*dialog), TotalsShownFor(2, 3));
 }
 
 TEST_F(SharedTotals, WinsStillUnsavedAtTheEndAreSaidOnStandardError)
@@ -221,9 +224,9 @@ TEST_F(SharedTotals, WinsStillUnsavedAtTheEndAreSaidOnStandardError)
 
     {
         const FullDisk full;
-        RunWindow([](TestableCorvaneDlg& window) {
-            window.RecordWin(2);
-            window.RecordWin(1);
+        RunWindow([this](CCorvaneDlg& window) {
+            WinAGame(window, 2);
+            WinAGame(window, 1);
         });
     }
 
@@ -245,8 +248,8 @@ TEST_F(SharedTotals, SavesWithoutALockWhereNoneCanBeHadAndSaysSoOnce)
     const NoticeWatcher notices;
     CapturedErrors errors;
 
-    Internals().RecordWin(2);
-    Internals().RecordWin(1);
+    WinAGame(*dialog, 2);
+    WinAGame(*dialog, 1);
 
     EXPECT_EQ(ReadSettings(), "[Stats]\nTotalGames=7\nTotalScore=10\n");
     EXPECT_EQ(notices.texts, QStringList());
@@ -262,6 +265,7 @@ TEST_F(SharedTotals, WaitsForAnotherCopyAliveAndUnderTheWaitCursor)
 {
     SeedTotals(1, 3);
     ASSERT_NO_FATAL_FAILURE(StartWindow());
+    PlayToTheWinningClue(*dialog, 2);
     HeldLock other(SettingsFile());
     bool handledWhileWaiting = false;
     bool waitCursor = false;
@@ -271,7 +275,9 @@ TEST_F(SharedTotals, WaitsForAnotherCopyAliveAndUnderTheWaitCursor)
         other.Release();
     });
 
-    Internals().RecordWin(2);
+    NestedLoopDriver win;
+    win.ExpectCongratulations();
+    ClickWith(*dialog, win, Button(dialog.get(), IDC_CLUE));
 
     EXPECT_TRUE(handledWhileWaiting) << "the window handled nothing while it waited";
     EXPECT_TRUE(waitCursor);
@@ -289,10 +295,9 @@ TEST_F(SharedTotals, AWinWaitsBesideAFileThatAStoppedCopyHoldsAndIsSaidAtTheEnd)
     CapturedErrors errors;
     QByteArray storedMeanwhile;
 
-    RunWindow([&](TestableCorvaneDlg& window) {
-        window.RecordWin(2);
-        EXPECT_EQ(window.TotalGamesValue(), 2);
-        EXPECT_EQ(window.TotalScoreValue(), 5);
+    RunWindow([&](CCorvaneDlg& window) {
+        WinAGame(window, 2);
+        EXPECT_EQ(TotalsShown(window), TotalsShownFor(2, 5));
         storedMeanwhile = ReadSettings();
     });
 
@@ -303,7 +308,7 @@ TEST_F(SharedTotals, AWinWaitsBesideAFileThatAStoppedCopyHoldsAndIsSaidAtTheEnd)
               1)
         << errors.Text().toStdString();
     stopped.Release();
-    RunWindow([](TestableCorvaneDlg& window) { EXPECT_EQ(window.TotalGamesValue(), 2) << "a new window counts the waiting win"; });
+    RunWindow([](CCorvaneDlg& window) { EXPECT_EQ(TotalsShown(window).games, "2") << "a new window counts the waiting win"; });
     EXPECT_EQ(ReadSettings(), "[Stats]\nTotalGames=2\nTotalScore=5\n") << "the next save adds it";
     EXPECT_EQ(QDir(ConfigFolder() + "/Brindlemoor").entryList(QDir::Files | QDir::Hidden),
               (QStringList{".stats_tests.conf.lock", "stats_tests.conf"}));
