@@ -459,7 +459,6 @@ struct DeniedCase {
 
 const DeniedCase DeniedCases[] = {
     {"ReadOnlyFile", 0444, 0755, "kept 5 7", "failed Cannot save the totals in "},
-    {"ReadOnlyFolder", 0644, 0555, "kept 5 7", "failed Cannot save the totals in "},
     {"UnreadableFile", 0200, 0755, "failed Cannot read the totals in ", "failed Cannot read the totals in "},
     {"ClosedFolder", 0644, 0000, "failed Cannot read the totals in ", "failed Cannot save the totals in "},
 };
