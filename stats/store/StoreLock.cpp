@@ -11,9 +11,8 @@
 #include <chrono>
 #include <csignal>
 #include <ctime>
-#include <optional>
-#include <utility>
 #include <fcntl.h>
+#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
@@ -37,55 +36,52 @@ const QByteArray& BootId()
 
 QByteArray TokenText() { return QByteArray::number(::getpid()) + ' ' + BootId() + '\n'; }
 
-// What tells one token from another: its file, its time and its text. A file number alone does not, as a
-// new file may get the number of one just removed.
-QByteArray Fingerprint(const struct stat& status, const QByteArray& text)
-{
-    return QByteArray::number(static_cast<qulonglong>(status.st_ino)) + ' ' + QByteArray::number(status.st_mtim.tv_sec) + ' ' +
-           QByteArray::number(status.st_mtim.tv_nsec) + ' ' + text;
-}
+// A token as read: what tells it from any other (its file, its time and its text: a file number alone does
+// not, as a new file may get the number of one just removed), its maker and when it was made.
+struct TokenSeen {
+    QByteArray fingerprint;
+    QList<QByteArray> maker;
+    time_t made;
+};
 
-// The fingerprint of the token at descriptor and its text, or nothing when it cannot be read.
-std::optional<std::pair<QByteArray, QByteArray>> ReadToken(int descriptor)
+std::optional<TokenSeen> ReadToken(const QByteArray& path)
 {
+    const int descriptor = ::open(path.constData(), O_RDONLY | OpenFlags);
+    if (descriptor < 0)
+        return std::nullopt;
     struct stat status {};
-    char bytes[128] = {};
-    const ssize_t length = ::fstat(descriptor, &status) == 0 ? ::read(descriptor, bytes, sizeof bytes - 1) : -1;
+    char bytes[128];
+    const ssize_t length = ::fstat(descriptor, &status) == 0 ? ::read(descriptor, bytes, sizeof bytes) : -1;
     ::close(descriptor);
     if (length < 0)
         return std::nullopt;
-    return std::pair{Fingerprint(status, QByteArray(bytes, length)), QByteArray(bytes, length)};
+    const QByteArray text(bytes, length);
+    return TokenSeen{QByteArray::number(static_cast<qulonglong>(status.st_ino)) + ' ' + QByteArray::number(status.st_mtim.tv_sec) +
+                         ' ' + QByteArray::number(status.st_mtim.tv_nsec) + ' ' + text,
+                     text.trimmed().split(' '), status.st_mtime};
 }
 
-// Whether the token at path was left by a copy that no longer saves: one of this boot that has ended, or
-// one older than any save lasts. The token judged is put in judged.
-bool IsStale(const QByteArray& path, QByteArray& judged)
+// Whether the token was left by a copy that no longer saves: one of this boot that has ended, or one older
+// than any save lasts.
+bool IsStale(const TokenSeen& token)
 {
-    struct stat status {};
-    if (::lstat(path.constData(), &status) != 0)
-        return false;
-    const auto token = ReadToken(::open(path.constData(), O_RDONLY | OpenFlags));
-    if (!token)
-        return false;
-    judged = token->first;
-    if (std::time(nullptr) - status.st_mtime > StoreLock::LongestSaveSeconds)
+    if (std::time(nullptr) - token.made > StoreLock::LongestSaveSeconds)
         return true;
-    const QList<QByteArray> maker = token->second.trimmed().split(' ');
     bool numbered = false;
-    const pid_t pid = static_cast<pid_t>(maker.value(0).toLongLong(&numbered));
-    return numbered && pid > 0 && !BootId().isEmpty() && maker.value(1) == BootId() && ::kill(pid, 0) != 0 && errno == ESRCH;
+    const pid_t pid = static_cast<pid_t>(token.maker.value(0).toLongLong(&numbered));
+    return numbered && pid > 0 && !BootId().isEmpty() && token.maker.value(1) == BootId() && ::kill(pid, 0) != 0 && errno == ESRCH;
 }
 
 // Removes the stale token judged, and no other: copies that judged it at once must not remove the token
 // that one of them made next. The one rename of it that succeeds moves it aside; a token found moved aside
 // that is not the one judged is put back.
-void RemoveStale(const QByteArray& path, const QByteArray& judged)
+void RemoveStale(const QByteArray& path, const TokenSeen& judged)
 {
     const QByteArray aside = path + '-' + UniqueLetters();
     if (::rename(path.constData(), aside.constData()) != 0)
         return;
-    const auto moved = ReadToken(::open(aside.constData(), O_RDONLY | OpenFlags));
-    if (moved && moved->first != judged && ::link(aside.constData(), path.constData()) != 0)
+    const std::optional<TokenSeen> moved = ReadToken(aside);
+    if (moved && moved->fingerprint != judged.fingerprint && ::link(aside.constData(), path.constData()) != 0)
         return;
     ::unlink(aside.constData());
 }
@@ -184,10 +180,10 @@ StoreLock::Attempt StoreLock::Token()
             continue;
         if (!S_ISREG(status.st_mode))
             return Attempt::Impossible;
-        QByteArray judged;
-        if (!IsStale(token, judged))
+        const std::optional<TokenSeen> seen = ReadToken(token);
+        if (!seen || !IsStale(*seen))
             return Attempt::HeldElsewhere;
-        RemoveStale(token, judged);
+        RemoveStale(token, *seen);
     }
     return Attempt::HeldElsewhere;
 }

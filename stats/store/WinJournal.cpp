@@ -25,12 +25,14 @@ constexpr qsizetype LongestBatch = 32;
 const QByteArray Waits = QByteArrayLiteral(".win-");
 const QByteArray Replacement = QByteArrayLiteral(".new-");
 const QByteArray CarriedBy = QByteArrayLiteral(".in-");
+// What the lock sets aside for a moment as it clears away a token left by a copy that has ended.
+const QByteArray TokenAside = QByteArrayLiteral(".merging-");
 constexpr char Writing[] = ".new";
 constexpr char Damaged[] = ".damaged";
 
 // A file of the journal's names, as the folder lists it.
 struct Entry {
-    enum Kind { Waiting, Carried, BeingWritten, Replacing } kind;
+    enum Kind { Waiting, Carried, Replacing, Leftover } kind; // Leftover: a win being written, a token set aside
     QByteArray name;
     QByteArray letters; // the win's; the replacement's for Replacing
     QByteArray carrier; // Carried: the replacement's letters
@@ -94,6 +96,9 @@ std::vector<Entry> Scan(const QByteArray& folder, const QByteArray& prefix)
         if (name.startsWith(prefix + Replacement)) {
             entry.kind = Entry::Replacing;
             entry.letters = name.mid(prefix.size() + Replacement.size());
+        } else if (name.startsWith(prefix + TokenAside)) {
+            entry.kind = Entry::Leftover;
+            entry.letters = name.mid(prefix.size() + TokenAside.size());
         } else if (name.startsWith(prefix + Waits)) {
             entry.letters = name.mid(prefix.size() + Waits.size(), 6);
             const QByteArray rest = name.mid(prefix.size() + Waits.size() + 6);
@@ -101,7 +106,7 @@ std::vector<Entry> Scan(const QByteArray& folder, const QByteArray& prefix)
                 entry.kind = Entry::Carried;
                 entry.carrier = rest.mid(CarriedBy.size());
             } else if (rest == Writing) {
-                entry.kind = Entry::BeingWritten;
+                entry.kind = Entry::Leftover;
             } else if (!rest.isEmpty()) {
                 continue;
             }
@@ -117,10 +122,7 @@ std::vector<Entry> Scan(const QByteArray& folder, const QByteArray& prefix)
 
 } // namespace
 
-WinJournal::WinJournal(QByteArray path)
-    : path(std::move(path)), folder(FolderOf(this->path)), prefix('.' + NameOf(this->path))
-{
-}
+WinJournal::WinJournal(const QByteArray& path) : folder(FolderOf(path)), prefix('.' + NameOf(path)) {}
 
 QByteArray WinJournal::Name(const QByteArray& letters, const char* suffix) const
 {
@@ -177,7 +179,7 @@ WinJournal::Batches WinJournal::Settle(bool locked) const
             changed |= ::unlink(file.constData()) == 0;
         else if (entry.kind == Entry::Carried && settled.count(entry.carrier))
             changed |= ::rename(file.constData(), Name(entry.letters).constData()) == 0;
-        else if (entry.kind == Entry::BeingWritten && IsOurs(entry.status) && IsOld(entry.status))
+        else if (entry.kind == Entry::Leftover && IsOurs(entry.status) && IsOld(entry.status))
             changed |= ::unlink(file.constData()) == 0;
     }
     // Only once every win it carried waits again.

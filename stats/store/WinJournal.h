@@ -22,11 +22,13 @@
 // the name alone says it, and no other program touches the replacement. A replacement that never took the
 // file's place is removed only after its wins wait again.
 // A file of these names that cannot be read is told and left alone; one that holds no win is set aside as
-// .<name>.win-XXXXXX.damaged, never counted and never removed.
+// .<name>.win-XXXXXX.damaged, never counted and never removed. What killed copies left half made (a win
+// being written, .<name>.win-XXXXXX.new, and a token the lock set aside, .<name>.merging-XXXXXX) is
+// removed once older than any save lasts.
 class WinJournal {
 public:
     // The journal of the settings file at path (links already followed).
-    explicit WinJournal(QByteArray path);
+    explicit WinJournal(const QByteArray& path);
 
     // Where the replacement of the settings file named by letters (six letters or digits) is written.
     QByteArray ReplacementPath(const QByteArray& letters) const;
@@ -63,7 +65,6 @@ private:
     QByteArray Name(const QByteArray& letters, const char* suffix = "") const;
     QByteArray CarriedName(const QByteArray& letters, const QByteArray& replacement) const;
 
-    QByteArray path;
     QByteArray folder;
     QByteArray prefix;
 };

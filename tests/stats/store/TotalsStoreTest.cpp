@@ -1,13 +1,17 @@
 // The totals in the settings file: where it lives, what each state of it reads as, and changes that fail.
 #include "StatsTestSupport.h"
 
+#include "StoreLock.h"
 #include "TotalsKeeper.h"
 #include "TotalsStore.h"
 
 #include <QSettings>
 
 #include <optional>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 #include <string_view>
 
@@ -276,6 +280,45 @@ TEST_F(ProfileStore, EachWaitingWinIsCountedOnceByItsNameWhateverReplacedTheFile
                            "stats_tests.conf"}))
         << "what holds no win is set aside, and what is no name of the program's is left alone";
     EXPECT_EQ(store.Read().totals, (Totals{8, 14}));
+}
+
+// Sets a file's time back by seconds, as if it had been left that long ago.
+void Age(const QString& path, int seconds)
+{
+    timeval then[2] = {};
+    ::gettimeofday(&then[0], nullptr);
+    then[0].tv_sec -= seconds;
+    then[1] = then[0];
+    ASSERT_EQ(::lutimes(QFile::encodeName(path).constData(), then), 0);
+}
+
+// What copies killed in the middle of a save left is cleared by a later save once no save can still be
+// writing it: a replacement of the file by the holder of the lock, whatever its age, as only a holder
+// writes one; a win being written and a token set aside only once older than any save lasts, with or
+// without the lock.
+TEST_F(ProfileStore, LeftoversOfKilledSavesAreClearedOnceNoSaveCanStillBeWritingThem)
+{
+    SeedTotals(5, 7);
+    const QString folder = ConfigFolder() + "/Brindlemoor/";
+    const QString prefix = ".stats_tests.conf.";
+    for (const char* name : {"win-Young1.new", "win-Old123.new", "merging-Old456", "new-Young2", "new-Old789"})
+        ASSERT_NO_FATAL_FAILURE(Beside(prefix + name, "1 1\n"));
+    for (const char* name : {"win-Old123.new", "merging-Old456", "new-Old789"})
+        ASSERT_NO_FATAL_FAILURE(Age(folder + prefix + name, 2 * StoreLock::LongestSaveSeconds));
+    const auto left = [&] {
+        return QDir(folder).entryList({prefix + "new-*", prefix + "merging-*", prefix + "win-*.new"}, QDir::Files | QDir::Hidden);
+    };
+    TotalsStore store(SettingsFile());
+
+    {
+        const int held = ::open(QFile::encodeName(folder + prefix + "lock").constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+        EXPECT_EQ(store.Add({1, 1}).kind, TotalsOutcome::Deferred);
+        ::close(held);
+    }
+    EXPECT_EQ(left(), (QStringList{prefix + "new-Young2", prefix + "win-Young1.new"})) << "without the lock, only what is old";
+    EXPECT_EQ(store.Add({1, 1}).totals, (Totals{7, 9}));
+    EXPECT_EQ(left(), QStringList{prefix + "win-Young1.new"}) << "with it, every replacement as well";
 }
 
 // Files of the names the program keeps wins under that it cannot count: told by name, never counted, and
