@@ -5,14 +5,14 @@
 
 namespace {
 
-constexpr int Largest = std::numeric_limits<int>::max();
+constexpr int LargestTotal = std::numeric_limits<int>::max();
 
 // What the player can still count on after trouble with the file, and after a clearing that failed.
 const QString TroubleAftermath =
     QStringLiteral(" The file is left as it is; play goes on, but the wins of this run may not be kept.");
 const QString ClearingAftermath = QStringLiteral(" The totals stay as they were.");
 const QString LargestNotice =
-    QStringLiteral("The totals have reached %1, the largest number they can hold, and count no further.").arg(Largest);
+    QStringLiteral("The totals have reached %1, the largest number they can hold, and count no further.").arg(LargestTotal);
 
 // "1 win (3 points)", "2 wins (1 point)".
 QString WinsText(Totals wins)
@@ -54,7 +54,7 @@ TotalsNews TotalsKeeper::Win(int score)
         news.notice = Joined(news.notice, TroubleOnce(saved.failure));
     else
         unsaved = {};
-    if ((shown.games == Largest || shown.score == Largest) && !largestTold) {
+    if ((shown.games == LargestTotal || shown.score == LargestTotal) && !largestTold) {
         largestTold = true;
         news.notice = Joined(news.notice, LargestNotice);
     }

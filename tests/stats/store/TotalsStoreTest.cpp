@@ -283,7 +283,7 @@ TEST_F(ProfileStore, EachWaitingWinIsCountedOnceByItsNameWhateverReplacedTheFile
 }
 
 // Sets a file's time back by seconds, as if it had been left that long ago.
-void Age(const QString& path, int seconds)
+void AgeFile(const QString& path, int seconds)
 {
     timeval then[2] = {};
     ::gettimeofday(&then[0], nullptr);
@@ -304,7 +304,7 @@ TEST_F(ProfileStore, LeftoversOfKilledSavesAreClearedOnceNoSaveCanStillBeWriting
     for (const char* name : {"win-Young1.new", "win-Old123.new", "merging-Old456", "new-Young2", "new-Old789"})
         ASSERT_NO_FATAL_FAILURE(Beside(prefix + name, "1 1\n"));
     for (const char* name : {"win-Old123.new", "merging-Old456", "new-Old789"})
-        ASSERT_NO_FATAL_FAILURE(Age(folder + prefix + name, 2 * StoreLock::LongestSaveSeconds));
+        ASSERT_NO_FATAL_FAILURE(AgeFile(folder + prefix + name, 2 * StoreLock::LongestSaveSeconds));
     const auto left = [&] {
         return QDir(folder).entryList({prefix + "new-*", prefix + "merging-*", prefix + "win-*.new"}, QDir::Files | QDir::Hidden);
     };
