@@ -738,6 +738,36 @@ TEST_P(Umask, TheSecondSaveWorksAsTheFirst)
 
 INSTANTIATE_TEST_SUITE_P(Masks, Umask, ::testing::ValuesIn(UmaskCases), [](const auto& info) { return std::string(info.param.name); });
 
+// A waiting win the copy may not read is said by name, not counted, and left as it is, at a start and at a
+// win alike; the wins around it are kept.
+TEST_F(CopiesAtOnce, AWaitingWinThatMayNotBeReadIsSaidNotCountedAndKept)
+{
+    if (!PermissionsHold())
+        GTEST_SKIP() << "the superuser passes every permission, and nobody cannot start the driver";
+    ASSERT_NO_FATAL_FAILURE(Seed("[Stats]\nTotalGames=5\nTotalScore=7\n"));
+    const QString unreadable = folder.filePath(".corvane.conf.win-Closed");
+    QFile win(unreadable);
+    ASSERT_TRUE(win.open(QIODevice::WriteOnly));
+    win.write("1 100\n");
+    win.close();
+    ASSERT_EQ(::chmod(QFile::encodeName(unreadable).constData(), 0), 0);
+    const QByteArray said = "Cannot count the win kept in " + QFile::encodeName(unreadable) + ": Permission denied.\n";
+
+    Copy start({path, "read"});
+    const QList<QByteArray> read = start.Finish();
+    Copy winner({path, "wins", "1", "3"});
+    const QList<QByteArray> won = winner.Finish();
+
+    EXPECT_EQ(read, QList<QByteArray>{"kept 5 7"});
+    EXPECT_EQ(start.Errors(), said);
+    EXPECT_EQ(won, QList<QByteArray>{"kept 6 10"});
+    EXPECT_EQ(winner.Errors(), said);
+    ::chmod(QFile::encodeName(unreadable).constData(), 0644);
+    QFile kept(unreadable);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "1 100\n");
+}
+
 // In a folder that takes no new file, a file that may be written is written over in place, since it cannot
 // be replaced; the copy says once why the safer replace was not made.
 TEST_F(CopiesAtOnce, AReadOnlyFolderWithAWritableFileKeepsTheWins)
