@@ -168,12 +168,13 @@ WinJournal::Waiting WinJournal::Look() const
 
 WinJournal::Batches WinJournal::Settle(bool locked) const
 {
+    const std::vector<Entry> entries = Scan(folder, prefix);
     std::set<QByteArray> settled;
-    for (const Entry& entry : Scan(folder, prefix))
+    for (const Entry& entry : entries)
         if (entry.kind == Entry::Replacing && IsOurs(entry.status) && (locked || IsOld(entry.status)))
             settled.insert(entry.letters);
     bool changed = false;
-    for (const Entry& entry : Scan(folder, prefix)) {
+    for (const Entry& entry : entries) {
         const QByteArray file = Joined(folder, entry.name);
         if (entry.kind == Entry::Carried && !Stands(ReplacementPath(entry.carrier)))
             changed |= ::unlink(file.constData()) == 0;
