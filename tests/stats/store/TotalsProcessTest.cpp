@@ -35,6 +35,8 @@ namespace {
 
 constexpr int Budget = 30000;
 constexpr uid_t Nobody = 65534;
+// What the driver ends with when it cannot stop at a step of a save on this processor.
+constexpr int CannotStopAtSteps = 5;
 
 // In a copy about to start: runs it as nobody, or ends it with 3.
 void BecomeNobody()
@@ -647,6 +649,8 @@ TEST_P(KillPoint, LosesNoWinAndCountsNoneTwiceWhateverReplacesTheFileAfterwards)
         environment.insert("TOTALS_DRIVER_KILL_AT", QString::number(step));
         Copy killed({path, "wins", "1", QString::number(own.score)}, environment);
         ASSERT_TRUE(killed.process.waitForFinished(Budget));
+        if (killed.process.exitStatus() == QProcess::NormalExit && killed.process.exitCode() == CannotStopAtSteps)
+            GTEST_SKIP() << "the driver cannot stop at a step on this processor";
         if (killed.process.exitStatus() == QProcess::NormalExit) {
             const Totals whole = SaturatingSum(SaturatingSum(seed, c.waiting), own);
             EXPECT_EQ(killed.Lines(), QList<QByteArray>{QStringLiteral("kept %1 %2").arg(whole.games).arg(whole.score).toUtf8()});
