@@ -180,7 +180,7 @@ TotalsOutcome TotalsStore::Rewrite(std::optional<Totals> added, const WaitObserv
     const WinJournal::Batches batches = journal.Settle(locked);
     if (lock.Result() == StoreLock::Busy)
         return added ? Defer(file, *added, journal) : Failure("clear", lock.Reason());
-    TotalsOutcome outcome = Save(file, added, journal, batches);
+    TotalsOutcome outcome = Save(file, added, journal, batches, locked);
     outcome.remarks = batches.remarks + outcome.remarks;
     outcome.remarks.removeDuplicates();
     if (!lock.Reason().isEmpty())
@@ -189,7 +189,7 @@ TotalsOutcome TotalsStore::Rewrite(std::optional<Totals> added, const WaitObserv
 }
 
 TotalsOutcome TotalsStore::Save(const QByteArray& file, const std::optional<Totals>& added, const WinJournal& journal,
-                                const WinJournal::Batches& batches) const
+                                const WinJournal::Batches& batches, bool locked) const
 {
     const auto change = [&added](Totals stored) { return added ? SaturatingSum(stored, *added) : Totals{}; };
     for (int save = 1;; ++save) {
@@ -202,7 +202,7 @@ TotalsOutcome TotalsStore::Save(const QByteArray& file, const std::optional<Tota
             return Failure("read", stored.damage);
         const Totals totals = change(SaturatingSum(stored.totals, batches.sum));
         // Without the lock no wins are taken in; those that wait are still the player's.
-        const WinJournal::Waiting waiting = batches.letters.empty() ? journal.Look() : WinJournal::Waiting{};
+        const WinJournal::Waiting waiting = locked ? WinJournal::Waiting{} : journal.Look();
         TotalsOutcome kept{TotalsOutcome::Kept, SaturatingSum(totals, waiting.wins), waiting.wins, {}, {}, waiting.remarks};
         if (stored.complete && totals == stored.totals && batches.letters.empty())
             return kept;

@@ -76,7 +76,7 @@ private:
     TotalsOutcome Rewrite(std::optional<Totals> added, const WaitObserver& observer);
     // Under the lock, or where none can be had: the change made, with the batches of waiting wins.
     TotalsOutcome Save(const QByteArray& file, const std::optional<Totals>& added, const WinJournal& journal,
-                       const WinJournal::Batches& batches) const;
+                       const WinJournal::Batches& batches, bool locked) const;
     // The wins added wait beside file, whose lock another copy holds.
     TotalsOutcome Defer(const QByteArray& file, Totals added, const WinJournal& journal) const;
     TotalsOutcome Failure(const char* what, const QString& reason) const;
