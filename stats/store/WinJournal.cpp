@@ -173,19 +173,26 @@ WinJournal::Batches WinJournal::Settle(bool locked) const
     for (const Entry& entry : entries)
         if (entry.kind == Entry::Replacing && IsOurs(entry.status) && (locked || IsOld(entry.status)))
             settled.insert(entry.letters);
+    // Replacements with a win that cannot be set waiting again: they stay, and so the win still waits.
+    std::set<QByteArray> kept;
     bool changed = false;
     for (const Entry& entry : entries) {
         const QByteArray file = Joined(folder, entry.name);
-        if (entry.kind == Entry::Carried && !Stands(ReplacementPath(entry.carrier)))
+        if (entry.kind == Entry::Carried && !Stands(ReplacementPath(entry.carrier))) {
             changed |= ::unlink(file.constData()) == 0;
-        else if (entry.kind == Entry::Carried && settled.count(entry.carrier))
-            changed |= ::rename(file.constData(), Name(entry.letters).constData()) == 0;
-        else if (entry.kind == Entry::Leftover && IsOurs(entry.status) && IsOld(entry.status))
+        } else if (entry.kind == Entry::Carried && settled.count(entry.carrier)) {
+            if (::rename(file.constData(), Name(entry.letters).constData()) == 0)
+                changed = true;
+            else
+                kept.insert(entry.carrier);
+        } else if (entry.kind == Entry::Leftover && IsOurs(entry.status) && IsOld(entry.status)) {
             changed |= ::unlink(file.constData()) == 0;
+        }
     }
     // Only once every win it carried waits again.
     for (const QByteArray& letters : settled)
-        changed |= ::unlink(ReplacementPath(letters).constData()) == 0;
+        if (!kept.count(letters))
+            changed |= ::unlink(ReplacementPath(letters).constData()) == 0;
     if (changed)
         SyncFolder(folder);
     Batches batches;
