@@ -53,6 +53,8 @@ enum StringId : int {
     // and how a count that stopped at its cap is written (%1 the cap).
     IDS_FLEET_NOTICE = 110,
     IDS_MORE_THAN = 111,
+    // The status line after a win that waits beside the totals while another copy of the game holds them.
+    IDS_WIN_WAITS = 112,
     IDS_FILL_ROW = IDC_FILL_ROW,
     IDS_FILL_COLUMN = IDC_FILL_COLUMN,
 };

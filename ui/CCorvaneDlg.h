@@ -122,7 +122,8 @@ private:
     // What the player has been shown of FleetLayout: its counts and the clues.
     FleetEvidence Evidence = FleetEvidence::CountsOf(FleetLayout);
     FleetCounter NoticeCounter{this};
-    // The last clue message, which the status line shows again when the notice goes.
+    // The status line's own message (the last clue's, or that a win waits for another copy of the game),
+    // which it shows again when the notice goes.
     QString ClueStatus;
     ::UndoHistory UndoHistory;
     int SelectedCell = 0;

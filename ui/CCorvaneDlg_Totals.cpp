@@ -6,6 +6,7 @@
 #include "CScoreDlg.h"
 #include "CWinApp.h"
 #include "KeepAlive.h"
+#include "StringTable.h"
 
 #include <QTimer>
 
@@ -43,6 +44,11 @@ void CCorvaneDlg::Tell(const TotalsNews& news)
 {
     TotalGames = news.shown.games;
     TotalScore = news.shown.score;
+    // Kept as the line's message until the next game, whatever the count of fitting fleets brings meanwhile.
+    if (news.winWaits) {
+        ClueStatus = LoadString(IDS_WIN_WAITS);
+        ShowStatus(ClueStatus);
+    }
     for (const QString& line : news.lines)
         PrintLine(line);
     if (news.notice.isEmpty())

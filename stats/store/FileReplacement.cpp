@@ -5,27 +5,30 @@
 #include "NativePath.h"
 
 #include <cerrno>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-constexpr int MostNameTries = 100;
-
-// The start of every replacement's name for the settings file at path; six letters or digits follow.
-QByteArray ReplacementPrefix(const QByteArray& path) { return '.' + NameOf(path) + ".new-"; }
-
-bool IsReplacementName(const QByteArray& name, const QByteArray& prefix)
+// Writes all of text at the descriptor's place; returns the error number, 0 once written.
+int WriteAll(int descriptor, const QByteArray& text)
 {
-    return name.startsWith(prefix) && AreUniqueLetters(name.mid(prefix.size()));
+    for (qsizetype written = 0; written < text.size();) {
+        const ssize_t step = ::write(descriptor, text.constData() + written, static_cast<std::size_t>(text.size() - written));
+        if (step < 0 && errno == EINTR)
+            continue;
+        if (step <= 0)
+            return step < 0 ? errno : ENOSPC;
+        written += step;
+    }
+    return 0;
 }
 
 } // namespace
 
-FileReplacement::FileReplacement(QByteArray target, const QByteArray& namedAfter)
-    : target(std::move(target)), prefix(ReplacementPrefix(namedAfter))
+FileReplacement::FileReplacement(QByteArray target, QByteArray temporary)
+    : target(std::move(target)), temporary(std::move(temporary))
 {
 }
 
@@ -37,21 +40,12 @@ FileReplacement::~FileReplacement()
         ::unlink(temporary.constData());
 }
 
-QString FileReplacement::Write(const QByteArray& text)
+int FileReplacement::Write(const QByteArray& text)
 {
-    const QByteArray folder = FolderOf(target);
-    for (int attempt = 0; descriptor < 0; ++attempt) {
-        temporary = Joined(folder, prefix + UniqueLetters());
-        descriptor = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-        if (descriptor < 0 && (errno != EEXIST || attempt == MostNameTries))
-            return ErrorText(errno);
-    }
+    descriptor = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (descriptor < 0)
+        return errno;
     made = true;
-    struct stat status {};
-    if (::fstat(descriptor, &status) != 0)
-        return ErrorText(errno);
-    inode = status.st_ino;
-
     struct stat old {};
     if (::stat(target.constData(), &old) == 0) {
         // The owner first: giving a file away clears the set-id bits that its mode then puts back.
@@ -60,52 +54,37 @@ QString FileReplacement::Write(const QByteArray& text)
         static_cast<void>(owned);
         static_cast<void>(moded);
     } else {
-        GiveToFolderOwner(descriptor, folder);
+        KeepOwnersWrite(descriptor);
+        GiveToFolderOwner(descriptor, FolderOf(target));
     }
-    for (qsizetype written = 0; written < text.size();) {
-        const ssize_t step = ::write(descriptor, text.constData() + written, static_cast<std::size_t>(text.size() - written));
-        if (step < 0 && errno == EINTR)
-            continue;
-        if (step <= 0)
-            return ErrorText(step < 0 ? errno : ENOSPC);
-        written += step;
-    }
-    if (::fsync(descriptor) != 0)
-        return ErrorText(errno);
-    return {};
+    if (const int error = WriteAll(descriptor, text))
+        return error;
+    return ::fsync(descriptor) == 0 ? 0 : errno;
 }
 
-QString FileReplacement::Commit()
+int FileReplacement::Commit()
 {
     const int closed = ::close(descriptor);
     descriptor = -1;
     if (closed != 0)
-        return ErrorText(errno);
+        return errno;
     if (::rename(temporary.constData(), target.constData()) != 0)
-        return ErrorText(errno);
+        return errno;
     committed = true;
-    // A folder that may not be opened cannot be synced; the rename stands all the same.
-    if (const int folder = ::open(FolderOf(target).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
-    return {};
+    SyncFolder(FolderOf(target));
+    return 0;
 }
 
-void FileReplacement::RemoveLeftovers(const QByteArray& path)
+int WriteInPlace(const QByteArray& path, const QByteArray& text)
 {
-    const QByteArray folder = FolderOf(path);
-    const QByteArray prefix = ReplacementPrefix(path);
-    DIR* listing = ::opendir(folder.constData());
-    if (!listing)
-        return;
-    while (const dirent* entry = ::readdir(listing)) {
-        const QByteArray name(entry->d_name);
-        struct stat status {};
-        const QByteArray leftover = Joined(folder, name);
-        if (IsReplacementName(name, prefix) && ::lstat(leftover.constData(), &status) == 0 && S_ISREG(status.st_mode) &&
-            status.st_uid == ::geteuid())
-            ::unlink(leftover.constData());
-    }
-    ::closedir(listing);
+    const int descriptor = ::open(path.constData(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
+    if (descriptor < 0)
+        return errno;
+    int error = WriteAll(descriptor, text);
+    if (!error && ::ftruncate(descriptor, text.size()) != 0)
+        error = errno;
+    if (!error && ::fsync(descriptor) != 0)
+        error = errno;
+    ::close(descriptor);
+    return error;
 }

@@ -6,16 +6,32 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <climits>
 #include <cstring>
-#include <sys/stat.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
 // More links than any honest chain of them holds; the system itself gives up at 40.
 constexpr int MostLinks = 40;
+
+// What may stand at a file's name that is no file.
+struct NotAFileKind {
+    mode_t type;
+    const char* what;
+};
+
+constexpr std::array<NotAFileKind, 6> NotFiles = {{
+    {S_IFDIR, "it is a folder"},
+    {S_IFCHR, "it is a device, not a file"},
+    {S_IFBLK, "it is a device, not a file"},
+    {S_IFIFO, "it is a pipe, not a file"},
+    {S_IFSOCK, "it is a socket, not a file"},
+    {S_IFLNK, "it is a link, not a file"},
+}};
 
 constexpr char Letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr int NameLetters = 6;
@@ -64,6 +80,8 @@ bool MakeFolders(const QByteArray& folder)
         return false;
     if (::mkdir(folder.constData(), 0777) != 0)
         return errno == EEXIST && ::stat(folder.constData(), &status) == 0 && S_ISDIR(status.st_mode);
+    if (::stat(folder.constData(), &status) == 0 && (status.st_mode & S_IRWXU) != S_IRWXU)
+        ::chmod(folder.constData(), (status.st_mode & 07777) | S_IRWXU);
     struct stat parentStatus {};
     if (::stat(parent.constData(), &parentStatus) == 0 && parentStatus.st_uid != ::geteuid()) {
         // Whether the process may give a folder away is the system's decision; refused, it stays the process's.
@@ -80,6 +98,38 @@ void GiveToFolderOwner(int descriptor, const QByteArray& folder)
         const int given = ::fchown(descriptor, status.st_uid, status.st_gid);
         static_cast<void>(given);
     }
+}
+
+void KeepOwnersWrite(int descriptor)
+{
+    struct stat status {};
+    if (::fstat(descriptor, &status) == 0 && !(status.st_mode & S_IWUSR))
+        ::fchmod(descriptor, (status.st_mode & 07777) | S_IWUSR);
+}
+
+void SyncFolder(const QByteArray& folder)
+{
+    if (const int opened = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); opened >= 0) {
+        ::fsync(opened);
+        ::close(opened);
+    }
+}
+
+FileMark MarkOf(const QByteArray& path)
+{
+    struct stat status {};
+    if (::stat(path.constData(), &status) != 0)
+        return {};
+    return {status.st_dev, status.st_ino, status.st_size,
+            static_cast<long long>(status.st_ctim.tv_sec) * 1000000000LL + status.st_ctim.tv_nsec};
+}
+
+QString NotAFile(const struct stat& status)
+{
+    for (const NotAFileKind& kind : NotFiles)
+        if ((status.st_mode & S_IFMT) == kind.type)
+            return QString::fromLatin1(kind.what);
+    return {};
 }
 
 QByteArray UniqueLetters()

@@ -1,13 +1,18 @@
-// The writers' lock of a settings file: an exclusive lock on a lock file of its own beside the file.
+// The writers' lock of a settings file: the kernel's lock on a lock file of its own beside the file, or
+// where no such lock can be had, a token file that only one copy of the program can make at a time.
 #include "StoreLock.h"
 
 #include "NativePath.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 
 #include <cerrno>
 #include <chrono>
+#include <csignal>
+#include <ctime>
 #include <fcntl.h>
+#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
@@ -16,71 +21,93 @@
 namespace {
 
 constexpr std::chrono::milliseconds RetryPause(2);
+// Never through a link, and never blocking on whatever else may stand there.
+constexpr int OpenFlags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
 
-// What shows that a file has been changed: every change replaces it or at least touches it.
-struct FileMark {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    long long changed = 0;
+// This boot of this machine: a process number means the same process only within it.
+const QByteArray& BootId()
+{
+    static const QByteArray id = [] {
+        QFile boot(QStringLiteral("/proc/sys/kernel/random/boot_id"));
+        return boot.open(QIODevice::ReadOnly) ? boot.readAll().trimmed() : QByteArray();
+    }();
+    return id;
+}
 
-    bool operator==(const FileMark&) const = default;
+QByteArray TokenText() { return QByteArray::number(::getpid()) + ' ' + BootId() + '\n'; }
+
+// A token as read: what tells it from any other (its file, its time and its text: a file number alone does
+// not, as a new file may get the number of one just removed), its maker and when it was made.
+struct TokenSeen {
+    QByteArray fingerprint;
+    QList<QByteArray> maker;
+    time_t made;
 };
 
-FileMark MarkOf(const QByteArray& file)
+std::optional<TokenSeen> ReadToken(const QByteArray& path)
 {
+    const int descriptor = ::open(path.constData(), O_RDONLY | OpenFlags);
+    if (descriptor < 0)
+        return std::nullopt;
     struct stat status {};
-    if (::stat(file.constData(), &status) != 0)
-        return {};
-    return {status.st_dev, status.st_ino, status.st_size,
-            static_cast<long long>(status.st_ctim.tv_sec) * 1000000000LL + status.st_ctim.tv_nsec};
+    char bytes[128];
+    const ssize_t length = ::fstat(descriptor, &status) == 0 ? ::read(descriptor, bytes, sizeof bytes) : -1;
+    ::close(descriptor);
+    if (length < 0)
+        return std::nullopt;
+    const QByteArray text(bytes, length);
+    return TokenSeen{QByteArray::number(static_cast<qulonglong>(status.st_ino)) + ' ' + QByteArray::number(status.st_mtim.tv_sec) +
+                         ' ' + QByteArray::number(status.st_mtim.tv_nsec) + ' ' + text,
+                     text.trimmed().split(' '), status.st_mtime};
+}
+
+// Whether the token was left by a copy that no longer saves: one of this boot that has ended, or one older
+// than any save lasts.
+bool IsStale(const TokenSeen& token)
+{
+    if (std::time(nullptr) - token.made > StoreLock::LongestSaveSeconds)
+        return true;
+    bool numbered = false;
+    const pid_t pid = static_cast<pid_t>(token.maker.value(0).toLongLong(&numbered));
+    return numbered && pid > 0 && !BootId().isEmpty() && token.maker.value(1) == BootId() && ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+// Removes the stale token judged, and no other: copies that judged it at once must not remove the token
+// that one of them made next. The one rename of it that succeeds moves it aside; a token found moved aside
+// that is not the one judged is put back.
+void RemoveStale(const QByteArray& path, const TokenSeen& judged)
+{
+    const QByteArray aside = path + '-' + UniqueLetters();
+    if (::rename(path.constData(), aside.constData()) != 0)
+        return;
+    const std::optional<TokenSeen> moved = ReadToken(aside);
+    if (moved && moved->fingerprint != judged.fingerprint && ::link(aside.constData(), path.constData()) != 0)
+        return;
+    ::unlink(aside.constData());
 }
 
 } // namespace
 
-StoreLock::StoreLock(const QByteArray& lockPath, const QByteArray& file, const WaitObserver& observer, bool create)
+StoreLock::StoreLock(const QByteArray& lockPath, const QByteArray& token, const QByteArray& file, const WaitObserver& observer)
+    : token(token)
 {
-    descriptor = Open(lockPath, create);
-    if (descriptor >= 0)
-        Wait(file, observer);
-}
-
-StoreLock::~StoreLock()
-{
-    if (descriptor >= 0)
-        ::close(descriptor);
-}
-
-int StoreLock::Open(const QByteArray& lockPath, bool create)
-{
-    // Never through a link, and never blocking on whatever else may stand there.
-    constexpr int Flags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
-    int opened = ::open(lockPath.constData(), O_RDWR | Flags);
-    if (opened < 0 && errno == ENOENT && create) {
-        opened = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_EXCL | Flags, 0666);
-        if (opened >= 0)
-            GiveToFolderOwner(opened, FolderOf(lockPath));
-        else if (errno == EEXIST)
-            opened = ::open(lockPath.constData(), O_RDWR | Flags);
-    }
-    // A lock file that may only be read still locks on a local disk.
-    if (opened < 0 && errno == EACCES)
-        opened = ::open(lockPath.constData(), O_RDONLY | Flags);
-    if (opened < 0) {
-        reason = QStringLiteral("the lock file %1 cannot be opened: %2").arg(PathText(lockPath), ErrorText(errno));
-        return -1;
+    descriptor = ::open(lockPath.constData(), O_RDWR | O_CREAT | OpenFlags, 0666);
+    if (descriptor >= 0) {
+        KeepOwnersWrite(descriptor);
+        GiveToFolderOwner(descriptor, FolderOf(lockPath));
+    } else if (errno == EACCES) {
+        // A lock file that may only be read still locks on a local disk.
+        descriptor = ::open(lockPath.constData(), O_RDONLY | OpenFlags);
     }
     struct stat status {};
-    if (::fstat(opened, &status) != 0 || !S_ISREG(status.st_mode)) {
+    if (descriptor < 0) {
+        reason = QStringLiteral("the lock file %1 cannot be opened: %2").arg(PathText(lockPath), ErrorText(errno));
+    } else if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         reason = QStringLiteral("%1 is not a file that can be locked").arg(PathText(lockPath));
-        ::close(opened);
-        return -1;
+        ::close(descriptor);
+        descriptor = -1;
     }
-    return opened;
-}
 
-void StoreLock::Wait(const QByteArray& file, const WaitObserver& observer)
-{
     QElapsedTimer sinceStart;
     QElapsedTimer sinceChange;
     sinceStart.start();
@@ -88,14 +115,9 @@ void StoreLock::Wait(const QByteArray& file, const WaitObserver& observer)
     FileMark mark = MarkOf(file);
     bool waited = false;
     for (;;) {
-        if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0) {
-            state = Held;
-            break;
-        }
-        if (errno == EINTR)
-            continue;
-        if (errno != EWOULDBLOCK) {
-            reason = QStringLiteral("the lock cannot be taken: %1").arg(ErrorText(errno));
+        const Attempt attempt = descriptor >= 0 ? LockFile() : Token();
+        if (attempt != Attempt::HeldElsewhere) {
+            state = attempt == Attempt::Taken ? Held : Unavailable;
             break;
         }
         if (const FileMark now = MarkOf(file); now != mark) {
@@ -104,10 +126,7 @@ void StoreLock::Wait(const QByteArray& file, const WaitObserver& observer)
         }
         if (sinceChange.hasExpired(StallMilliseconds) || sinceStart.hasExpired(MostMilliseconds)) {
             state = Busy;
-            reason = sinceChange.hasExpired(StallMilliseconds)
-                         ? QStringLiteral("another copy of the program holds them and has changed nothing for %1 seconds")
-                               .arg(StallMilliseconds / 1000)
-                         : QStringLiteral("other copies of the program have kept them for %1 seconds").arg(MostMilliseconds / 1000);
+            reason = QStringLiteral("another copy of the program holds them");
             break;
         }
         if (observer)
@@ -117,4 +136,54 @@ void StoreLock::Wait(const QByteArray& file, const WaitObserver& observer)
     }
     if (waited && observer)
         observer(WaitStep::Ends);
+}
+
+StoreLock::~StoreLock()
+{
+    if (descriptor >= 0)
+        ::close(descriptor);
+    if (tokenMade)
+        ::unlink(token.constData());
+}
+
+StoreLock::Attempt StoreLock::LockFile()
+{
+    while (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EWOULDBLOCK)
+            return Attempt::HeldElsewhere;
+        if (errno != EINTR) {
+            reason = QStringLiteral("the lock cannot be taken: %1").arg(ErrorText(errno));
+            ::close(descriptor);
+            descriptor = -1;
+            return Token();
+        }
+    }
+    return Attempt::Taken;
+}
+
+StoreLock::Attempt StoreLock::Token()
+{
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int made = ::open(token.constData(), O_WRONLY | O_CREAT | O_EXCL | OpenFlags, 0666);
+        if (made >= 0) {
+            tokenMade = true;
+            const QByteArray text = TokenText();
+            const ssize_t written = ::write(made, text.constData(), static_cast<std::size_t>(text.size()));
+            static_cast<void>(written);
+            ::close(made);
+            return Attempt::Taken;
+        }
+        struct stat status {};
+        if (errno != EEXIST)
+            return Attempt::Impossible;
+        if (::lstat(token.constData(), &status) != 0)
+            continue;
+        if (!S_ISREG(status.st_mode))
+            return Attempt::Impossible;
+        const std::optional<TokenSeen> seen = ReadToken(token);
+        if (!seen || !IsStale(*seen))
+            return Attempt::HeldElsewhere;
+        RemoveStale(token, *seen);
+    }
+    return Attempt::HeldElsewhere;
 }

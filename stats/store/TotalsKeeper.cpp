@@ -5,14 +5,14 @@
 
 namespace {
 
-constexpr int Largest = std::numeric_limits<int>::max();
+constexpr int LargestTotal = std::numeric_limits<int>::max();
 
 // What the player can still count on after trouble with the file, and after a clearing that failed.
 const QString TroubleAftermath =
     QStringLiteral(" The file is left as it is; play goes on, but the wins of this run may not be kept.");
 const QString ClearingAftermath = QStringLiteral(" The totals stay as they were.");
 const QString LargestNotice =
-    QStringLiteral("The totals have reached %1, the largest number they can hold, and count no further.").arg(Largest);
+    QStringLiteral("The totals have reached %1, the largest number they can hold, and count no further.").arg(LargestTotal);
 
 // "1 win (3 points)", "2 wins (1 point)".
 QString WinsText(Totals wins)
@@ -26,7 +26,7 @@ QString WinsText(Totals wins)
 
 QString Joined(const QString& first, const QString& second)
 {
-    return first.isEmpty() ? second : first + QLatin1Char(' ') + second;
+    return first.isEmpty() || second.isEmpty() ? first + second : first + QLatin1Char(' ') + second;
 }
 
 } // namespace
@@ -35,9 +35,10 @@ TotalsKeeper::TotalsKeeper(TotalsStore store, WaitObserver observer) : store(std
 
 TotalsNews TotalsKeeper::Load()
 {
-    const TotalsOutcome stored = store.Read(observer);
+    const TotalsOutcome stored = store.Read();
     shown = stored.totals;
-    return {shown, stored.kind == TotalsOutcome::Failed ? TroubleOnce(stored.failure) : QString(), {}};
+    const QString trouble = stored.kind == TotalsOutcome::Failed ? TroubleOnce(stored.failure) : QString();
+    return {shown, Joined(trouble, RemarksOnce(stored).join(QLatin1Char(' '))), {}};
 }
 
 TotalsNews TotalsKeeper::Win(int score)
@@ -48,12 +49,12 @@ TotalsNews TotalsKeeper::Win(int score)
     const TotalsOutcome saved = store.Add(unsaved, observer);
     const bool stored = saved.kind == TotalsOutcome::Kept || saved.kind == TotalsOutcome::Deferred;
     shown = stored ? saved.totals : SaturatingSum(shown, win);
-    TotalsNews news{shown, {}, WarningsOnce(saved)};
+    TotalsNews news{shown, RemarksOnce(saved).join(QLatin1Char(' ')), WarningsOnce(saved), saved.kind == TotalsOutcome::Deferred};
     if (saved.kind == TotalsOutcome::Failed)
-        news.notice = TroubleOnce(saved.failure);
+        news.notice = Joined(news.notice, TroubleOnce(saved.failure));
     else
         unsaved = {};
-    if ((shown.games == Largest || shown.score == Largest) && !largestTold) {
+    if ((shown.games == LargestTotal || shown.score == LargestTotal) && !largestTold) {
         largestTold = true;
         news.notice = Joined(news.notice, LargestNotice);
     }
@@ -64,10 +65,10 @@ TotalsNews TotalsKeeper::Win(int score)
 TotalsNews TotalsKeeper::Clear()
 {
     const TotalsOutcome cleared = store.Clear(observer);
-    TotalsNews news{shown, {}, WarningsOnce(cleared)};
+    TotalsNews news{shown, RemarksOnce(cleared).join(QLatin1Char(' ')), WarningsOnce(cleared)};
     if (cleared.kind == TotalsOutcome::Failed) {
         troubleTold = true;
-        news.notice = cleared.failure + ClearingAftermath;
+        news.notice = Joined(news.notice, cleared.failure + ClearingAftermath);
         return news;
     }
     unsaved = {};
@@ -82,7 +83,7 @@ TotalsNews TotalsKeeper::Clear()
 QStringList TotalsKeeper::Finish()
 {
     const TotalsOutcome saved = store.Add(unsaved, observer);
-    QStringList lines = WarningsOnce(saved);
+    QStringList lines = WarningsOnce(saved) + RemarksOnce(saved);
     if (saved.kind == TotalsOutcome::Failed && unsaved.games > 0)
         lines << QStringLiteral("%1 of this run could not be saved. %2").arg(WinsText(unsaved), saved.failure);
     else if (saved.kind == TotalsOutcome::Failed && !troubleTold)
@@ -109,4 +110,14 @@ QStringList TotalsKeeper::WarningsOnce(const TotalsOutcome& outcome)
         return {};
     lockTold = true;
     return {outcome.warning};
+}
+
+QStringList TotalsKeeper::RemarksOnce(const TotalsOutcome& outcome)
+{
+    QStringList remarks;
+    for (const QString& remark : outcome.remarks)
+        if (!remarksTold.contains(remark) && !remarks.contains(remark))
+            remarks << remark;
+    remarksTold += remarks;
+    return remarks;
 }

@@ -12,12 +12,15 @@ struct TotalsNews {
     QString notice;
     // For standard error alone.
     QStringList lines;
+    // The win waits beside the file until the copy of the program that holds it is done.
+    bool winWaits = false;
 };
 
 // Every change reaches the store at once. When the store cannot be read or written, the window counts
 // on by itself from what it showed: wins it could not save go with the next save and with the last one at
 // the end, and the player is told once; a clearing that fails is told every time, since the player asked
-// for it. Whatever is still unsaved at the end is said on standard error.
+// for it. What the store remarks (wins beside the file it cannot count, a file written over in place) is
+// told once a run. Whatever is still unsaved at the end is said on standard error.
 class TotalsKeeper {
 public:
     // observer is told how each wait for another copy of the program goes.
@@ -37,6 +40,8 @@ private:
     QString TroubleOnce(const QString& failure);
     // Lines for standard error that a save brings, each said once a run.
     QStringList WarningsOnce(const TotalsOutcome& outcome);
+    // The store's remarks not told before in this run.
+    QStringList RemarksOnce(const TotalsOutcome& outcome);
 
     TotalsStore store;
     WaitObserver observer;
@@ -46,4 +51,5 @@ private:
     bool troubleTold = false;
     bool lockTold = false;
     bool largestTold = false;
+    QStringList remarksTold;
 };

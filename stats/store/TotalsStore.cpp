@@ -3,11 +3,9 @@
 
 #include "FileReplacement.h"
 #include "NativePath.h"
-#include "WinJournal.h"
 
 #include <QFile>
 
-#include <array>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,26 +13,16 @@
 
 namespace {
 
-// What stands where the settings file should be, when it is no file.
-struct NotAFile {
-    mode_t type;
-    const char* what;
-};
-
-constexpr std::array<NotAFile, 5> NotFiles = {{
-    {S_IFDIR, "it is a folder"},
-    {S_IFCHR, "it is a device, not a file"},
-    {S_IFBLK, "it is a device, not a file"},
-    {S_IFIFO, "it is a pipe, not a file"},
-    {S_IFSOCK, "it is a socket, not a file"},
-}};
+// A reader that keeps seeing the file replaced under it gives up on a consistent view after this many.
+constexpr int MostReads = 5;
+// A change that keeps finding the file changed by another program before it can replace it fails after this many.
+constexpr int MostSaves = 3;
 
 // Why what the status describes cannot be the settings file; empty when it can.
 QString NotReadable(const struct stat& status)
 {
-    for (const NotAFile& notFile : NotFiles)
-        if ((status.st_mode & S_IFMT) == notFile.type)
-            return QString::fromLatin1(notFile.what);
+    if (const QString why = NotAFile(status); !why.isEmpty())
+        return why;
     if (status.st_size > TotalsStore::LargestFile)
         return QStringLiteral("it is %1 bytes long, too long for a settings file").arg(status.st_size);
     return {};
@@ -47,27 +35,19 @@ struct FileText {
     bool exists = false;
 };
 
-// Why what stands at file cannot be read as the settings file, without opening it; empty when it can, or
-// when nothing stands there.
-QString LookAt(const QByteArray& file)
-{
-    struct stat status {};
-    if (::stat(file.constData(), &status) != 0)
-        return errno == ENOENT || errno == ENOTDIR ? QString() : ErrorText(errno);
-    return NotReadable(status);
-}
-
 // Nothing but a regular file is ever opened, so that a pipe cannot hold the program up and a device
 // cannot flood it, and no more is read than a settings file can hold.
 FileText ReadSettings(const QByteArray& file)
 {
-    if (const QString why = LookAt(file); !why.isEmpty())
+    struct stat status {};
+    if (::stat(file.constData(), &status) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? FileText{} : FileText{{}, ErrorText(errno)};
+    if (const QString why = NotReadable(status); !why.isEmpty())
         return {{}, why};
     const int descriptor = ::open(file.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (descriptor < 0)
         return errno == ENOENT || errno == ENOTDIR ? FileText{} : FileText{{}, ErrorText(errno)};
     // What was opened may no longer be what was looked at.
-    struct stat status {};
     QString failure = ::fstat(descriptor, &status) == 0 ? NotReadable(status) : ErrorText(errno);
     // Room for one byte more than the file holds, to see it end; a file that grows meanwhile gets more.
     QByteArray text(failure.isEmpty() ? status.st_size + 1 : 0, '\0');
@@ -99,24 +79,7 @@ int Denied(const QByteArray& path, int mode)
     return ::faccessat(AT_FDCWD, path.constData(), mode, AT_EACCESS) == 0 ? 0 : errno;
 }
 
-// Puts text in the place of file, with batches of wins from beside it added to it exactly once. Returns
-// why it could not, or nothing.
-QString Replace(const QByteArray& file, const QByteArray& text, const WinJournal& journal, const WinJournal::Batches& batches)
-{
-    FileReplacement replacement(file, file);
-    if (const QString failure = replacement.Write(text); !failure.isEmpty())
-        return failure;
-    if (const QString failure = journal.MarkAdded(batches, replacement.Inode()); !failure.isEmpty())
-        return QStringLiteral("the wins kept beside it cannot be added: %1").arg(failure);
-    if (const QString failure = replacement.Commit(); !failure.isEmpty()) {
-        journal.Unmark(batches, replacement.Inode());
-        return failure;
-    }
-    journal.Forget(batches, replacement.Inode());
-    return {};
-}
-
-QByteArray LockPathOf(const QByteArray& file) { return Joined(FolderOf(file), '.' + NameOf(file) + ".lock"); }
+QByteArray Beside(const QByteArray& file, const char* suffix) { return Joined(FolderOf(file), '.' + NameOf(file) + suffix); }
 
 // The user's configuration folder, or empty when the environment names none: bytes as the environment
 // holds them, whatever their encoding.
@@ -154,30 +117,30 @@ QString TotalsStore::FilePath() const { return PathText(filePath); }
 
 TotalsOutcome TotalsStore::Failure(const char* what, const QString& reason) const
 {
-    return {TotalsOutcome::Failed, {}, {}, QStringLiteral("Cannot %1 the totals in %2: %3.").arg(QLatin1String(what), FilePath(), reason), {}};
+    return {TotalsOutcome::Failed, {}, {}, QStringLiteral("Cannot %1 the totals in %2: %3.").arg(QLatin1String(what), FilePath(), reason), {}, {}};
 }
 
-TotalsOutcome TotalsStore::Read(const WaitObserver& observer) const
+TotalsOutcome TotalsStore::Read() const
 {
     if (!unusable.isEmpty())
-        return {TotalsOutcome::Failed, {}, {}, unusable, {}};
+        return {TotalsOutcome::Failed, {}, {}, unusable, {}, {}};
     if (filePath.isEmpty())
         return {};
     const QByteArray file = ResolveLinks(filePath);
-    if (const QString why = LookAt(file); !why.isEmpty())
-        return Failure("read", why);
-    // A reader takes the writers' lock where there is one, so that it sees the file and the wins beside it
-    // between two changes; where there is none, or its holder has stopped, it reads all the same, since
-    // every change replaces the file whole.
-    const StoreLock lock(LockPathOf(file), file, observer, false);
-    const FileText read = ReadSettings(file);
-    if (!read.failure.isEmpty())
-        return Failure("read", read.failure);
-    const StoredTotals stored = ReadTotals(read.text);
-    if (stored.IsDamaged())
-        return Failure("read", stored.damage);
-    const Totals waiting = WinJournal(file).Waiting();
-    return {TotalsOutcome::Kept, SaturatingSum(stored.totals, waiting), waiting, {}, {}};
+    const WinJournal journal(file);
+    for (int read = 1;; ++read) {
+        const FileMark before = MarkOf(file);
+        const FileText text = ReadSettings(file);
+        if (!text.failure.isEmpty())
+            return Failure("read", text.failure);
+        const StoredTotals stored = ReadTotals(text.text);
+        if (stored.IsDamaged())
+            return Failure("read", stored.damage);
+        const WinJournal::Waiting waiting = journal.Look();
+        // A save that put its file in place meanwhile may have taken in wins that were seen waiting.
+        if (MarkOf(file) == before || read == MostReads)
+            return {TotalsOutcome::Kept, SaturatingSum(stored.totals, waiting.wins), waiting.wins, {}, {}, waiting.remarks};
+    }
 }
 
 TotalsOutcome TotalsStore::Add(Totals wins, const WaitObserver& observer) { return Rewrite(wins, observer); }
@@ -187,66 +150,109 @@ TotalsOutcome TotalsStore::Clear(const WaitObserver& observer) { return Rewrite(
 TotalsOutcome TotalsStore::Rewrite(std::optional<Totals> added, const WaitObserver& observer)
 {
     if (!unusable.isEmpty())
-        return {TotalsOutcome::Failed, {}, {}, unusable, {}};
+        return {TotalsOutcome::Failed, {}, {}, unusable, {}, {}};
     if (filePath.isEmpty())
         return {};
-    const auto change = [&added](Totals stored) { return added ? SaturatingSum(stored, *added) : Totals{}; };
     if (!MakeFolders(FolderOf(filePath)))
         return Failure("save", QStringLiteral("the folder %1 cannot be made").arg(PathText(FolderOf(filePath))));
     const QByteArray file = ResolveLinks(filePath);
-    if (const int denied = Denied(FolderOf(file), W_OK | X_OK))
+    if (const int denied = Denied(FolderOf(file), X_OK))
         return Failure("save", ErrorText(denied));
     const FileText looked = ReadSettings(file);
     if (!looked.failure.isEmpty())
         return Failure("read", looked.failure);
-    // A file the player has made read-only is one the player keeps from being written.
-    if (const int denied = looked.exists ? Denied(file, W_OK) : 0)
+    // A file the player has made read-only is one the player keeps from being written; a folder that takes
+    // no new file still lets a file in it be written over.
+    if (const int denied = looked.exists ? Denied(file, W_OK) : Denied(FolderOf(file), W_OK))
         return Failure("save", ErrorText(denied));
     const StoredTotals seen = ReadTotals(looked.text);
     if (seen.IsDamaged() && added)
         return Failure("read", seen.damage);
-    WinJournal journal(file);
+    const WinJournal journal(file);
     // A change that would leave everything as it is needs neither the lock nor the disk, whatever other
     // copies do meanwhile: the file is not touched and keeps its links, owner and time.
-    if (seen.complete && change(seen.totals) == seen.totals && journal.Waiting() == Totals{})
-        return {TotalsOutcome::Kept, seen.totals, {}, {}, {}};
+    if (const WinJournal::Waiting waiting = journal.Look();
+        seen.complete && (added ? SaturatingSum(seen.totals, *added) : Totals{}) == seen.totals && waiting.wins == Totals{})
+        return {TotalsOutcome::Kept, seen.totals, {}, {}, {}, waiting.remarks};
 
-    const StoreLock lock(LockPathOf(file), file, observer, true);
-    if (lock.Result() == StoreLock::Busy)
-        return added ? Defer(file, *added, lock.Reason()) : Failure("clear", lock.Reason());
+    const StoreLock lock(Beside(file, ".lock"), Beside(file, ".merging"), file, observer);
     const bool locked = lock.Result() == StoreLock::Held;
-    if (locked)
-        FileReplacement::RemoveLeftovers(file);
-    const WinJournal::Batches batches = locked ? journal.Settle() : WinJournal::Batches{};
-    const FileText now = ReadSettings(file);
-    if (!now.failure.isEmpty())
-        return Failure("read", now.failure);
-    const StoredTotals stored = ReadTotals(now.text);
-    if (stored.IsDamaged() && added)
-        return Failure("read", stored.damage);
-    const Totals totals = change(SaturatingSum(stored.totals, batches.sum));
-    const Totals waiting = locked ? Totals{} : journal.Waiting();
-    TotalsOutcome kept{TotalsOutcome::Kept, SaturatingSum(totals, waiting), waiting, {}, {}};
-    if (!locked)
-        kept.warning = QStringLiteral("Cannot lock the totals in %1: %2; they are saved without the lock.").arg(FilePath(), lock.Reason());
-    if (stored.complete && totals == stored.totals && batches.names.empty())
-        return kept;
-
-    if (const QString failure = Replace(file, WithTotals(now.text, totals), journal, batches); !failure.isEmpty())
-        return Failure("save", failure);
-    return kept;
+    const WinJournal::Batches batches = journal.Settle(locked);
+    if (lock.Result() == StoreLock::Busy)
+        return added ? Defer(file, *added, journal) : Failure("clear", lock.Reason());
+    TotalsOutcome outcome = Save(file, added, journal, batches, locked);
+    outcome.remarks = batches.remarks + outcome.remarks;
+    outcome.remarks.removeDuplicates();
+    if (!lock.Reason().isEmpty())
+        outcome.warning = QStringLiteral("Cannot lock the totals in %1: %2; they are saved without the lock.").arg(FilePath(), lock.Reason());
+    return outcome;
 }
 
-TotalsOutcome TotalsStore::Defer(const QByteArray& file, Totals added, const QString& reason) const
+TotalsOutcome TotalsStore::Save(const QByteArray& file, const std::optional<Totals>& added, const WinJournal& journal,
+                                const WinJournal::Batches& batches, bool locked) const
+{
+    const auto change = [&added](Totals stored) { return added ? SaturatingSum(stored, *added) : Totals{}; };
+    for (int save = 1;; ++save) {
+        const FileMark mark = MarkOf(file);
+        const FileText now = ReadSettings(file);
+        if (!now.failure.isEmpty())
+            return Failure("read", now.failure);
+        const StoredTotals stored = ReadTotals(now.text);
+        if (stored.IsDamaged() && added)
+            return Failure("read", stored.damage);
+        const Totals totals = change(SaturatingSum(stored.totals, batches.sum));
+        // Without the lock no wins are taken in; those that wait are still the player's.
+        const WinJournal::Waiting waiting = locked ? WinJournal::Waiting{} : journal.Look();
+        TotalsOutcome kept{TotalsOutcome::Kept, SaturatingSum(totals, waiting.wins), waiting.wins, {}, {}, waiting.remarks};
+        if (stored.complete && totals == stored.totals && batches.letters.empty())
+            return kept;
+
+        const QByteArray letters = UniqueLetters();
+        FileReplacement replacement(file, journal.ReplacementPath(letters));
+        if (const int error = replacement.Write(WithTotals(now.text, totals)); error == EACCES || error == EPERM) {
+            // The folder takes no new file: the file itself is written over, without the wins beside it,
+            // which cannot be renamed there either.
+            const Totals own = change(stored.totals);
+            if (const int failed = WriteInPlace(file, WithTotals(now.text, own)))
+                return Failure("save", ErrorText(failed));
+            const WinJournal::Waiting beside = journal.Look();
+            kept = {TotalsOutcome::Kept, SaturatingSum(own, beside.wins), beside.wins, {}, {}, beside.remarks};
+            kept.remarks << QStringLiteral("The folder of %1 takes no new files, so the totals are saved by writing over the "
+                                           "file itself, which a crash in the middle of a save could damage.")
+                                .arg(FilePath());
+            return kept;
+        } else if (error) {
+            return Failure("save", ErrorText(error));
+        }
+        if (const QString failure = journal.Carry(batches, letters); !failure.isEmpty())
+            return Failure("save", QStringLiteral("the wins kept beside it cannot be added: %1").arg(failure));
+        // Another program may have written the file since it was read: what it wrote is read again.
+        if (MarkOf(file) != mark) {
+            journal.Uncarry(batches, letters);
+            if (save < MostSaves)
+                continue;
+            return Failure("save", QStringLiteral("it keeps being changed by another program"));
+        }
+        if (const int error = replacement.Commit()) {
+            journal.Uncarry(batches, letters);
+            return Failure("save", ErrorText(error));
+        }
+        journal.Forget(batches, letters);
+        return kept;
+    }
+}
+
+TotalsOutcome TotalsStore::Defer(const QByteArray& file, Totals added, const WinJournal& journal) const
 {
     const FileText now = ReadSettings(file);
     const StoredTotals stored = ReadTotals(now.text);
     if (!now.failure.isEmpty() || stored.IsDamaged())
         return Failure("read", now.failure.isEmpty() ? stored.damage : now.failure);
-    const WinJournal journal(file);
     if (added != Totals{})
         if (const QString failure = journal.Keep(added); !failure.isEmpty())
-            return Failure("save", QStringLiteral("%1, and the wins cannot be kept beside them: %2").arg(reason, failure));
-    const Totals waiting = journal.Waiting();
-    return {added == Totals{} ? TotalsOutcome::Kept : TotalsOutcome::Deferred, SaturatingSum(stored.totals, waiting), waiting, {}, {}};
+            return Failure("save", QStringLiteral("another copy of the program holds them, and the wins cannot be kept beside them: %1")
+                                       .arg(failure));
+    const WinJournal::Waiting waiting = journal.Look();
+    return {added == Totals{} ? TotalsOutcome::Kept : TotalsOutcome::Deferred, SaturatingSum(stored.totals, waiting.wins),
+            waiting.wins, {}, {}, waiting.remarks};
 }

@@ -3,9 +3,11 @@
 
 #include "StoreLock.h"
 #include "TotalsText.h"
+#include "WinJournal.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -25,8 +27,11 @@ struct TotalsOutcome {
     Totals waiting;
     // Failed: one plain sentence that names the file and the reason.
     QString failure;
-    // A save made without the lock, where no lock can be had at all: one sentence saying why.
+    // A save made without the lock, where the lock file cannot be locked: one sentence saying why.
     QString warning;
+    // Sentences for the player: files beside the totals whose wins cannot be counted, a save that could not
+    // replace the file and wrote over it.
+    QStringList remarks;
 };
 
 // Copies of the program running at once each change the file through their own store: every change
@@ -34,12 +39,14 @@ struct TotalsOutcome {
 // new pair in one atomic replace, so no copy ever overwrites another's change and a copy killed at any
 // moment leaves either the old file or the new one. A change that would leave the file saying what it
 // says is not written at all. A copy that holds the lock but has stopped (a debugger, a frozen desktop)
-// is not waited for long: the wins of the others wait beside the file until a save can add them.
+// is waited for a moment only: the wins of the others wait beside the file until a save can add them.
+// Reading takes no lock and never waits.
 //
 // Only a regular file of at most LargestFile bytes is read or replaced, and it is replaced where it lies,
 // at the end of any symbolic links; anything else (a folder, a device such as the null device, a pipe, a
 // socket) and a file that cannot be read, or whose totals are damaged, is never written, except that
-// clearing replaces damaged totals. Paths are bytes, as the file system holds them.
+// clearing replaces damaged totals. A file in a folder that takes no new file is written over in place.
+// Paths are bytes, as the file system holds them.
 class TotalsStore {
 public:
     // A store without a file, as before the settings key is known: every operation is NotStored.
@@ -53,9 +60,9 @@ public:
 
     QString FilePath() const;
 
-    // Each operation tells observer how a wait for another copy goes, should it have to wait.
     // The totals the file holds and the wins waiting beside it; a missing file holds 0 and 0.
-    TotalsOutcome Read(const WaitObserver& observer = {}) const;
+    TotalsOutcome Read() const;
+    // Each change tells observer how a wait for another copy goes, should it have to wait.
     // Adds wins (a number of games and the sum of their scores) to what the file holds now.
     TotalsOutcome Add(Totals wins, const WaitObserver& observer = {});
     // Writes 0 and 0, and lets go of the wins waiting beside the file: they were won before the clearing.
@@ -64,11 +71,14 @@ public:
     static constexpr qint64 LargestFile = 1 << 20;
 
 private:
-    // Under the lock: adds added to what the file holds, or clears it when there is none. Damaged totals
-    // are left alone unless clearing.
+    // Adds added to what the file holds, or clears it when there is none. Damaged totals are left alone
+    // unless clearing.
     TotalsOutcome Rewrite(std::optional<Totals> added, const WaitObserver& observer);
+    // Under the lock, or where none can be had: the change made, with the batches of waiting wins.
+    TotalsOutcome Save(const QByteArray& file, const std::optional<Totals>& added, const WinJournal& journal,
+                       const WinJournal::Batches& batches, bool locked) const;
     // The wins added wait beside file, whose lock another copy holds.
-    TotalsOutcome Defer(const QByteArray& file, Totals added, const QString& reason) const;
+    TotalsOutcome Defer(const QByteArray& file, Totals added, const WinJournal& journal) const;
     TotalsOutcome Failure(const char* what, const QString& reason) const;
 
     QByteArray filePath;

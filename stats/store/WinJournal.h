@@ -1,56 +1,70 @@
-// Wins kept beside the settings file while another copy of the program holds it, until a save adds them.
+// Wins kept beside the settings file until a save adds them, each in a file whose name says whether the
+// settings file holds it.
 #pragma once
 
 #include "TotalsText.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
-#include <sys/types.h>
 #include <vector>
 
-// Each kept batch of wins is a small file of its own beside the settings file, ".<name>.win-XXXXXX"
-// holding "GAMES SCORE", written whole under another name first. A save made under the lock adds them to
-// the totals exactly once: before it puts its new file in place it renames each batch it has added to
-// ".<name>.added-<inode>-XXXXXX", naming the new file, and removes them once the new file is in place.
-// A copy killed between the two leaves batches whose fate the settings file tells: if it is the file
-// they name, they are in it; if not, it never took the old file's place and they still wait.
+// Each kept win (or batch of wins) is a small file of its own beside the settings file, holding
+// "GAMES SCORE", written whole under another name first:
+//   .<name>.win-XXXXXX              waits to be added;
+//   .<name>.win-XXXXXX.in-YYYYYY    is carried by the replacement .<name>.new-YYYYYY of the settings file:
+//                                   it still waits while that replacement stands beside the file, and is in
+//                                   the file once the replacement is gone, having taken the file's place.
+// A save under the lock writes its replacement, renames the wins it adds after it, puts it in the file's
+// place and only then removes them. Killed at any moment, it leaves each win either waiting or named after
+// a replacement that is gone, so each is counted exactly once, whatever replaces the settings file later:
+// the name alone says it, and no other program touches the replacement. A replacement that never took the
+// file's place is removed only after its wins wait again.
+// A file of these names that cannot be read is told and left alone; one that holds no win is set aside as
+// .<name>.win-XXXXXX.damaged, never counted and never removed. What killed copies left half made (a win
+// being written, .<name>.win-XXXXXX.new, and a token the lock set aside, .<name>.merging-XXXXXX) is
+// removed once older than any save lasts.
 class WinJournal {
 public:
     // The journal of the settings file at path (links already followed).
-    explicit WinJournal(QByteArray path);
+    explicit WinJournal(const QByteArray& path);
+
+    // Where the replacement of the settings file named by letters (six letters or digits) is written.
+    QByteArray ReplacementPath(const QByteArray& letters) const;
 
     // Keeps wins beside the file; any copy may, with or without the lock. Returns why it failed, or nothing.
     QString Keep(Totals wins) const;
 
-    // The wins that wait beside the file, not yet in it as it is now.
-    Totals Waiting() const;
+    // What waits as it stands now, for a reader with or without the lock; changes nothing.
+    struct Waiting {
+        Totals wins;
+        // A sentence for each file of the journal's names whose wins cannot be counted.
+        QStringList remarks;
+    };
+    Waiting Look() const;
 
-    // What a save under the lock adds: every batch that waits, once the batches that an interrupted save
-    // left behind are settled.
+    // What a save adds: every win that waits, after what killed saves left is settled. Only a save that
+    // holds the lock takes wins, and settles whatever a save left; any other settles only what is older than
+    // any save lasts, and takes none.
     struct Batches {
         Totals sum;
-        std::vector<QByteArray> names; // each batch's six letters
+        std::vector<QByteArray> letters;
+        QStringList remarks;
     };
-    Batches Settle() const;
-    // Marks batches as added to the file that is about to take the settings file's place. Returns why one
-    // could not be, with none marked, or nothing.
-    QString MarkAdded(const Batches& batches, ino_t newFile) const;
-    // Takes the marks back after the new file failed to take its place.
-    void Unmark(const Batches& batches, ino_t newFile) const;
-    // Removes the batches once the new file is in place.
-    void Forget(const Batches& batches, ino_t newFile) const;
+    Batches Settle(bool locked) const;
+    // Names the batches after the replacement about to take the settings file's place, and syncs the
+    // folder. Returns why one could not be, with none renamed, or nothing.
+    QString Carry(const Batches& batches, const QByteArray& replacement) const;
+    // Sets them waiting again after the replacement failed to take its place.
+    void Uncarry(const Batches& batches, const QByteArray& replacement) const;
+    // Removes them once the replacement is in place, and syncs the folder.
+    void Forget(const Batches& batches, const QByteArray& replacement) const;
 
 private:
-    struct Entry {
-        QByteArray letters;
-        ino_t addedTo; // 0 while the batch waits
-        Totals wins;
-    };
-    std::vector<Entry> Entries() const;
-    ino_t FileInode() const;
-    QByteArray WaitingName(const QByteArray& letters) const;
-    QByteArray AddedName(const QByteArray& letters, ino_t newFile) const;
+    QByteArray Name(const QByteArray& letters, const char* suffix = "") const;
+    QByteArray CarriedName(const QByteArray& letters, const QByteArray& replacement) const;
 
-    QByteArray path;
+    QByteArray folder;
+    QByteArray prefix;
 };

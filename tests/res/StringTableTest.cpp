@@ -28,10 +28,11 @@ INSTANTIATE_TEST_SUITE_P(Entries, StringTableTest,
                                                          "hidden one: %1 fleets fit what you know. A clue will show "
                                                          "where they differ."},
                                          StringCase{111, "more than %1"},
+                                         StringCase{112, "Your win will be added to your totals when the other Corvane is done."},
                                          StringCase{3008, "Fill &Row with Water"},
                                          StringCase{3009, "Fill &Column with Water"},
                                          StringCase{61703, ""},
-                                         StringCase{0, ""}, StringCase{99, ""}, StringCase{104, ""}, StringCase{109, ""}, StringCase{112, ""},
+                                         StringCase{0, ""}, StringCase{99, ""}, StringCase{104, ""}, StringCase{109, ""}, StringCase{113, ""},
                                          StringCase{3000, ""}, StringCase{3010, ""}, StringCase{-1, ""}));
 
 } // namespace

@@ -1,6 +1,8 @@
 // Game windows sharing one settings file, and the one notice a window gives when the file fails it.
 #include "StatsTestSupport.h"
 
+#include "GameWindowFixture.h"
+
 #include <QCursor>
 
 #include <fcntl.h>
@@ -312,6 +314,45 @@ TEST_F(SharedTotals, AWinWaitsBesideAFileThatAStoppedCopyHoldsAndIsSaidAtTheEnd)
     EXPECT_EQ(ReadSettings(), "[Stats]\nTotalGames=2\nTotalScore=5\n") << "the next save adds it";
     EXPECT_EQ(QDir(ConfigFolder() + "/Brindlemoor").entryList(QDir::Files | QDir::Hidden),
               (QStringList{".stats_tests.conf.lock", "stats_tests.conf"}));
+}
+
+// A game won while another copy holds the totals and does not let go: the window counts the win at once
+// and says on its status line that it will be added when the other copy is done; the next win, once the
+// other has let go, adds both to the file.
+class WinWhileAnotherCopyHolds : public GameWindowFixture {
+protected:
+    void WinTheGame()
+    {
+        StartGame();
+        const CellPosition last = ShipCells().back();
+        MarkShipsExcept({last});
+        Mark(last.row, last.column, HiddenLayout().At(last.row, last.column), /*wins=*/true);
+    }
+
+    QByteArray StoredText() const
+    {
+        QFile file(ConfigFolder() + "/Brindlemoor/" + app.AppName() + ".conf");
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
+    }
+};
+
+TEST_F(WinWhileAnotherCopyHolds, IsCountedSaidOnTheStatusLineAndAddedByTheNextSave)
+{
+    HeldLock other(ConfigFolder() + "/Brindlemoor/" + app.AppName() + ".conf");
+
+    WinTheGame();
+
+    EXPECT_EQ(Text(IDC_STATUS), "Your win will be added to your totals when the other Corvane is done.");
+    EXPECT_EQ(Text(IDC_TOTAL_GAMES), "1");
+    EXPECT_EQ(Text(IDC_AVERAGE_SCORE), ".00");
+    EXPECT_EQ(StoredText(), "(no file)");
+
+    other.Release();
+    WinTheGame();
+
+    EXPECT_EQ(Text(IDC_STATUS), "");
+    EXPECT_EQ(Text(IDC_TOTAL_GAMES), "2");
+    EXPECT_EQ(StoredText(), "[Stats]\nTotalGames=2\nTotalScore=0\n");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Copies of the game's totals keeping, each a process of its own: running at once, killed at any moment,
 // or denied the file by the system; every win a copy reports is in the file, and the pair always agrees.
+#include "StoreLock.h"
 #include "TotalsStore.h"
 
 #include <QDeadlineTimer>
@@ -22,9 +23,11 @@
 #include <linux/filter.h>
 #include <linux/seccomp.h>
 #include <memory>
+#include <optional>
 #include <random>
 #include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -32,6 +35,8 @@ namespace {
 
 constexpr int Budget = 30000;
 constexpr uid_t Nobody = 65534;
+// What the driver ends with when it cannot stop at a step of a save on this processor.
+constexpr int CannotStopAtSteps = 5;
 
 // In a copy about to start: runs it as nobody, or ends it with 3.
 void BecomeNobody()
@@ -102,16 +107,19 @@ class Copy {
 public:
     enum Locks { WithLocks, WithoutLocks };
 
+    // mask: the copy's umask, when not the test's own.
     explicit Copy(const QStringList& arguments, const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
-                  Locks locks = WithLocks)
+                  Locks locks = WithLocks, std::optional<mode_t> mask = std::nullopt)
     {
         process.setProcessEnvironment(environment);
         const bool asNobody = TheDriver().asNobody;
-        process.setChildProcessModifier([asNobody, locks] {
+        process.setChildProcessModifier([asNobody, locks, mask] {
             if (asNobody)
                 BecomeNobody();
             if (locks == WithoutLocks)
                 TakeAwayLocks();
+            if (mask)
+                ::umask(*mask);
         });
         process.start(TheDriver().path, arguments);
     }
@@ -136,10 +144,10 @@ public:
     // What the copy has said on its standard error.
     QByteArray Errors() { return process.readAllStandardError(); }
 
-    // Waits until at least count lines are reported.
-    bool WaitForLines(qsizetype count)
+    // Waits until at least count lines are reported, for at most milliseconds.
+    bool WaitForLines(qsizetype count, int milliseconds = Budget)
     {
-        QDeadlineTimer deadline(Budget);
+        QDeadlineTimer deadline(milliseconds);
         while (Lines().size() < count)
             if (deadline.hasExpired() || (!process.waitForReadyRead(100) && process.state() == QProcess::NotRunning))
                 return Lines().size() >= count;
@@ -190,15 +198,30 @@ ino_t InodeOf(const QString& path)
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
 }
 
-// Wins counted by each reported line; a line that is not "kept ..." is a failure.
-int KeptLines(const QList<QByteArray>& lines)
+// Wins counted by each reported line; a line that is not "kept ..." is a failure, and so is a line that
+// is not "deferred ..." either where the wins may wait beside the file.
+enum class Waits { Never, Allowed };
+int KeptLines(const QList<QByteArray>& lines, Waits waits = Waits::Never)
 {
     int kept = 0;
     for (const QByteArray& line : lines) {
-        EXPECT_TRUE(line.startsWith("kept ")) << line.toStdString();
-        kept += line.startsWith("kept ");
+        const bool counted = line.startsWith("kept ") || (waits == Waits::Allowed && line.startsWith("deferred "));
+        EXPECT_TRUE(counted) << line.toStdString();
+        kept += counted;
     }
     return kept;
+}
+
+// Sets the time of every file in folder back by seconds, as if they had been left that long ago.
+void Age(const QString& folder, int seconds)
+{
+    for (const QString& name : QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        timeval then[2] = {};
+        ::gettimeofday(&then[0], nullptr);
+        then[0].tv_sec -= seconds;
+        then[1] = then[0];
+        ::lutimes(QFile::encodeName(folder + '/' + name).constData(), then);
+    }
 }
 
 class CopiesAtOnce : public ::testing::Test {
@@ -267,6 +290,35 @@ protected:
         return std::make_unique<Copy>(arguments);
     }
 
+    void KillRounds(int rounds, Waits waits);
+
+    // Stops the copy, which wins when told, in the middle of a save, holding the lock: stopped the moment it
+    // is seen holding it; should it let go just before the stop, it goes on and is caught at a later save.
+    // Returns whether it was caught.
+    bool StopInsideASave(Copy& copy, int wins)
+    {
+        copy.process.write(QByteArray(wins, '\n'));
+        if (!copy.WaitForLines(1))
+            return false;
+        // Its first save has made the lock file.
+        const ino_t lockFile = InodeOf(folder.filePath(".corvane.conf.lock"));
+        const qint64 pid = copy.process.processId();
+        const QDeadlineTimer deadline(Budget);
+        while (!deadline.hasExpired() && copy.process.state() == QProcess::Running) {
+            if (!HoldsLock(pid, lockFile)) {
+                QThread::yieldCurrentThread();
+                continue;
+            }
+            ::kill(static_cast<pid_t>(pid), SIGSTOP);
+            while (!IsStopped(pid) && !deadline.hasExpired())
+                QThread::yieldCurrentThread();
+            if (HoldsLock(pid, lockFile))
+                return true;
+            ::kill(static_cast<pid_t>(pid), SIGCONT);
+        }
+        return false;
+    }
+
     QTemporaryDir folder;
     QString path = folder.filePath("corvane.conf");
     QString inner;
@@ -314,18 +366,20 @@ TEST_F(CopiesAtOnce, AWinIsInTheFileTheMomentItIsReported)
     EXPECT_EQ(FileTotals(), (Totals{6, 11}));
 }
 
-// Each copy's wins carry a score of its own power of Base, so the file's total score tells how many
-// wins of each copy it holds, and the games must be their sum.
-TEST_F(CopiesAtOnce, KillsAtRandomMomentsLoseNoWinAndLeaveAConsistentPair)
+// Rounds of three copies winning at once, each killed at a seeded random moment. Each copy's wins carry a
+// score of its own power of Base, so the file's total score tells how many wins of each copy it holds, and
+// the games must be their sum. A copy killed between its save and its report has one win more in the file
+// than it said. Then one more win clears what the killed copies left, once it is old enough to be told
+// from a save still running.
+void CopiesAtOnce::KillRounds(int rounds, Waits waits)
 {
     constexpr int CopyCount = 3;
     constexpr int Base = 256;
-    constexpr int Rounds = 12;
     constexpr std::array<int, CopyCount> Scores = {1, Base, Base * Base};
     std::mt19937 random(20240611);
     int kills = 0;
     int reportedWins = 0;
-    for (int round = 0; round < Rounds; ++round) {
+    for (int round = 0; round < rounds; ++round) {
         const Totals before = FileTotals();
         std::array<std::unique_ptr<Copy>, CopyCount> copies;
         for (int i = 0; i < CopyCount; ++i)
@@ -344,21 +398,33 @@ TEST_F(CopiesAtOnce, KillsAtRandomMomentsLoseNoWinAndLeaveAConsistentPair)
         const int added = FileTotals().score - before.score;
         const std::array<int, CopyCount> kept = {added % Base, added / Base % Base, added / (Base * Base)};
         for (int i = 0; i < CopyCount; ++i) {
-            const int reported = KeptLines(copies[i]->Lines());
+            const int reported = KeptLines(copies[i]->Lines(), waits);
             reportedWins += reported;
-            // A copy killed between its save and its report has one win more in the file than it said.
             EXPECT_GE(kept[i], reported) << "round " << round << ", copy " << i << " lost wins";
             EXPECT_LE(kept[i], reported + 1) << "round " << round << ", copy " << i;
         }
     }
     const Totals total = FileTotals();
     std::printf("[ figure   ] %d wins reported by %d copies (%d at a time), %d kills, %d wins in the file, %d lost\n",
-                reportedWins, Rounds * CopyCount, CopyCount, kills, total.games, std::max(0, reportedWins - total.games));
+                reportedWins, rounds * CopyCount, CopyCount, kills, total.games, std::max(0, reportedWins - total.games));
     EXPECT_GT(reportedWins, 0) << "the kills came before any win";
-    // A copy killed in the middle of a save leaves its unfinished replacement; the next save clears it away.
+    if (waits == Waits::Allowed)
+        Age(folder.path(), 2 * StoreLock::LongestSaveSeconds);
     EXPECT_EQ(KeptLines(Wins(1, 0)->Finish()), 1);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{".corvane.conf.lock", "corvane.conf"}))
+    EXPECT_EQ(ReadTotals(FileText()).totals, (Totals{total.games + 1, total.score})) << "the file itself holds every win";
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              (QStringList{".corvane.conf.lock", "corvane.conf"}))
         << "no leftovers of a killed save: only the file and the lock file that every copy locks";
+}
+
+TEST_F(CopiesAtOnce, KillsAtRandomMomentsLoseNoWinAndLeaveAConsistentPair) { KillRounds(12, Waits::Never); }
+
+// Where the lock file's name is taken by a folder, the copies take turns through a token beside the file:
+// killed at random, they lose no win and, once what they left is old enough, leave nothing behind.
+TEST_F(CopiesAtOnce, WithAFolderAtTheLockFilesNameKillsAtRandomLoseNoWinAndLeaveNothingBehind)
+{
+    ASSERT_TRUE(QDir().mkdir(folder.filePath(".corvane.conf.lock")));
+    KillRounds(6, Waits::Allowed);
 }
 
 TEST_F(CopiesAtOnce, ClearingWhileAnotherCopyWinsKeepsOnlyTheWinsAfterTheClearing)
@@ -399,27 +465,8 @@ TEST_F(CopiesAtOnce, ACopyStoppedInsideItsSaveCostsAnotherCopyNoWin)
     constexpr int GivenFirst = 200;
     constexpr int GivenAfter = 5;
     const auto stopped = Wins(GivenFirst + GivenAfter, 1, "step");
-    stopped->process.write(QByteArray(GivenFirst, '\n'));
-    ASSERT_TRUE(stopped->WaitForLines(1)) << "its first save makes the lock file";
-    const ino_t lockFile = InodeOf(folder.filePath(".corvane.conf.lock"));
+    ASSERT_TRUE(StopInsideASave(*stopped, GivenFirst)) << "the copy never stopped inside a save";
     const qint64 pid = stopped->process.processId();
-    // Stopped the moment it is seen holding the lock; should it let go just before the stop, it goes on
-    // and is caught at a later save.
-    bool caught = false;
-    const QDeadlineTimer deadline(Budget);
-    while (!caught && !deadline.hasExpired() && stopped->process.state() == QProcess::Running) {
-        if (!HoldsLock(pid, lockFile)) {
-            QThread::yieldCurrentThread();
-            continue;
-        }
-        ::kill(static_cast<pid_t>(pid), SIGSTOP);
-        while (!IsStopped(pid) && !deadline.hasExpired())
-            QThread::yieldCurrentThread();
-        caught = HoldsLock(pid, lockFile);
-        if (!caught)
-            ::kill(static_cast<pid_t>(pid), SIGCONT);
-    }
-    ASSERT_TRUE(caught) << "the copy never stopped inside a save";
 
     const QList<QByteArray> other = Wins(1, 1000)->Finish();
     ::kill(static_cast<pid_t>(pid), SIGCONT);
@@ -459,7 +506,6 @@ struct DeniedCase {
 
 const DeniedCase DeniedCases[] = {
     {"ReadOnlyFile", 0444, 0755, "kept 5 7", "failed Cannot save the totals in "},
-    {"ReadOnlyFolder", 0644, 0555, "kept 5 7", "failed Cannot save the totals in "},
     {"UnreadableFile", 0200, 0755, "failed Cannot read the totals in ", "failed Cannot read the totals in "},
     {"ClosedFolder", 0644, 0000, "failed Cannot read the totals in ", "failed Cannot save the totals in "},
 };
@@ -524,6 +570,226 @@ TEST_F(CopiesAtOnce, AHomeThatCannotBeWrittenFailsTheSaveAndSaysWhy)
     EXPECT_EQ(won[0], "failed Cannot save the totals in " + QFile::encodeName(folder.path()) +
                           "/.config/Brindlemoor/corvane.conf: the folder " + QFile::encodeName(folder.path()) +
                           "/.config/Brindlemoor cannot be made.");
+}
+
+// A save killed just before each of its steps in turn (each sync, rename and removal), after which another
+// program replaces the settings file with a file of its own holding the same text, as an editor, sed -i or
+// a dotfile sync does; a later save then finds the totals exact. Every win that waited beside the file is
+// counted once, and the killed copy's own win is in the file exactly when the file it wrote took the
+// settings file's place. Each waiting win here is a game with a score of its own.
+struct KillPointCase {
+    const char* name;
+    // Files beside the settings file before the save: name and text.
+    std::vector<std::pair<const char*, QByteArray>> beside;
+    Totals waiting;
+    // The fewest steps the save takes: the points it is killed at.
+    int steps;
+};
+
+const KillPointCase KillPointCases[] = {
+    {"Save", {}, {}, 3},
+    {"MergeOfTwoWaitingWins", {{".corvane.conf.win-AAAAAA", "1 100\n"}, {".corvane.conf.win-BBBBBB", "1 1000\n"}}, {2, 1100}, 9},
+    // What a save killed earlier left: a win that its replacement, still beside the file, never carried
+    // into it, and one that the replacement, now gone, did.
+    {"MergeAfterAKilledMerge",
+     {{".corvane.conf.win-AAAAAA", "1 100\n"},
+      {".corvane.conf.win-BBBBBB.in-Stands", "1 1000\n"},
+      {".corvane.conf.new-Stands", "[Stats]\nTotalGames=7\nTotalScore=1107\n"},
+      {".corvane.conf.win-CCCCCC.in-IsGone", "1 10000\n"}},
+     {2, 1100},
+     12},
+};
+
+class KillPoint : public CopiesAtOnce, public ::testing::WithParamInterface<KillPointCase> {
+protected:
+    void Prepare() const
+    {
+        ASSERT_NO_FATAL_FAILURE(Seed("[Stats]\nTotalGames=5\nTotalScore=7\n"));
+        for (const auto& [name, text] : GetParam().beside) {
+            QFile file(folder.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(text);
+            file.close();
+            if (TheDriver().asNobody) {
+                ASSERT_EQ(::chown(QFile::encodeName(file.fileName()).constData(), Nobody, Nobody), 0);
+            }
+        }
+    }
+
+    // Puts a new file with the same text in the settings file's place.
+    void ReplaceByAnotherProgram() const
+    {
+        const QString edited = path + ".edited";
+        QFile file(edited);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(FileText());
+        file.close();
+        if (TheDriver().asNobody) {
+            ASSERT_EQ(::chown(QFile::encodeName(edited).constData(), Nobody, Nobody), 0);
+        }
+        ASSERT_EQ(::rename(QFile::encodeName(edited).constData(), QFile::encodeName(path).constData()), 0);
+    }
+};
+
+TEST_P(KillPoint, LosesNoWinAndCountsNoneTwiceWhateverReplacesTheFileAfterwards)
+{
+    const KillPointCase& c = GetParam();
+    const Totals seed{5, 7};
+    const Totals own{1, 10};
+    int step = 1;
+    for (;; ++step) {
+        SCOPED_TRACE("killed before step " + std::to_string(step));
+        QDir(folder.path()).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(folder.path()));
+        if (TheDriver().asNobody) {
+            ASSERT_EQ(::chown(QFile::encodeName(folder.path()).constData(), Nobody, Nobody), 0);
+        }
+        ASSERT_NO_FATAL_FAILURE(Prepare());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TOTALS_DRIVER_KILL_AT", QString::number(step));
+        Copy killed({path, "wins", "1", QString::number(own.score)}, environment);
+        ASSERT_TRUE(killed.process.waitForFinished(Budget));
+        if (killed.process.exitStatus() == QProcess::NormalExit && killed.process.exitCode() == CannotStopAtSteps)
+            GTEST_SKIP() << "the driver cannot stop at a step on this processor";
+        if (killed.process.exitStatus() == QProcess::NormalExit) {
+            const Totals whole = SaturatingSum(SaturatingSum(seed, c.waiting), own);
+            EXPECT_EQ(killed.Lines(), QList<QByteArray>{QStringLiteral("kept %1 %2").arg(whole.games).arg(whole.score).toUtf8()});
+            break;
+        }
+        // The file the killed copy wrote either took the settings file's place or did not.
+        const Totals inFile = ReadTotals(FileText()).totals;
+        const bool taken = inFile != seed;
+        if (taken) {
+            EXPECT_EQ(inFile, SaturatingSum(SaturatingSum(seed, c.waiting), own));
+        }
+        const Totals expected = SaturatingSum(SaturatingSum(seed, c.waiting), taken ? own : Totals{});
+        EXPECT_EQ(FileTotals(), expected) << "as a reader sees them right after the kill";
+
+        ASSERT_NO_FATAL_FAILURE(ReplaceByAnotherProgram());
+        EXPECT_EQ(FileTotals(), expected) << "after another program replaced the file";
+        EXPECT_EQ(KeptLines(Wins(1, 1)->Finish()), 1);
+        EXPECT_EQ(ReadTotals(FileText()).totals, SaturatingSum(expected, {1, 1})) << FileText().toStdString();
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  (QStringList{".corvane.conf.lock", "corvane.conf"}));
+    }
+    EXPECT_GT(step, c.steps) << "the save took fewer steps than it should";
+}
+
+INSTANTIATE_TEST_SUITE_P(Saves, KillPoint, ::testing::ValuesIn(KillPointCases), [](const auto& info) { return std::string(info.param.name); });
+
+// A copy stopped while it holds the lock delays no other copy's start: it reads at once, without the lock,
+// and sees the win another copy left waiting meanwhile, which the stopped copy adds once it goes on.
+TEST_F(CopiesAtOnce, AStoppedHolderDelaysNoStartAndTheWinThatWaitedIsAddedLater)
+{
+    constexpr int StartMilliseconds = 500;
+    const auto stopped = Wins(20, 1, "step");
+    ASSERT_TRUE(StopInsideASave(*stopped, 10)) << "the copy never stopped inside a save";
+    const Totals before = ReadTotals(FileText()).totals;
+
+    Copy start({path, "read"});
+    ASSERT_TRUE(start.WaitForLines(1, StartMilliseconds)) << "a start waited for the stopped copy";
+    const QList<QByteArray> won = Wins(1, 1000)->Finish();
+    Copy later({path, "read"});
+    ASSERT_TRUE(later.WaitForLines(1, StartMilliseconds)) << "a start waited for the stopped copy";
+    ::kill(static_cast<pid_t>(stopped->process.processId()), SIGCONT);
+    stopped->process.write(QByteArray(10, '\n'));
+    stopped->process.closeWriteChannel();
+    const QList<QByteArray> resumed = stopped->Finish();
+
+    EXPECT_EQ(start.Lines(), QList<QByteArray>{QStringLiteral("kept %1 %2").arg(before.games).arg(before.score).toUtf8()});
+    EXPECT_EQ(won, QList<QByteArray>{QStringLiteral("deferred %1 %2").arg(before.games + 1).arg(before.score + 1000).toUtf8()});
+    EXPECT_EQ(later.Lines(), QList<QByteArray>{QStringLiteral("kept %1 %2").arg(before.games + 1).arg(before.score + 1000).toUtf8()});
+    EXPECT_EQ(KeptLines(resumed), 20);
+    EXPECT_EQ(ReadTotals(FileText()).totals, (Totals{21, 1020})) << "the stopped copy's next saves added the win";
+}
+
+// Whatever the player's umask, the files and folders the program makes stay its owner's to change, so
+// the second save works as the first did.
+struct UmaskCase {
+    const char* name;
+    mode_t mask;
+    mode_t file;
+    mode_t folder;
+};
+
+const UmaskCase UmaskCases[] = {
+    {"NoWriteForAnyone", 0222, 0644, 0755},
+    {"OwnerOnly", 0077, 0600, 0700},
+};
+
+class Umask : public CopiesAtOnce, public ::testing::WithParamInterface<UmaskCase> {};
+
+TEST_P(Umask, TheSecondSaveWorksAsTheFirst)
+{
+    if (!PermissionsHold())
+        GTEST_SKIP() << "the superuser passes every permission, and nobody cannot start the driver";
+    const UmaskCase& c = GetParam();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", folder.path());
+
+    const QList<QByteArray> first = Copy({"--user", "wins", "1", "2"}, environment, Copy::WithLocks, c.mask).Finish();
+    const QList<QByteArray> second = Copy({"--user", "wins", "1", "3"}, environment, Copy::WithLocks, c.mask).Finish();
+
+    EXPECT_EQ(first, QList<QByteArray>{"kept 1 2"});
+    EXPECT_EQ(second, QList<QByteArray>{"kept 2 5"});
+    struct stat file {};
+    struct stat made {};
+    ASSERT_EQ(::stat(QFile::encodeName(folder.filePath("Brindlemoor/corvane.conf")).constData(), &file), 0);
+    ASSERT_EQ(::stat(QFile::encodeName(folder.filePath("Brindlemoor")).constData(), &made), 0);
+    EXPECT_EQ(file.st_mode & 07777, c.file);
+    EXPECT_EQ(made.st_mode & 07777, c.folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(Masks, Umask, ::testing::ValuesIn(UmaskCases), [](const auto& info) { return std::string(info.param.name); });
+
+// A waiting win the copy may not read is said by name, not counted, and left as it is, at a start and at a
+// win alike; the wins around it are kept.
+TEST_F(CopiesAtOnce, AWaitingWinThatMayNotBeReadIsSaidNotCountedAndKept)
+{
+    if (!PermissionsHold())
+        GTEST_SKIP() << "the superuser passes every permission, and nobody cannot start the driver";
+    ASSERT_NO_FATAL_FAILURE(Seed("[Stats]\nTotalGames=5\nTotalScore=7\n"));
+    const QString unreadable = folder.filePath(".corvane.conf.win-Closed");
+    QFile win(unreadable);
+    ASSERT_TRUE(win.open(QIODevice::WriteOnly));
+    win.write("1 100\n");
+    win.close();
+    ASSERT_EQ(::chmod(QFile::encodeName(unreadable).constData(), 0), 0);
+    const QByteArray said = "Cannot count the win kept in " + QFile::encodeName(unreadable) + ": Permission denied.\n";
+
+    Copy start({path, "read"});
+    const QList<QByteArray> read = start.Finish();
+    Copy winner({path, "wins", "1", "3"});
+    const QList<QByteArray> won = winner.Finish();
+
+    EXPECT_EQ(read, QList<QByteArray>{"kept 5 7"});
+    EXPECT_EQ(start.Errors(), said);
+    EXPECT_EQ(won, QList<QByteArray>{"kept 6 10"});
+    EXPECT_EQ(winner.Errors(), said);
+    ::chmod(QFile::encodeName(unreadable).constData(), 0644);
+    QFile kept(unreadable);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "1 100\n");
+}
+
+// In a folder that takes no new file, a file that may be written is written over in place, since it cannot
+// be replaced; the copy says once why the safer replace was not made.
+TEST_F(CopiesAtOnce, AReadOnlyFolderWithAWritableFileKeepsTheWins)
+{
+    if (!PermissionsHold())
+        GTEST_SKIP() << "the superuser passes every permission, and nobody cannot start the driver";
+    ASSERT_NO_FATAL_FAILURE(SeedInFolder("[General]\nsize=2\n\n[Stats]\nTotalGames=5\nTotalScore=7\n", 0644, 0555));
+
+    Copy copy({path, "wins", "2", "3"});
+    const QList<QByteArray> won = copy.Finish();
+    const QByteArray errors = copy.Errors();
+
+    OpenFolder();
+    EXPECT_EQ(won, (QList<QByteArray>{"kept 6 10", "kept 7 13"}));
+    EXPECT_EQ(FileText(), "[General]\nsize=2\n\n[Stats]\nTotalGames=7\nTotalScore=13\n");
+    EXPECT_TRUE(errors.contains("The folder of " + QFile::encodeName(path) + " takes no new files, so the totals are saved by "
+                                "writing over the file itself")) << errors.toStdString();
+    EXPECT_EQ(QDir(inner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"corvane.conf"});
 }
 
 } // namespace

@@ -1,12 +1,17 @@
 // The totals in the settings file: where it lives, what each state of it reads as, and changes that fail.
 #include "StatsTestSupport.h"
 
+#include "StoreLock.h"
+#include "TotalsKeeper.h"
 #include "TotalsStore.h"
 
 #include <QSettings>
 
 #include <optional>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 #include <string_view>
 
@@ -222,36 +227,160 @@ TEST_F(ProfileStore, AFailedSaveLeavesTheStoredTotalsWholeAndSaysSo)
     EXPECT_EQ(store.Add({1, 2}).totals, (Totals{6, 9})) << "with room again";
 }
 
-// Wins kept beside the file wait as files of their own; a save that was killed while it added them leaves
-// them named after the file it was about to put in place. Those it put in place are in the file already;
-// the others still wait. Each is counted once, and the next save adds what waits and clears them all away.
-TEST_F(ProfileStore, WinsKeptBesideTheFileAreCountedOnceWhateverASaveLeftOfThem)
+// Puts a file of the given text beside the settings file, as a copy of the game or another program left it.
+void Beside(const QString& name, const QByteArray& text)
+{
+    QFile file(ConfigFolder() + "/Brindlemoor/" + name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+// Puts the settings file's text in its place by a new file, as an editor, sed -i or a backup's restore does.
+void ReplaceByAnotherProgram(const QString& path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    file.close();
+    QFile copy(path + ".edited");
+    ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+    copy.write(text);
+    copy.close();
+    ASSERT_EQ(::rename(QFile::encodeName(copy.fileName()).constData(), QFile::encodeName(path).constData()), 0);
+}
+
+// Wins kept beside the file wait as files of their own, and a save that was killed while it added them
+// leaves them named after its replacement of the file. One whose replacement still stands beside the file
+// never took the file's place and still waits; one whose replacement is gone is in the file. Each is
+// counted once by its name alone, whatever replaced the file since, and the next save adds what waits and
+// clears the rest away; a file of those names that holds no win is set aside and said.
+TEST_F(ProfileStore, EachWaitingWinIsCountedOnceByItsNameWhateverReplacedTheFile)
+{
+    SeedTotals(5, 7);
+    ASSERT_NO_FATAL_FAILURE(Beside(".stats_tests.conf.win-AAAAAA", "1 4\n"));
+    ASSERT_NO_FATAL_FAILURE(Beside(".stats_tests.conf.win-BBBBBB.in-Xy12Zw", "1 2\n"));
+    ASSERT_NO_FATAL_FAILURE(Beside(".stats_tests.conf.new-Xy12Zw", "[Stats]\nTotalGames=6\nTotalScore=9\n"));
+    ASSERT_NO_FATAL_FAILURE(Beside(".stats_tests.conf.win-CCCCCC.in-Gone12", "2 1\n"));
+    ASSERT_NO_FATAL_FAILURE(Beside(".stats_tests.conf.win-DDDDDD", "not a batch"));
+    ASSERT_NO_FATAL_FAILURE(Beside(".stats_tests.conf.win-later", "1 1\n"));
+    ASSERT_NO_FATAL_FAILURE(ReplaceByAnotherProgram(SettingsFile()));
+    TotalsStore store(SettingsFile());
+    const QString damaged = "Cannot count the win kept in " + ConfigFolder() + "/Brindlemoor/.stats_tests.conf.win-DDDDDD: it holds no win.";
+
+    const TotalsOutcome read = store.Read();
+    EXPECT_EQ(read.totals, (Totals{7, 13}));
+    EXPECT_EQ(read.waiting, (Totals{2, 6}));
+    EXPECT_EQ(read.remarks, QStringList{damaged});
+    const TotalsOutcome won = store.Add({1, 1});
+    EXPECT_EQ(won.totals, (Totals{8, 14}));
+    EXPECT_EQ(won.remarks, QStringList{damaged});
+    EXPECT_EQ(ReadSettings(), "[Stats]\nTotalGames=8\nTotalScore=14\n");
+    EXPECT_EQ(QDir(ConfigFolder() + "/Brindlemoor").entryList(QDir::Files | QDir::Hidden),
+              (QStringList{".stats_tests.conf.lock", ".stats_tests.conf.win-DDDDDD.damaged", ".stats_tests.conf.win-later",
+                           "stats_tests.conf"}))
+        << "what holds no win is set aside, and what is no name of the program's is left alone";
+    EXPECT_EQ(store.Read().totals, (Totals{8, 14}));
+}
+
+// Sets a file's time back by seconds, as if it had been left that long ago.
+void AgeFile(const QString& path, int seconds)
+{
+    timeval then[2] = {};
+    ::gettimeofday(&then[0], nullptr);
+    then[0].tv_sec -= seconds;
+    then[1] = then[0];
+    ASSERT_EQ(::lutimes(QFile::encodeName(path).constData(), then), 0);
+}
+
+// What copies killed in the middle of a save left is cleared by a later save once no save can still be
+// writing it: a replacement of the file by the holder of the lock, whatever its age, as only a holder
+// writes one; a win being written and a token set aside only once older than any save lasts, with or
+// without the lock.
+TEST_F(ProfileStore, LeftoversOfKilledSavesAreClearedOnceNoSaveCanStillBeWritingThem)
 {
     SeedTotals(5, 7);
     const QString folder = ConfigFolder() + "/Brindlemoor/";
-    const auto keep = [&folder](const QString& name, const QByteArray& wins) {
-        QFile batch(folder + name);
-        ASSERT_TRUE(batch.open(QIODevice::WriteOnly));
-        batch.write(wins);
+    const QString prefix = ".stats_tests.conf.";
+    for (const char* name : {"win-Young1.new", "win-Old123.new", "merging-Old456", "new-Young2", "new-Old789"})
+        ASSERT_NO_FATAL_FAILURE(Beside(prefix + name, "1 1\n"));
+    for (const char* name : {"win-Old123.new", "merging-Old456", "new-Old789"})
+        ASSERT_NO_FATAL_FAILURE(AgeFile(folder + prefix + name, 2 * StoreLock::LongestSaveSeconds));
+    const auto left = [&] {
+        return QDir(folder).entryList({prefix + "new-*", prefix + "merging-*", prefix + "win-*.new"}, QDir::Files | QDir::Hidden);
     };
-    struct stat status {};
-    ASSERT_EQ(::stat(QFile::encodeName(SettingsFile()).constData(), &status), 0);
-    const qulonglong inode = status.st_ino;
-    ASSERT_NO_FATAL_FAILURE(keep(QStringLiteral(".stats_tests.conf.added-%1-AAAAAA").arg(inode), "1 4\n"));
-    ASSERT_NO_FATAL_FAILURE(keep(QStringLiteral(".stats_tests.conf.added-%1-BBBBBB").arg(inode + 1), "1 2\n"));
-    ASSERT_NO_FATAL_FAILURE(keep(".stats_tests.conf.win-CCCCCC", "2 1\n"));
-    ASSERT_NO_FATAL_FAILURE(keep(".stats_tests.conf.win-DDDDDD", "not a batch"));
     TotalsStore store(SettingsFile());
 
-    const TotalsOutcome read = store.Read();
-    EXPECT_EQ(read.totals, (Totals{8, 10}));
-    EXPECT_EQ(read.waiting, (Totals{3, 3}));
-    EXPECT_EQ(store.Add({1, 1}).totals, (Totals{9, 11}));
-    EXPECT_EQ(ReadSettings(), "[Stats]\nTotalGames=9\nTotalScore=11\n");
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
-              (QStringList{".stats_tests.conf.lock", ".stats_tests.conf.win-DDDDDD", "stats_tests.conf"}))
-        << "what is no batch of the program's is left alone";
+    {
+        const int held = ::open(QFile::encodeName(folder + prefix + "lock").constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+        EXPECT_EQ(store.Add({1, 1}).kind, TotalsOutcome::Deferred);
+        ::close(held);
+    }
+    EXPECT_EQ(left(), (QStringList{prefix + "new-Young2", prefix + "win-Young1.new"})) << "without the lock, only what is old";
+    EXPECT_EQ(store.Add({1, 1}).totals, (Totals{7, 9}));
+    EXPECT_EQ(left(), QStringList{prefix + "win-Young1.new"}) << "with it, every replacement as well";
 }
+
+// Files of the names the program keeps wins under that it cannot count: told by name, never counted, and
+// kept; one that is a file holding no win is set aside where the player sees it.
+struct OddWinCase {
+    const char* name;
+    void (*make)(const QByteArray& path);
+    const char* why;      // how the remark ends
+    const char* keptAs;   // its name below the folder afterwards
+};
+
+void WriteBytes(const QByteArray& path, const QByteArray& bytes)
+{
+    QFile file(QFile::decodeName(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const OddWinCase OddWinCases[] = {
+    {"Empty", [](const QByteArray& path) { WriteBytes(path, ""); }, "it holds no win", ".stats_tests.conf.win-Odd123.damaged"},
+    {"Words", [](const QByteArray& path) { WriteBytes(path, "three wins\n"); }, "it holds no win", ".stats_tests.conf.win-Odd123.damaged"},
+    {"Huge", [](const QByteArray& path) { WriteBytes(path, "1 " + QByteArray(5000, '1') + '\n'); }, "it holds no win",
+     ".stats_tests.conf.win-Odd123.damaged"},
+    {"Negative", [](const QByteArray& path) { WriteBytes(path, "-1 3\n"); }, "it holds no win", ".stats_tests.conf.win-Odd123.damaged"},
+    {"Link",
+     [](const QByteArray& path) {
+         WriteBytes(path + ".target", "1 1\n");
+         ASSERT_EQ(::symlink((path + ".target").constData(), path.constData()), 0);
+     },
+     "it is a link, not a file", ".stats_tests.conf.win-Odd123"},
+    {"Pipe", [](const QByteArray& path) { ASSERT_EQ(::mkfifo(path.constData(), 0644), 0); }, "it is a pipe, not a file",
+     ".stats_tests.conf.win-Odd123"},
+    {"Folder", [](const QByteArray& path) { ASSERT_EQ(::mkdir(path.constData(), 0755), 0); }, "it is a folder",
+     ".stats_tests.conf.win-Odd123"},
+};
+
+class OddWin : public StatsFixture, public ::testing::WithParamInterface<OddWinCase> {};
+
+TEST_P(OddWin, IsToldOnceNeverCountedAndKept)
+{
+    const OddWinCase& c = GetParam();
+    SeedTotals(5, 7);
+    const QString folder = ConfigFolder() + "/Brindlemoor/";
+    ASSERT_NO_FATAL_FAILURE(c.make(QFile::encodeName(folder + ".stats_tests.conf.win-Odd123")));
+    const QString remark = "Cannot count the win kept in " + folder + ".stats_tests.conf.win-Odd123: " + c.why + ".";
+    TotalsKeeper keeper{TotalsStore(SettingsFile())};
+
+    const TotalsNews loaded = keeper.Load();
+    const TotalsNews won = keeper.Win(1);
+    const TotalsNews again = keeper.Win(2);
+
+    EXPECT_EQ(loaded.shown, (Totals{5, 7}));
+    EXPECT_EQ(loaded.notice, remark);
+    EXPECT_EQ(won.notice, "") << "told once a run";
+    EXPECT_EQ(again.shown, (Totals{7, 10}));
+    EXPECT_EQ(ReadSettings(), "[Stats]\nTotalGames=7\nTotalScore=10\n");
+    EXPECT_TRUE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System).contains(c.keptAs));
+    EXPECT_EQ(TotalsStore(SettingsFile()).Read().remarks.size(), QString(c.keptAs).endsWith(".damaged") ? 0 : 1)
+        << "a file set aside is no longer taken for a win";
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, OddWin, ::testing::ValuesIn(OddWinCases), [](const auto& info) { return std::string(info.param.name); });
 
 // The file replaced keeps its mode, and, where the process may give files away (the superuser's copy run
 // over the player's settings), its owner and group; the files a save makes belong to the folder's owner.
