@@ -3,6 +3,7 @@
 
 #include "NativePath.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <cerrno>
@@ -67,12 +68,12 @@ int StoreLock::Open(const QByteArray& lockPath, bool create)
     if (opened < 0 && errno == EACCES)
         opened = ::open(lockPath.constData(), O_RDONLY | Flags);
     if (opened < 0) {
-        reason = QStringLiteral("the lock file %1 cannot be opened: %2").arg(PathText(lockPath), ErrorText(errno));
+        reason = QCoreApplication::translate("TotalsStore", "the lock file %1 cannot be opened: %2").arg(PathText(lockPath), ErrorText(errno));
         return -1;
     }
     struct stat status {};
     if (::fstat(opened, &status) != 0 || !S_ISREG(status.st_mode)) {
-        reason = QStringLiteral("%1 is not a file that can be locked").arg(PathText(lockPath));
+        reason = QCoreApplication::translate("TotalsStore", "%1 is not a file that can be locked").arg(PathText(lockPath));
         ::close(opened);
         return -1;
     }
@@ -95,7 +96,7 @@ void StoreLock::Wait(const QByteArray& file, const WaitObserver& observer)
         if (errno == EINTR)
             continue;
         if (errno != EWOULDBLOCK) {
-            reason = QStringLiteral("the lock cannot be taken: %1").arg(ErrorText(errno));
+            reason = QCoreApplication::translate("TotalsStore", "the lock cannot be taken: %1").arg(ErrorText(errno));
             break;
         }
         if (const FileMark now = MarkOf(file); now != mark) {
@@ -105,9 +106,11 @@ void StoreLock::Wait(const QByteArray& file, const WaitObserver& observer)
         if (sinceChange.hasExpired(StallMilliseconds) || sinceStart.hasExpired(MostMilliseconds)) {
             state = Busy;
             reason = sinceChange.hasExpired(StallMilliseconds)
-                         ? QStringLiteral("another copy of the program holds them and has changed nothing for %1 seconds")
-                               .arg(StallMilliseconds / 1000)
-                         : QStringLiteral("other copies of the program have kept them for %1 seconds").arg(MostMilliseconds / 1000);
+                         ? QCoreApplication::translate(
+                               "TotalsStore", "another copy of the program holds them and has changed nothing for %n seconds",
+                               nullptr, StallMilliseconds / 1000)
+                         : QCoreApplication::translate("TotalsStore", "other copies of the program have kept them for %n seconds",
+                                                       nullptr, MostMilliseconds / 1000);
             break;
         }
         if (observer)

@@ -1,6 +1,8 @@
 // The totals as the game window keeps them: what it shows after each change, and what it tells the player.
 #include "TotalsKeeper.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace {
@@ -8,20 +10,28 @@ namespace {
 constexpr int Largest = std::numeric_limits<int>::max();
 
 // What the player can still count on after trouble with the file, and after a clearing that failed.
-const QString TroubleAftermath =
-    QStringLiteral(" The file is left as it is; play goes on, but the wins of this run may not be kept.");
-const QString ClearingAftermath = QStringLiteral(" The totals stay as they were.");
-const QString LargestNotice =
-    QStringLiteral("The totals have reached %1, the largest number they can hold, and count no further.").arg(Largest);
+QString Translated(const char* text, int count = -1) { return QCoreApplication::translate("TotalsStore", text, nullptr, count); }
+
+QString TroubleAftermath()
+{
+    return Translated(QT_TRANSLATE_NOOP("TotalsStore", "The file is left as it is; play goes on, but the wins of this run may not be kept."));
+}
+QString ClearingAftermath() { return Translated(QT_TRANSLATE_NOOP("TotalsStore", "The totals stay as they were.")); }
+QString LargestNotice()
+{
+    return Translated(QT_TRANSLATE_NOOP("TotalsStore", "The totals have reached %1, the largest number they can hold, and count no further."))
+        .arg(Largest);
+}
 
 // "1 win (3 points)", "2 wins (1 point)".
 QString WinsText(Totals wins)
 {
-    return QStringLiteral("%1 %2 (%3 %4)")
-        .arg(wins.games)
-        .arg(QLatin1String(wins.games == 1 ? "win" : "wins"))
-        .arg(wins.score)
-        .arg(QLatin1String(wins.score == 1 ? "point" : "points"));
+    const QString games = wins.games == 1 ? Translated(QT_TRANSLATE_NOOP("TotalsStore", "1 win"))
+                                          : Translated(QT_TRANSLATE_N_NOOP("TotalsStore", "%1 wins"), wins.games).arg(wins.games);
+    const QString points = wins.score == 1 ? Translated(QT_TRANSLATE_NOOP("TotalsStore", "1 point"))
+                                           : Translated(QT_TRANSLATE_N_NOOP("TotalsStore", "%1 points"), wins.score).arg(wins.score);
+    //: %1 the wins ("2 wins"), %2 their points ("3 points").
+    return Translated(QT_TRANSLATE_NOOP("TotalsStore", "%1 (%2)")).arg(games, points);
 }
 
 QString Joined(const QString& first, const QString& second)
@@ -55,7 +65,7 @@ TotalsNews TotalsKeeper::Win(int score)
         unsaved = {};
     if ((shown.games == Largest || shown.score == Largest) && !largestTold) {
         largestTold = true;
-        news.notice = Joined(news.notice, LargestNotice);
+        news.notice = Joined(news.notice, LargestNotice());
     }
     return news;
 }
@@ -67,7 +77,7 @@ TotalsNews TotalsKeeper::Clear()
     TotalsNews news{shown, {}, WarningsOnce(cleared)};
     if (cleared.kind == TotalsOutcome::Failed) {
         troubleTold = true;
-        news.notice = cleared.failure + ClearingAftermath;
+        news.notice = Joined(cleared.failure, ClearingAftermath());
         return news;
     }
     unsaved = {};
@@ -84,12 +94,14 @@ QStringList TotalsKeeper::Finish()
     const TotalsOutcome saved = store.Add(unsaved, observer);
     QStringList lines = WarningsOnce(saved);
     if (saved.kind == TotalsOutcome::Failed && unsaved.games > 0)
-        lines << QStringLiteral("%1 of this run could not be saved. %2").arg(WinsText(unsaved), saved.failure);
+        lines << Translated(QT_TRANSLATE_NOOP("TotalsStore", "%1 of this run could not be saved. %2")).arg(WinsText(unsaved), saved.failure);
     else if (saved.kind == TotalsOutcome::Failed && !troubleTold)
         lines << saved.failure;
     if (saved.waiting.games > 0)
-        lines << QStringLiteral("%1 %2 kept beside the totals in %3 until a save of the program can add them.")
-                     .arg(WinsText(saved.waiting), QLatin1String(saved.waiting.games == 1 ? "is" : "are"), store.FilePath());
+        lines << (saved.waiting.games == 1
+                      ? Translated(QT_TRANSLATE_NOOP("TotalsStore", "%1 is kept beside the totals in %2 until a save of the program can add them."))
+                      : Translated(QT_TRANSLATE_NOOP("TotalsStore", "%1 are kept beside the totals in %2 until a save of the program can add them.")))
+                     .arg(WinsText(saved.waiting), store.FilePath());
     if (saved.kind != TotalsOutcome::Failed)
         unsaved = {};
     return lines;
@@ -100,7 +112,7 @@ QString TotalsKeeper::TroubleOnce(const QString& failure)
     if (troubleTold)
         return {};
     troubleTold = true;
-    return failure + TroubleAftermath;
+    return Joined(failure, TroubleAftermath());
 }
 
 QStringList TotalsKeeper::WarningsOnce(const TotalsOutcome& outcome)

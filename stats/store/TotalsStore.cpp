@@ -5,6 +5,7 @@
 #include "NativePath.h"
 #include "WinJournal.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <array>
@@ -15,6 +16,11 @@
 
 namespace {
 
+// Why the totals could not be had, with the file (%1) and the reason (%2).
+const char* const CannotRead = QT_TRANSLATE_NOOP("TotalsStore", "Cannot read the totals in %1: %2.");
+const char* const CannotSave = QT_TRANSLATE_NOOP("TotalsStore", "Cannot save the totals in %1: %2.");
+const char* const CannotClear = QT_TRANSLATE_NOOP("TotalsStore", "Cannot clear the totals in %1: %2.");
+
 // What stands where the settings file should be, when it is no file.
 struct NotAFile {
     mode_t type;
@@ -22,11 +28,11 @@ struct NotAFile {
 };
 
 constexpr std::array<NotAFile, 5> NotFiles = {{
-    {S_IFDIR, "it is a folder"},
-    {S_IFCHR, "it is a device, not a file"},
-    {S_IFBLK, "it is a device, not a file"},
-    {S_IFIFO, "it is a pipe, not a file"},
-    {S_IFSOCK, "it is a socket, not a file"},
+    {S_IFDIR, QT_TRANSLATE_NOOP("TotalsStore", "it is a folder")},
+    {S_IFCHR, QT_TRANSLATE_NOOP("TotalsStore", "it is a device, not a file")},
+    {S_IFBLK, QT_TRANSLATE_NOOP("TotalsStore", "it is a device, not a file")},
+    {S_IFIFO, QT_TRANSLATE_NOOP("TotalsStore", "it is a pipe, not a file")},
+    {S_IFSOCK, QT_TRANSLATE_NOOP("TotalsStore", "it is a socket, not a file")},
 }};
 
 // Why what the status describes cannot be the settings file; empty when it can.
@@ -34,9 +40,9 @@ QString NotReadable(const struct stat& status)
 {
     for (const NotAFile& notFile : NotFiles)
         if ((status.st_mode & S_IFMT) == notFile.type)
-            return QString::fromLatin1(notFile.what);
+            return QCoreApplication::translate("TotalsStore", notFile.what);
     if (status.st_size > TotalsStore::LargestFile)
-        return QStringLiteral("it is %1 bytes long, too long for a settings file").arg(status.st_size);
+        return QCoreApplication::translate("TotalsStore", "it is %1 bytes long, too long for a settings file").arg(status.st_size);
     return {};
 }
 
@@ -76,7 +82,7 @@ FileText ReadSettings(const QByteArray& file)
         if (length == text.size() && length <= TotalsStore::LargestFile)
             text.resize(std::min<qsizetype>(2 * length, TotalsStore::LargestFile + 1));
         if (length == text.size()) {
-            failure = QStringLiteral("it has grown too long for a settings file");
+            failure = QCoreApplication::translate("TotalsStore", "it has grown too long for a settings file");
             break;
         }
         const ssize_t step = ::read(descriptor, text.data() + length, static_cast<std::size_t>(text.size() - length));
@@ -107,7 +113,7 @@ QString Replace(const QByteArray& file, const QByteArray& text, const WinJournal
     if (const QString failure = replacement.Write(text); !failure.isEmpty())
         return failure;
     if (const QString failure = journal.MarkAdded(batches, replacement.Inode()); !failure.isEmpty())
-        return QStringLiteral("the wins kept beside it cannot be added: %1").arg(failure);
+        return QCoreApplication::translate("TotalsStore", "the wins kept beside it cannot be added: %1").arg(failure);
     if (const QString failure = replacement.Commit(); !failure.isEmpty()) {
         journal.Unmark(batches, replacement.Inode());
         return failure;
@@ -144,7 +150,7 @@ TotalsStore TotalsStore::ForUser(const QString& key, const QString& appName)
     const QByteArray folder = UserConfigFolder();
     if (folder.isEmpty()) {
         TotalsStore store;
-        store.unusable = QStringLiteral("Cannot find the totals: neither XDG_CONFIG_HOME nor HOME names a folder.");
+        store.unusable = QCoreApplication::translate("TotalsStore", "Cannot find the totals: neither XDG_CONFIG_HOME nor HOME names a folder.");
         return store;
     }
     return TotalsStore(Joined(Joined(folder, QFile::encodeName(key)), QFile::encodeName(appName) + ".conf"));
@@ -154,7 +160,7 @@ QString TotalsStore::FilePath() const { return PathText(filePath); }
 
 TotalsOutcome TotalsStore::Failure(const char* what, const QString& reason) const
 {
-    return {TotalsOutcome::Failed, {}, {}, QStringLiteral("Cannot %1 the totals in %2: %3.").arg(QLatin1String(what), FilePath(), reason), {}};
+    return {TotalsOutcome::Failed, {}, {}, QCoreApplication::translate("TotalsStore", what).arg(FilePath(), reason), {}};
 }
 
 TotalsOutcome TotalsStore::Read(const WaitObserver& observer) const
@@ -165,17 +171,17 @@ TotalsOutcome TotalsStore::Read(const WaitObserver& observer) const
         return {};
     const QByteArray file = ResolveLinks(filePath);
     if (const QString why = LookAt(file); !why.isEmpty())
-        return Failure("read", why);
+        return Failure(CannotRead, why);
     // A reader takes the writers' lock where there is one, so that it sees the file and the wins beside it
     // between two changes; where there is none, or its holder has stopped, it reads all the same, since
     // every change replaces the file whole.
     const StoreLock lock(LockPathOf(file), file, observer, false);
     const FileText read = ReadSettings(file);
     if (!read.failure.isEmpty())
-        return Failure("read", read.failure);
+        return Failure(CannotRead, read.failure);
     const StoredTotals stored = ReadTotals(read.text);
     if (stored.IsDamaged())
-        return Failure("read", stored.damage);
+        return Failure(CannotRead, stored.damage);
     const Totals waiting = WinJournal(file).Waiting();
     return {TotalsOutcome::Kept, SaturatingSum(stored.totals, waiting), waiting, {}, {}};
 }
@@ -192,19 +198,19 @@ TotalsOutcome TotalsStore::Rewrite(std::optional<Totals> added, const WaitObserv
         return {};
     const auto change = [&added](Totals stored) { return added ? SaturatingSum(stored, *added) : Totals{}; };
     if (!MakeFolders(FolderOf(filePath)))
-        return Failure("save", QStringLiteral("the folder %1 cannot be made").arg(PathText(FolderOf(filePath))));
+        return Failure(CannotSave, QCoreApplication::translate("TotalsStore", "the folder %1 cannot be made").arg(PathText(FolderOf(filePath))));
     const QByteArray file = ResolveLinks(filePath);
     if (const int denied = Denied(FolderOf(file), W_OK | X_OK))
-        return Failure("save", ErrorText(denied));
+        return Failure(CannotSave, ErrorText(denied));
     const FileText looked = ReadSettings(file);
     if (!looked.failure.isEmpty())
-        return Failure("read", looked.failure);
+        return Failure(CannotRead, looked.failure);
     // A file the player has made read-only is one the player keeps from being written.
     if (const int denied = looked.exists ? Denied(file, W_OK) : 0)
-        return Failure("save", ErrorText(denied));
+        return Failure(CannotSave, ErrorText(denied));
     const StoredTotals seen = ReadTotals(looked.text);
     if (seen.IsDamaged() && added)
-        return Failure("read", seen.damage);
+        return Failure(CannotRead, seen.damage);
     WinJournal journal(file);
     // A change that would leave everything as it is needs neither the lock nor the disk, whatever other
     // copies do meanwhile: the file is not touched and keeps its links, owner and time.
@@ -213,27 +219,27 @@ TotalsOutcome TotalsStore::Rewrite(std::optional<Totals> added, const WaitObserv
 
     const StoreLock lock(LockPathOf(file), file, observer, true);
     if (lock.Result() == StoreLock::Busy)
-        return added ? Defer(file, *added, lock.Reason()) : Failure("clear", lock.Reason());
+        return added ? Defer(file, *added, lock.Reason()) : Failure(CannotClear, lock.Reason());
     const bool locked = lock.Result() == StoreLock::Held;
     if (locked)
         FileReplacement::RemoveLeftovers(file);
     const WinJournal::Batches batches = locked ? journal.Settle() : WinJournal::Batches{};
     const FileText now = ReadSettings(file);
     if (!now.failure.isEmpty())
-        return Failure("read", now.failure);
+        return Failure(CannotRead, now.failure);
     const StoredTotals stored = ReadTotals(now.text);
     if (stored.IsDamaged() && added)
-        return Failure("read", stored.damage);
+        return Failure(CannotRead, stored.damage);
     const Totals totals = change(SaturatingSum(stored.totals, batches.sum));
     const Totals waiting = locked ? Totals{} : journal.Waiting();
     TotalsOutcome kept{TotalsOutcome::Kept, SaturatingSum(totals, waiting), waiting, {}, {}};
     if (!locked)
-        kept.warning = QStringLiteral("Cannot lock the totals in %1: %2; they are saved without the lock.").arg(FilePath(), lock.Reason());
+        kept.warning = QCoreApplication::translate("TotalsStore", "Cannot lock the totals in %1: %2; they are saved without the lock.").arg(FilePath(), lock.Reason());
     if (stored.complete && totals == stored.totals && batches.names.empty())
         return kept;
 
     if (const QString failure = Replace(file, WithTotals(now.text, totals), journal, batches); !failure.isEmpty())
-        return Failure("save", failure);
+        return Failure(CannotSave, failure);
     return kept;
 }
 
@@ -242,11 +248,11 @@ TotalsOutcome TotalsStore::Defer(const QByteArray& file, Totals added, const QSt
     const FileText now = ReadSettings(file);
     const StoredTotals stored = ReadTotals(now.text);
     if (!now.failure.isEmpty() || stored.IsDamaged())
-        return Failure("read", now.failure.isEmpty() ? stored.damage : now.failure);
+        return Failure(CannotRead, now.failure.isEmpty() ? stored.damage : now.failure);
     const WinJournal journal(file);
     if (added != Totals{})
         if (const QString failure = journal.Keep(added); !failure.isEmpty())
-            return Failure("save", QStringLiteral("%1, and the wins cannot be kept beside them: %2").arg(reason, failure));
+            return Failure(CannotSave, QCoreApplication::translate("TotalsStore", "%1, and the wins cannot be kept beside them: %2").arg(reason, failure));
     const Totals waiting = journal.Waiting();
     return {added == Totals{} ? TotalsOutcome::Kept : TotalsOutcome::Deferred, SaturatingSum(stored.totals, waiting), waiting, {}, {}};
 }
