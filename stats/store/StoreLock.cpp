@@ -105,12 +105,12 @@ void StoreLock::Wait(const QByteArray& file, const WaitObserver& observer)
         }
         if (sinceChange.hasExpired(StallMilliseconds) || sinceStart.hasExpired(MostMilliseconds)) {
             state = Busy;
-            reason = sinceChange.hasExpired(StallMilliseconds)
-                         ? QCoreApplication::translate(
-                               "TotalsStore", "another copy of the program holds them and has changed nothing for %n seconds",
-                               nullptr, StallMilliseconds / 1000)
-                         : QCoreApplication::translate("TotalsStore", "other copies of the program have kept them for %n seconds",
-                                                       nullptr, MostMilliseconds / 1000);
+            const bool stalled = sinceChange.hasExpired(StallMilliseconds);
+            const char* why =
+                stalled ? QT_TRANSLATE_N_NOOP("TotalsStore", "another copy of the program holds them and has changed nothing for %n seconds")
+                        : QT_TRANSLATE_N_NOOP("TotalsStore", "other copies of the program have kept them for %n seconds");
+            reason = QCoreApplication::translate("TotalsStore", why, nullptr,
+                                                 (stalled ? StallMilliseconds : MostMilliseconds) / 1000);
             break;
         }
         if (observer)
