@@ -25,7 +25,7 @@ QString ColumnName(int column)
 QString CellsText(int count)
 {
     return count == 1 ? Translated(QT_TRANSLATE_NOOP("Announcements", "1 cell"))
-                      : Translated(QT_TRANSLATE_N_NOOP("Announcements", "%1 cells"), count).arg(count);
+                      : Translated(QT_TRANSLATE_N_NOOP("Announcements", "%n cells"), count);
 }
 
 // The row or the column that holds all the given cells, or nothing when they lie on no one line.

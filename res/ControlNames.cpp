@@ -73,7 +73,7 @@ int ShipLengthOf(const QString& pictureName)
 QString ShipPictureDescription(int length)
 {
     return length == 1 ? Translated(QT_TRANSLATE_NOOP("ControlNames", "Picture of a ship of one cell"))
-                       : Translated(QT_TRANSLATE_N_NOOP("ControlNames", "Picture of a ship %1 cells long"), length).arg(length);
+                       : Translated(QT_TRANSLATE_N_NOOP("ControlNames", "Picture of a ship %n cells long"), length);
 }
 
 QString NameBy(const NameRule& rule, int index, const QString& text)

@@ -42,13 +42,6 @@ Finde die versteckte Flotte anhand der Zahlen.</translation>
         <source>1 cell</source>
         <translation>1 Feld</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 cells</source>
-        <translation>
-            <numerusform>%1 Feld</numerusform>
-            <numerusform>%1 Felder</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Piece menu on %1</source>
         <translation>Menü für %1</translation>
@@ -90,6 +83,13 @@ Finde die versteckte Flotte anhand der Zahlen.</translation>
     <message>
         <source>The fleet is shown</source>
         <translation>Die Flotte wird gezeigt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells</source>
+        <translation>
+            <numerusform>%n Feld</numerusform>
+            <numerusform>%n Felder</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -251,13 +251,6 @@ an dieses weitergegeben. Die Handbuchseite corvane(6) nennt Tasten und Dateien.
         <source>Picture of a ship of one cell</source>
         <translation>Bild eines Schiffs aus einem Feld</translation>
     </message>
-    <message numerus="yes">
-        <source>Picture of a ship %1 cells long</source>
-        <translation>
-            <numerusform>Bild eines Schiffs, %1 Feld lang</numerusform>
-            <numerusform>Bild eines Schiffs, %1 Felder lang</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Corvane icon</source>
         <translation>Corvane-Symbol</translation>
@@ -274,6 +267,13 @@ an dieses weitergegeben. Die Handbuchseite corvane(6) nennt Tasten und Dateien.
     <message>
         <source>Row count %1, column count %2</source>
         <translation>Zeilenzahl %1, Spaltenzahl %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Picture of a ship %n cells long</source>
+        <translation>
+            <numerusform>Bild eines Schiffs, %n Feld lang</numerusform>
+            <numerusform>Bild eines Schiffs, %n Felder lang</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -528,23 +528,9 @@ an dieses weitergegeben. Die Handbuchseite corvane(6) nennt Tasten und Dateien.
         <source>1 win</source>
         <translation>1 Sieg</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 wins</source>
-        <translation>
-            <numerusform>%1 Sieg</numerusform>
-            <numerusform>%1 Siege</numerusform>
-        </translation>
-    </message>
     <message>
         <source>1 point</source>
         <translation>1 Punkt</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 points</source>
-        <translation>
-            <numerusform>%1 Punkt</numerusform>
-            <numerusform>%1 Punkte</numerusform>
-        </translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -639,6 +625,20 @@ an dieses weitergegeben. Die Handbuchseite corvane(6) nennt Tasten und Dateien.
         <translation>
             <numerusform>andere Exemplare des Programms halten sie seit %n Sekunde</numerusform>
             <numerusform>andere Exemplare des Programms halten sie seit %n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wins</source>
+        <translation>
+            <numerusform>%n Sieg</numerusform>
+            <numerusform>%n Siege</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points</source>
+        <translation>
+            <numerusform>%n Punkt</numerusform>
+            <numerusform>%n Punkte</numerusform>
         </translation>
     </message>
 </context>

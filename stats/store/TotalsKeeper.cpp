@@ -27,9 +27,9 @@ QString LargestNotice()
 QString WinsText(Totals wins)
 {
     const QString games = wins.games == 1 ? Translated(QT_TRANSLATE_NOOP("TotalsStore", "1 win"))
-                                          : Translated(QT_TRANSLATE_N_NOOP("TotalsStore", "%1 wins"), wins.games).arg(wins.games);
+                                          : Translated(QT_TRANSLATE_N_NOOP("TotalsStore", "%n wins"), wins.games);
     const QString points = wins.score == 1 ? Translated(QT_TRANSLATE_NOOP("TotalsStore", "1 point"))
-                                           : Translated(QT_TRANSLATE_N_NOOP("TotalsStore", "%1 points"), wins.score).arg(wins.score);
+                                           : Translated(QT_TRANSLATE_N_NOOP("TotalsStore", "%n points"), wins.score);
     //: %1 the wins ("2 wins"), %2 their points ("3 points").
     return Translated(QT_TRANSLATE_NOOP("TotalsStore", "%1 (%2)")).arg(games, points);
 }
