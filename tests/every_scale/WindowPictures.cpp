@@ -15,10 +15,12 @@
 #include "CorvaneResources.h"
 #include "CWinApp.h"
 #include "ClassicFont.h"
+#include "DialogLayout.h"
 #include "DialogUnits.h"
 #include "GameRandom.h"
 #include "StatusTexts.h"
 #include "StringTable.h"
+#include "Templates.h"
 #include "TestableCorvaneDlg.h"
 #include "TextFit.h"
 
@@ -301,6 +303,11 @@ int main(int argc, char** argv)
     places += QStringLiteral("help-focus %1 %2\n")
                   .arg(focused && focused->window() == help ? focused->objectName() : QStringLiteral("none"))
                   .arg(QApplication::activeWindow() == help ? "active" : "inactive");
+    // A translation's own rectangles that cannot be read are a fault of the translation, told as one.
+    for (const DialogTemplate* dialogTemplate :
+         {&MainDialogTemplate(), &AboutDialogTemplate(), &CongratsDialogTemplate(), &ScoreDialogTemplate()})
+        for (const DialogLayout layout = DialogLayout::Of(*dialogTemplate); const QString& error : layout.Errors())
+            texts << QStringLiteral("%1 layout %2").arg(dialogTemplate->translationContext, error);
     const DialogUnits units(DialogFont(8));
     places += QStringLiteral("units %1 %2\n").arg(units.BaseX()).arg(units.BaseY());
     places += QStringLiteral("client %1 %2\n").arg(dialog.width()).arg(dialog.height());
