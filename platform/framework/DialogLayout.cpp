@@ -8,12 +8,30 @@
 
 namespace {
 
-bool NamesControl(const QString& key, const ControlTemplate& control)
+bool HasNumber(const QString& key, const ControlTemplate& control)
 {
-    if (control.id != NoControlId)
-        return key == QString::number(control.id);
+    return control.id != NoControlId && key == QString::number(control.id);
+}
+
+bool HasText(const QString& key, const ControlTemplate& control)
+{
     const QString firstLine = control.text.section(QLatin1Char('\n'), 0, 0);
-    return !firstLine.isEmpty() && (key == firstLine || key == QString(firstLine).remove(QLatin1Char('&')));
+    return control.id == NoControlId && !firstLine.isEmpty() &&
+           (key == firstLine || key == QString(firstLine).remove(QLatin1Char('&')));
+}
+
+// The controls a key names: those of that number, else those without a number showing that text.
+std::vector<int> Named(const QString& key, const DialogTemplate& dialogTemplate)
+{
+    for (const auto names : {HasNumber, HasText}) {
+        std::vector<int> named;
+        for (int i = 0; i < int(dialogTemplate.controls.size()); ++i)
+            if (names(key, dialogTemplate.controls[i]))
+                named.push_back(i);
+        if (!named.empty())
+            return named;
+    }
+    return {};
 }
 
 } // namespace
@@ -45,10 +63,7 @@ DialogLayout DialogLayout::Read(const DialogTemplate& dialogTemplate, const QStr
             continue;
         }
         const QString key = match.captured(1);
-        std::vector<int> named;
-        for (int i = 0; i < int(dialogTemplate.controls.size()); ++i)
-            if (NamesControl(key, dialogTemplate.controls[i]))
-                named.push_back(i);
+        const std::vector<int> named = Named(key, dialogTemplate);
         if (named.size() != 1) {
             layout.errors << QStringLiteral("\"%1\" names %2 controls, not one").arg(key).arg(named.size());
             continue;

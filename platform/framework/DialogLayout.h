@@ -15,6 +15,7 @@ struct DialogTemplate;
 //     <control> = <x>, <y>, <width>, <height>
 // in dialog units, the control named by its identifier or, when it has none, by its English text as the
 // catalogue shows it ("Current Game:", with or without its "&"; a text of several lines by its first line).
+// A number names the control of that identifier before any text.
 // "LAYOUT" itself keeps the English layout.
 class DialogLayout {
 public:

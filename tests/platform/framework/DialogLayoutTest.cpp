@@ -16,6 +16,8 @@ const DialogTemplate& Sample()
         {NoControlId, ControlKind::AutoCheckBox, "Cruiser", 4, 12, 40, 10, 0u},
         {NoControlId, ControlKind::AutoCheckBox, "Cruiser", 4, 24, 40, 10, 0u},
         {NoControlId, ControlKind::Static, "Version 1\nMore lines", 50, 2, 46, 30, 0u},
+        {NoControlId, ControlKind::Static, "&1", 4, 48, 8, 8, 0u},
+        {1, ControlKind::PushButton, "E&xit", 60, 40, 30, 14, TabStop},
     }, nullptr};
     return dialog;
 }
@@ -36,6 +38,8 @@ const LayoutCase LayoutCases[] = {
     {"SeveralLinesAndSemicolons", "1000 = 2, 40, 36, 14\nCurrent Game: = 4, 2, 48, 10; Version 1 = 48, 2, 48, 30",
      {{0, QRect(2, 40, 36, 14)}, {1, QRect(4, 2, 48, 10)}, {4, QRect(48, 2, 48, 30)}}, 0},
     {"TextOfAControlWithANumber", "&Start = 2, 40, 36, 14", {}, 1},
+    {"NumberBeforeText", "1 = 58, 40, 32, 14", {{6, QRect(58, 40, 32, 14)}}, 0},
+    {"TextWhereNoControlHasTheNumber", "&1 = 2, 48, 8, 8", {{5, QRect(2, 48, 8, 8)}}, 0},
     {"TextOfTwoControls", "Cruiser = 4, 12, 50, 10", {}, 1},
     {"NoSuchControl", "Cancel = 1, 1, 1, 1", {}, 1},
     {"NotARectangle", "1000 = 2, 40, 36", {}, 1},
