@@ -17,7 +17,7 @@ Find the hidden fleet from the counts.</source>
         <translation>Corvane v. 1.00 für Windows 95, Windows 98 und NT
 
 Copyright (c) Brindlemoor
-Finde die versteckte Flotte anhand der Zahlen.</translation>
+Finde die Flotte anhand der Zahlen.</translation>
     </message>
     <message>
         <source>About</source>

@@ -17,7 +17,7 @@ Find the hidden fleet from the counts.</source>
         <translation>Corvane v. 1.00 Windows 95、Windows 98、NT 用
 
 Copyright (c) Brindlemoor
-数字を手がかりに、隠された艦隊を見つけましょう。</translation>
+数字から隠れた艦隊を探そう。</translation>
     </message>
     <message>
         <source>About</source>
@@ -148,7 +148,7 @@ are handed on to it. The manual page corvane(6) tells the game&apos;s keys and f
     <message>
         <source>LAYOUT</source>
         <extracomment>Rectangles of your own for controls whose texts do not fit, in dialog units: one line each, &quot;&lt;control&gt; = x, y, width, height&quot;, the control named by its English text or, for a button or a value, by its number (1 Close). Write LAYOUT to keep the English layout.</extracomment>
-        <translation>LAYOUT</translation>
+        <translation>Congratulations - You found the fleet!!! = 19, 8, 113, 26</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -328,7 +328,8 @@ Total Games: = 233, 2, 42, 10
 1006 = 185, 248, 34, 14
 1007 = 225, 248, 34, 14
 1008 = 265, 248, 34, 14
-1 = 305, 248, 32, 14</translation>
+1 = 305, 248, 32, 14
+1010 = 4, 222, 333, 25</translation>
     </message>
     <message>
         <source>Check &amp;Off Ships As You Find Them</source>

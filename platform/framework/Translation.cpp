@@ -27,12 +27,14 @@ bool IsEnglish(const QString& uiLanguage)
 }
 
 // Numbers in the language's own way; the desktop's locale keeps its country's way when it speaks the language.
+// The locale is taken by its name: the system's own formats follow LC_NUMERIC, which may be another
+// language's (or none) while LANGUAGE names this one.
 QLocale NumberLocale(const QString& language)
 {
     if (language.isEmpty())
         return QLocale(QLocale::English, QLocale::UnitedStates);
     const QLocale spoken(language);
-    const QLocale desktop = QLocale::system();
+    const QLocale desktop(QLocale::system().name());
     return desktop.language() == spoken.language() ? desktop : spoken;
 }
 

@@ -13,6 +13,7 @@
 #include "ResourceIds.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -45,9 +46,10 @@ QString Shown(const QString& text)
     return shown;
 }
 
-// The widest line and the lines' heights, rounded as the toolkit rounds a font's own width and height: each
-// line as high as the rounded ascent and descent of the fonts that draw it, so that a line in a script the
-// dialog font lacks is as high as the desktop's font for that script makes it.
+// The widest line and the lines' heights, each line as high as the rounded ascent and descent of the fonts
+// that draw it (as a font's own height is rounded), so that a line in a script the dialog font lacks is as
+// high as the desktop's font for that script makes it; the lines stand as the toolkit draws a text in a
+// rectangle, the dialog font's leading between them, each on a whole pixel.
 QSize TextSize(const QFont& font, const QString& text, int width, bool wrap)
 {
     QTextLayout layout(Shown(text), font);
@@ -55,15 +57,16 @@ QSize TextSize(const QFont& font, const QString& text, int width, bool wrap)
     option.setWrapMode(wrap ? QTextOption::WordWrap : QTextOption::NoWrap);
     layout.setTextOption(option);
     layout.beginLayout();
+    const qreal leading = QFontMetricsF(font).leading();
     qreal widest = 0;
-    int height = 0;
+    qreal height = -leading;
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(wrap ? width : 1'000'000);
         widest = std::max(widest, line.naturalTextWidth());
-        height += qRound(line.ascent()) + qRound(line.descent());
+        height = std::ceil(height + leading) + qRound(line.ascent()) + qRound(line.descent());
     }
     layout.endLayout();
-    return QSize(qRound(widest), height);
+    return QSize(qRound(widest), int(std::ceil(std::max<qreal>(height, 0))));
 }
 
 QRect InWindow(const QWidget& control, const QRect& rect)

@@ -36,6 +36,9 @@ TEST_P(TextsFit, InTheirControlsWithoutOverlapInAWindowOfItsOwnSize)
     ASSERT_TRUE(run.Succeeded()) << run.Report();
     // The catalogue asked for is the one spoken: a test of English words would prove nothing of others.
     ASSERT_EQ(run.Words("language"), QStringList{given.language});
+    // Numbers are written as the language writes them, whatever the desktop's numbers are (LC_NUMERIC is C).
+    const QLocale numbers = given.language == "en" ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(given.language);
+    EXPECT_EQ(run.Words("number"), QStringList{numbers.toString(12'345)});
 
     int measured = 0;
     for (const QStringList& line : run.Texts()) {

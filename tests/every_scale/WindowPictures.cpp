@@ -3,7 +3,7 @@
 // of its framed controls, and where the help viewer opened beside the game.
 //
 // Usage: corvane_window_pictures <folder> [--texts-only]. Writes <window>.png and <window>.txt for the windows
-// start, started, menu, prompt, clear-prompt, warning, congratulations, score, about and help, the window icon
+// start, started, notice, menu, prompt, clear-prompt, warning, congratulations, score, about and help, the window icon
 // as window-icon-16.png and window-icon-32.png, places.txt, and texts.txt: what each text of each window
 // needs and has, in the language the desktop asks for (see TextFit.h), each line after its window's name.
 // --texts-only writes texts.txt and places.txt alone.
@@ -251,7 +251,7 @@ int main(int argc, char** argv)
          {ClueStatusText(LoadString(IDS_CLUE_STATUS), 9, 9), FleetNoticeText({10'000, true}), FleetNoticeText({9'999, false})}},
         {IDC_GAME_NUMBER, {values.toString(9'999)}},
         {IDC_CURRENT_SCORE, {values.toString(100)}},
-        {IDC_AVERAGE_SCORE, {AverageScoreText(1, 100), AverageScoreText(3, -1)}},
+        {IDC_AVERAGE_SCORE, {AverageScoreText(1, 100), AverageScoreText(3, 1)}},
         {IDC_TOTAL_GAMES, {values.toString(99'999)}},
     };
     dialog.show();
@@ -264,6 +264,10 @@ int main(int argc, char** argv)
 
     Click(dialog.GetDlgItem(IDC_START_GAME));
     Capture("started", dialog);
+    // The status line with its longest message, as a player sees it.
+    dialog.SetDlgItemText(IDC_STATUS, FleetNoticeText({10'000, true}));
+    Capture("notice", dialog);
+    dialog.SetDlgItemText(IDC_STATUS, QString());
 
 
     CaptureNested("prompt", [&] { Click(dialog.GetDlgItem(IDC_GIVE_UP)); },
@@ -312,6 +316,7 @@ int main(int argc, char** argv)
     places += QStringLiteral("units %1 %2\n").arg(units.BaseX()).arg(units.BaseY());
     places += QStringLiteral("client %1 %2\n").arg(dialog.width()).arg(dialog.height());
     places += QStringLiteral("language %1\n").arg(app.Language().isEmpty() ? QStringLiteral("en") : app.Language());
+    places += QStringLiteral("number %1\n").arg(QLocale().toString(12'345));
     Write("places.txt", places);
     Write("texts.txt", texts.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     app.m_pMainWnd = nullptr;
