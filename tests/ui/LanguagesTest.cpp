@@ -6,15 +6,21 @@
 #include "AverageScoreText.h"
 #include "CGroupBox.h"
 #include "ControlNames.h"
+#include "DialogBuilder.h"
+#include "HelpViewer.h"
 #include "StatusTexts.h"
 #include "Templates.h"
 #include "Translation.h"
 
 #include <QCheckBox>
+#include <QKeySequence>
+#include <QTabWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
+
+#include <map>
 
 namespace {
 
@@ -191,6 +197,46 @@ TEST(Languages, EachCatalogueIsCheckedInItsLanguage)
         EXPECT_TRUE(std::any_of(std::begin(LanguageCases), std::end(LanguageCases),
                                 [&](const LanguageCase& given) { return given.language == language; }))
             << language.toStdString();
+}
+
+// Alt with a letter reaches one control in a window: no two controls of a window share their key, in any
+// language, nor the piece menu's two commands, nor the help viewer's tabs and fields.
+TEST(Mnemonics, AreUniqueWithinEachWindowInEveryLanguage)
+{
+    const auto keyOf = [](const QString& text) { return QKeySequence::mnemonic(text).toString(); };
+    const auto checkUnique = [&keyOf](const QStringList& texts, const std::string& window) {
+        std::map<QString, QString> taken;
+        for (const QString& text : texts) {
+            const QString key = keyOf(text);
+            if (key.isEmpty())
+                continue;
+            const auto [place, added] = taken.emplace(key, text);
+            EXPECT_TRUE(added) << window << ": " << key.toStdString() << " is the key of " << place->second.toStdString()
+                               << " and of " << text.toStdString();
+        }
+        return taken.size();
+    };
+    for (const QString& language : QStringList{"en"} + QString(CORVANE_LANGUAGES).split(',', Qt::SkipEmptyParts)) {
+        const std::unique_ptr<Translation> translation = Speak(language);
+        const std::string name = language.toStdString();
+        for (const DialogTemplate* dialogTemplate :
+             {&MainDialogTemplate(), &AboutDialogTemplate(), &CongratsDialogTemplate(), &ScoreDialogTemplate()}) {
+            QStringList texts;
+            for (const ControlTemplate& control : dialogTemplate->controls)
+                texts << DialogBuilder::TextOf(*dialogTemplate, control);
+            const std::size_t keys = checkUnique(texts, name + " " + dialogTemplate->translationContext);
+            EXPECT_GE(keys, 1u) << name << " " << dialogTemplate->translationContext;
+        }
+        EXPECT_EQ(checkUnique({LoadString(IDS_FILL_ROW), LoadString(IDS_FILL_COLUMN)}, name + " piece menu"), 2u);
+        HelpViewer viewer;
+        QStringList helpTexts;
+        for (const QTabWidget* tabs : viewer.findChildren<QTabWidget*>())
+            for (int i = 0; i < tabs->count(); ++i)
+                helpTexts << tabs->tabText(i);
+        for (const QLabel* label : viewer.findChildren<QLabel*>())
+            helpTexts << label->text();
+        EXPECT_EQ(checkUnique(helpTexts, name + " help viewer"), 5u);
+    }
 }
 
 // The language spoken is the first of the desktop's that is English or has a catalogue; the catalogue of a
