@@ -66,7 +66,7 @@ Copyright (c) Brindlemoor
     <message>
         <source>Undone: %1 of %2 back to %3</source>
         <extracomment>%1 how many cells (&quot;3 cells&quot;), %2 the row or column, %3 the piece they are back to.</extracomment>
-        <translation>تم التراجع: %1 في %2 عادت إلى %3</translation>
+        <translation>تم التراجع: %1 في %2 إلى %3</translation>
     </message>
     <message>
         <source>Undone: %1 of %2</source>
@@ -74,7 +74,7 @@ Copyright (c) Brindlemoor
     </message>
     <message>
         <source>Undone: %1 back to %2</source>
-        <translation>تم التراجع: %1 عادت إلى %2</translation>
+        <translation>تم التراجع: %1 إلى %2</translation>
     </message>
     <message>
         <source>It shows %1</source>

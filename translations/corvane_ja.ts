@@ -484,7 +484,7 @@ Total Games: = 98, 11, 42, 10
     </message>
     <message>
         <source>more than %1</source>
-        <translation>%1以上</translation>
+        <translation>%1超</translation>
     </message>
     <message>
         <source>Fill &amp;Row with Water</source>
