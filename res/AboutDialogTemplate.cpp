@@ -9,7 +9,7 @@ namespace {
 //: Rectangles of your own for controls whose texts do not fit, in dialog units: one line each,
 //: "<control> = x, y, width, height", the control named by its English text or, for a button or a
 //: value, by its number (1 Close). Write LAYOUT to keep the English layout.
-[[maybe_unused]] constexpr const char* LayoutMessage = QT_TRANSLATE_NOOP("AboutDialog", "LAYOUT");
+[[maybe_unused]] constexpr const char* AboutLayout = QT_TRANSLATE_NOOP("AboutDialog", "LAYOUT");
 
 // The version text wraps within its 131 dialog units: the long first line takes two, so each further line
 // is kept short enough for one. Close is centred below it.

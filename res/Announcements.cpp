@@ -11,21 +11,24 @@
 
 namespace {
 
-QString Translated(const char* text, int count = -1) { return QCoreApplication::translate("Announcements", text, nullptr, count); }
+QString AnnouncementText(const char* text, int count = -1)
+{
+    return QCoreApplication::translate("Announcements", text, nullptr, count);
+}
 
 QString RowName(int row)
 {
-    return Translated(QT_TRANSLATE_NOOP("Announcements", "Row %1")).arg(QString::fromStdString(RowLabel(row)));
+    return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "Row %1")).arg(QString::fromStdString(RowLabel(row)));
 }
 QString ColumnName(int column)
 {
-    return Translated(QT_TRANSLATE_NOOP("Announcements", "Column %1")).arg(QLatin1Char(ColumnLetter(column)));
+    return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "Column %1")).arg(QLatin1Char(ColumnLetter(column)));
 }
 
 QString CellsText(int count)
 {
-    return count == 1 ? Translated(QT_TRANSLATE_NOOP("Announcements", "1 cell"))
-                      : Translated(QT_TRANSLATE_N_NOOP("Announcements", "%n cells"), count);
+    return count == 1 ? AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "1 cell"))
+                      : AnnouncementText(QT_TRANSLATE_N_NOOP("Announcements", "%n cells"), count);
 }
 
 // The row or the column that holds all the given cells, or nothing when they lie on no one line.
@@ -45,7 +48,7 @@ QString LineOf(const std::vector<int>& cells)
 
 QString PieceMenuOpenedAnnouncement(const QString& cellName)
 {
-    return Translated(QT_TRANSLATE_NOOP("Announcements", "Piece menu on %1")).arg(cellName);
+    return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "Piece menu on %1")).arg(cellName);
 }
 
 QString PieceCommandAnnouncement(int command, int row, int column, int changed)
@@ -54,19 +57,19 @@ QString PieceCommandAnnouncement(int command, int row, int column, int changed)
         return PieceLabel(static_cast<PieceKind>(command - IDC_FIRST_PIECE_COMMAND));
     const QString line = command == IDC_FILL_ROW ? RowName(row) : ColumnName(column);
     if (changed == 0)
-        return Translated(QT_TRANSLATE_NOOP("Announcements", "%1: no unknown cell to fill")).arg(line);
+        return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "%1: no unknown cell to fill")).arg(line);
     //: %1 the row or column, %2 how many cells ("3 cells").
-    return Translated(QT_TRANSLATE_NOOP("Announcements", "%1: %2 filled with water")).arg(line, CellsText(changed));
+    return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "%1: %2 filled with water")).arg(line, CellsText(changed));
 }
 
 QString UndoAnnouncement(const std::vector<int>& changed, const BoardSnapshot& restored)
 {
     if (changed.empty())
-        return Translated(QT_TRANSLATE_NOOP("Announcements", "Undone"));
+        return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "Undone"));
     const auto kindOf = [&](int index) { return restored.KindAt(index / BoardSize, index % BoardSize); };
     const int first = changed.front();
     if (changed.size() == 1)
-        return Translated(QT_TRANSLATE_NOOP("Announcements", "Undone: %1"))
+        return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "Undone: %1"))
             .arg(CellAccessibleName(first / BoardSize, first % BoardSize, kindOf(first), false));
     const QString line = LineOf(changed);
     const bool oneKind = std::all_of(changed.begin(), changed.end(), [&](int index) { return kindOf(index) == kindOf(first); });
@@ -74,17 +77,17 @@ QString UndoAnnouncement(const std::vector<int>& changed, const BoardSnapshot& r
     const QString piece = PieceLabel(kindOf(first));
     //: %1 how many cells ("3 cells"), %2 the row or column, %3 the piece they are back to.
     if (!line.isEmpty() && oneKind)
-        return Translated(QT_TRANSLATE_NOOP("Announcements", "Undone: %1 of %2 back to %3")).arg(cells, line, piece);
+        return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "Undone: %1 of %2 back to %3")).arg(cells, line, piece);
     if (!line.isEmpty())
-        return Translated(QT_TRANSLATE_NOOP("Announcements", "Undone: %1 of %2")).arg(cells, line);
+        return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "Undone: %1 of %2")).arg(cells, line);
     if (oneKind)
-        return Translated(QT_TRANSLATE_NOOP("Announcements", "Undone: %1 back to %2")).arg(cells, piece);
-    return Translated(QT_TRANSLATE_NOOP("Announcements", "Undone: %1")).arg(cells);
+        return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "Undone: %1 back to %2")).arg(cells, piece);
+    return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "Undone: %1")).arg(cells);
 }
 
 QString CluePieceAnnouncement(PieceKind kind)
 {
-    return Translated(QT_TRANSLATE_NOOP("Announcements", "It shows %1")).arg(PieceLabel(kind));
+    return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "It shows %1")).arg(PieceLabel(kind));
 }
 
-QString GaveUpDescription() { return Translated(QT_TRANSLATE_NOOP("Announcements", "The fleet is shown")); }
+QString GaveUpDescription() { return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "The fleet is shown")); }

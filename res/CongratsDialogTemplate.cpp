@@ -9,7 +9,7 @@ namespace {
 //: Rectangles of your own for controls whose texts do not fit, in dialog units: one line each,
 //: "<control> = x, y, width, height", the control named by its English text or, for a button or a
 //: value, by its number (1 Close). Write LAYOUT to keep the English layout.
-[[maybe_unused]] constexpr const char* LayoutMessage = QT_TRANSLATE_NOOP("CongratsDialog", "LAYOUT");
+[[maybe_unused]] constexpr const char* CongratsLayout = QT_TRANSLATE_NOOP("CongratsDialog", "LAYOUT");
 
 // Close comes first in template order, so it is the control that takes the focus.
 DialogTemplate BuildCongratsDialog()

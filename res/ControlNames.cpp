@@ -35,8 +35,8 @@ struct NameRule {
 
 constexpr std::array<NameRule, 9> Rules = {{
     {IDC_FIRST_ROW_COUNT, BoardSize, Subject::Row, QT_TRANSLATE_N_NOOP("ControlNames", "Row {place}: {number} ship cells"),
-     QT_TRANSLATE_NOOP("ControlNames", "Row {place}: 1 ship cell"), QT_TRANSLATE_NOOP("ControlNames", "Row {place}: no count yet"),
-     true},
+     QT_TRANSLATE_NOOP("ControlNames", "Row {place}: 1 ship cell"),
+     QT_TRANSLATE_NOOP("ControlNames", "Row {place}: no count yet"), true},
     {IDC_FIRST_COLUMN_COUNT, BoardSize, Subject::Column,
      QT_TRANSLATE_N_NOOP("ControlNames", "Column {place}: {number} ship cells"),
      QT_TRANSLATE_NOOP("ControlNames", "Column {place}: 1 ship cell"),
@@ -45,8 +45,8 @@ constexpr std::array<NameRule, 9> Rules = {{
      QT_TRANSLATE_NOOP("ControlNames", "Column {place}"), false},
     //: {place} is the kind of ship as its check box shows it.
     {IDC_FIRST_SHIP_CHECK, int(FleetTable.size()), Subject::Ship,
-     QT_TRANSLATE_N_NOOP("ControlNames", "{place}, {number} cells long"), QT_TRANSLATE_NOOP("ControlNames", "{place}, one cell"),
-     "{place}", true},
+     QT_TRANSLATE_N_NOOP("ControlNames", "{place}, {number} cells long"),
+     QT_TRANSLATE_NOOP("ControlNames", "{place}, one cell"), "{place}", true},
     {IDC_STATUS, 1, Subject::Value, QT_TRANSLATE_NOOP("ControlNames", "Status: {number}"), nullptr,
      QT_TRANSLATE_NOOP("ControlNames", "Status: empty"), false},
     {IDC_CURRENT_SCORE, 1, Subject::Value, QT_TRANSLATE_NOOP("ControlNames", "Current Score: {number}"), nullptr,
@@ -59,7 +59,10 @@ constexpr std::array<NameRule, 9> Rules = {{
      QT_TRANSLATE_NOOP("ControlNames", "Current Game: none yet"), false},
 }};
 
-QString Translated(const char* text, int count = -1) { return QCoreApplication::translate("ControlNames", text, nullptr, count); }
+QString NameText(const char* text, int count = -1)
+{
+    return QCoreApplication::translate("ControlNames", text, nullptr, count);
+}
 
 // The ship pictures of the fleet panel carry no identifier; their names say which ship they draw.
 // 0 for a picture that is not a ship's.
@@ -72,8 +75,8 @@ int ShipLengthOf(const QString& pictureName)
 
 QString ShipPictureDescription(int length)
 {
-    return length == 1 ? Translated(QT_TRANSLATE_NOOP("ControlNames", "Picture of a ship of one cell"))
-                       : Translated(QT_TRANSLATE_N_NOOP("ControlNames", "Picture of a ship %n cells long"), length);
+    return length == 1 ? NameText(QT_TRANSLATE_NOOP("ControlNames", "Picture of a ship of one cell"))
+                       : NameText(QT_TRANSLATE_N_NOOP("ControlNames", "Picture of a ship %n cells long"), length);
 }
 
 QString NameBy(const NameRule& rule, int index, const QString& text)
@@ -95,10 +98,10 @@ QString NameBy(const NameRule& rule, int index, const QString& text)
         break;
     }
     const bool one = number == QLatin1String("1") && rule.one;
-    const QString format = text.isEmpty() ? Translated(rule.empty)
-                           : one          ? Translated(rule.one)
-                           : rule.counts  ? Translated(rule.many, number.toInt())
-                                          : Translated(rule.many);
+    const QString format = text.isEmpty() ? NameText(rule.empty)
+                           : one          ? NameText(rule.one)
+                           : rule.counts  ? NameText(rule.many, number.toInt())
+                                          : NameText(rule.many);
     return QString(format)
         .replace(QLatin1String("{place}"), place)
         .replace(QLatin1String("{number}"), number);
@@ -111,7 +114,7 @@ QString ControlAccessibleName(const ControlTemplate& control, const QString& tex
     if (const int length = ShipLengthOf(control.text); control.kind == ControlKind::StaticPicture && length > 0)
         return ShipPictureDescription(length);
     if (control.kind == ControlKind::StaticIcon)
-        return Translated(QT_TRANSLATE_NOOP("ControlNames", "Corvane icon"));
+        return NameText(QT_TRANSLATE_NOOP("ControlNames", "Corvane icon"));
     const auto rule = std::find_if(Rules.begin(), Rules.end(), [&](const NameRule& r) {
         return control.id >= r.firstId && control.id < r.firstId + r.count;
     });
@@ -121,12 +124,12 @@ QString ControlAccessibleName(const ControlTemplate& control, const QString& tex
 QString CellAccessibleName(int row, int column, PieceKind kind, bool clue)
 {
     //: %1 the row's number, %2 the column's letter, %3 the piece; cells keep these names in every language.
-    const QString format = clue ? Translated(QT_TRANSLATE_NOOP("ControlNames", "Row %1, Column %2: %3, clue"))
-                                : Translated(QT_TRANSLATE_NOOP("ControlNames", "Row %1, Column %2: %3"));
+    const QString format = clue ? NameText(QT_TRANSLATE_NOOP("ControlNames", "Row %1, Column %2: %3, clue"))
+                                : NameText(QT_TRANSLATE_NOOP("ControlNames", "Row %1, Column %2: %3"));
     return format.arg(QString::fromStdString(RowLabel(row))).arg(QLatin1Char(ColumnLetter(column))).arg(PieceLabel(kind));
 }
 
 QString CellAccessibleDescription(int rowCount, int columnCount)
 {
-    return Translated(QT_TRANSLATE_NOOP("ControlNames", "Row count %1, column count %2")).arg(rowCount).arg(columnCount);
+    return NameText(QT_TRANSLATE_NOOP("ControlNames", "Row count %1, column count %2")).arg(rowCount).arg(columnCount);
 }

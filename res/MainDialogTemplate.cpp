@@ -33,7 +33,7 @@ constexpr std::array<const char*, 5> ShipNameByLength = {
 //: "<control> = x, y, width, height", the control named by its English text ("Current Game:") or, for
 //: a button, check box or value, by its number (1005 Give Up, 6000 to 6009 the ships, 1014 the game
 //: number). The fit test names what does not fit. Write LAYOUT to keep the English layout.
-[[maybe_unused]] constexpr const char* LayoutMessage = QT_TRANSLATE_NOOP("MainDialog", "LAYOUT");
+[[maybe_unused]] constexpr const char* MainLayout = QT_TRANSLATE_NOOP("MainDialog", "LAYOUT");
 
 int GridX(int column) { return GridLeft + column * Pitch; }
 int GridY(int row) { return GridTop + row * Pitch; }

@@ -9,7 +9,7 @@ namespace {
 //: Rectangles of your own for controls whose texts do not fit, in dialog units: one line each,
 //: "<control> = x, y, width, height", the control named by its English text or, for a button or a
 //: value, by its number (1000 Clear Score, 1 Cancel, 1012 the average, 1013 the games). Write LAYOUT to keep the English layout.
-[[maybe_unused]] constexpr const char* LayoutMessage = QT_TRANSLATE_NOOP("ScoreDialog", "LAYOUT");
+[[maybe_unused]] constexpr const char* ScoreLayout = QT_TRANSLATE_NOOP("ScoreDialog", "LAYOUT");
 
 // The closing button is "&Cancel" but carries the identifier of OK, so pressing it runs the dialog's OnOK.
 DialogTemplate BuildScoreDialog()

@@ -118,7 +118,10 @@ public:
     }
 
 private:
-    QRect Mirror(const QRect& rect) const { return QRect(width - rect.x() - rect.width(), rect.y(), rect.width(), rect.height()); }
+    QRect Mirror(const QRect& rect) const
+    {
+        return QRect(width - rect.x() - rect.width(), rect.y(), rect.width(), rect.height());
+    }
 
     const DialogTemplate& dialogTemplate;
     int width;

@@ -10,28 +10,33 @@ namespace {
 constexpr int Largest = std::numeric_limits<int>::max();
 
 // What the player can still count on after trouble with the file, and after a clearing that failed.
-QString Translated(const char* text, int count = -1) { return QCoreApplication::translate("TotalsStore", text, nullptr, count); }
+QString StoreText(const char* text, int count = -1)
+{
+    return QCoreApplication::translate("TotalsStore", text, nullptr, count);
+}
 
 QString TroubleAftermath()
 {
-    return Translated(QT_TRANSLATE_NOOP("TotalsStore", "The file is left as it is; play goes on, but the wins of this run may not be kept."));
+    return StoreText(QT_TRANSLATE_NOOP("TotalsStore",
+                                       "The file is left as it is; play goes on, but the wins of this run may not be kept."));
 }
-QString ClearingAftermath() { return Translated(QT_TRANSLATE_NOOP("TotalsStore", "The totals stay as they were.")); }
+QString ClearingAftermath() { return StoreText(QT_TRANSLATE_NOOP("TotalsStore", "The totals stay as they were.")); }
 QString LargestNotice()
 {
-    return Translated(QT_TRANSLATE_NOOP("TotalsStore", "The totals have reached %1, the largest number they can hold, and count no further."))
+    return StoreText(QT_TRANSLATE_NOOP("TotalsStore", "The totals have reached %1, the largest number they can hold, "
+                                                      "and count no further."))
         .arg(Largest);
 }
 
 // "1 win (3 points)", "2 wins (1 point)".
 QString WinsText(Totals wins)
 {
-    const QString games = wins.games == 1 ? Translated(QT_TRANSLATE_NOOP("TotalsStore", "1 win"))
-                                          : Translated(QT_TRANSLATE_N_NOOP("TotalsStore", "%n wins"), wins.games);
-    const QString points = wins.score == 1 ? Translated(QT_TRANSLATE_NOOP("TotalsStore", "1 point"))
-                                           : Translated(QT_TRANSLATE_N_NOOP("TotalsStore", "%n points"), wins.score);
+    const QString games = wins.games == 1 ? StoreText(QT_TRANSLATE_NOOP("TotalsStore", "1 win"))
+                                          : StoreText(QT_TRANSLATE_N_NOOP("TotalsStore", "%n wins"), wins.games);
+    const QString points = wins.score == 1 ? StoreText(QT_TRANSLATE_NOOP("TotalsStore", "1 point"))
+                                           : StoreText(QT_TRANSLATE_N_NOOP("TotalsStore", "%n points"), wins.score);
     //: %1 the wins ("2 wins"), %2 their points ("3 points").
-    return Translated(QT_TRANSLATE_NOOP("TotalsStore", "%1 (%2)")).arg(games, points);
+    return StoreText(QT_TRANSLATE_NOOP("TotalsStore", "%1 (%2)")).arg(games, points);
 }
 
 QString Joined(const QString& first, const QString& second)
@@ -94,13 +99,15 @@ QStringList TotalsKeeper::Finish()
     const TotalsOutcome saved = store.Add(unsaved, observer);
     QStringList lines = WarningsOnce(saved);
     if (saved.kind == TotalsOutcome::Failed && unsaved.games > 0)
-        lines << Translated(QT_TRANSLATE_NOOP("TotalsStore", "%1 of this run could not be saved. %2")).arg(WinsText(unsaved), saved.failure);
+        lines << StoreText(QT_TRANSLATE_NOOP("TotalsStore", "%1 of this run could not be saved. %2"))
+                     .arg(WinsText(unsaved), saved.failure);
     else if (saved.kind == TotalsOutcome::Failed && !troubleTold)
         lines << saved.failure;
     if (saved.waiting.games > 0)
-        lines << (saved.waiting.games == 1
-                      ? Translated(QT_TRANSLATE_NOOP("TotalsStore", "%1 is kept beside the totals in %2 until a save of the program can add them."))
-                      : Translated(QT_TRANSLATE_NOOP("TotalsStore", "%1 are kept beside the totals in %2 until a save of the program can add them.")))
+        lines << (saved.waiting.games == 1 ? StoreText(QT_TRANSLATE_NOOP("TotalsStore", "%1 is kept beside the totals in %2 "
+                                                                                      "until a save of the program can add them."))
+                                           : StoreText(QT_TRANSLATE_NOOP("TotalsStore", "%1 are kept beside the totals in %2 "
+                                                                                      "until a save of the program can add them.")))
                      .arg(WinsText(saved.waiting), store.FilePath());
     if (saved.kind != TotalsOutcome::Failed)
         unsaved = {};
