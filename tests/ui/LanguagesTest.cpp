@@ -171,6 +171,22 @@ TEST_P(LanguageTest, WindowIsMirroredWhereTheLanguageIsWrittenRightToLeftButNotT
     EXPECT_TRUE(panels[0]->geometry().contains(Item(IDC_FIRST_ROW_COUNT + BoardSize - 1)->geometry()));
 }
 
+// The arrow keys move as they point: along the mirrored buttons towards the side they point to, and
+// across the board from column A towards J in every language.
+TEST_P(LanguageTest, ArrowKeysMoveAsTheyPoint)
+{
+    Focus(Item(IDC_HELP));
+    Press(Qt::Key_Right);
+    EXPECT_EQ(dialog->focusWidget(), Item(GetParam().rightToLeft ? IDC_SCORE : IDC_ABOUT));
+    StartGame();
+    Focus(Cell(4, 4));
+    Press(Qt::Key_Right);
+    EXPECT_EQ(dialog->focusWidget(), Cell(4, 5));
+    Press(Qt::Key_Left);
+    Press(Qt::Key_Left);
+    EXPECT_EQ(dialog->focusWidget(), Cell(4, 3));
+}
+
 // The piece menu opens from the cell's centre towards the reading direction's end: to the right in a
 // language written left to right, to the left in one written right to left.
 TEST_P(LanguageTest, PieceMenuOpensTowardsTheLanguagesEnd)
