@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int Largest = std::numeric_limits<int>::max();
+constexpr int LargestTotal = std::numeric_limits<int>::max();
 
 // What the player can still count on after trouble with the file, and after a clearing that failed.
 QString StoreText(const char* text, int count = -1)
@@ -25,7 +25,7 @@ QString LargestNotice()
 {
     return StoreText(QT_TRANSLATE_NOOP("TotalsStore", "The totals have reached %1, the largest number they can hold, "
                                                       "and count no further."))
-        .arg(Largest);
+        .arg(LargestTotal);
 }
 
 // "1 win (3 points)", "2 wins (1 point)".
@@ -68,7 +68,7 @@ TotalsNews TotalsKeeper::Win(int score)
         news.notice = TroubleOnce(saved.failure);
     else
         unsaved = {};
-    if ((shown.games == Largest || shown.score == Largest) && !largestTold) {
+    if ((shown.games == LargestTotal || shown.score == LargestTotal) && !largestTold) {
         largestTold = true;
         news.notice = Joined(news.notice, LargestNotice());
     }
