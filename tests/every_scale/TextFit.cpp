@@ -69,7 +69,7 @@ QSize TextSize(const QFont& font, const QString& text, int width, bool wrap)
     return QSize(qRound(widest), int(std::ceil(std::max<qreal>(height, 0))));
 }
 
-QRect InWindow(const QWidget& control, const QRect& rect)
+QRect RectInWindow(const QWidget& control, const QRect& rect)
 {
     return QRect(control.mapTo(control.window(), rect.topLeft()), rect.size());
 }
@@ -128,7 +128,7 @@ private:
 // box, else the whole control. Empty for a control that shows nothing. Texts are measured on the way.
 QRect Occupied(QWidget& control, Measures& measures)
 {
-    const QRect whole = InWindow(control, control.rect());
+    const QRect whole = RectInWindow(control, control.rect());
     if (auto* button = qobject_cast<QPushButton*>(&control)) {
         QStyleOptionButton option;
         option.initFrom(button);
@@ -157,7 +157,7 @@ QRect Occupied(QWidget& control, Measures& measures)
                 contentTop = std::min(contentTop, sibling->y() - group->y());
         const QRect room(metrics.averageCharWidth(), 0, group->width() - 2 * metrics.averageCharWidth(), contentTop);
         const QRect title = measures.Texts(*group, group->title(), room, false, Qt::AlignLeft | Qt::AlignTop);
-        return InWindow(*group, QStyle::visualRect(group->layoutDirection(), group->rect(), title));
+        return RectInWindow(*group, QStyle::visualRect(group->layoutDirection(), group->rect(), title));
     }
     if (auto* label = qobject_cast<QLabel*>(&control);
         label && !qobject_cast<CPicture*>(label) && !qobject_cast<CStaticIcon*>(label) && label->pixmap().isNull()) {
@@ -167,7 +167,7 @@ QRect Occupied(QWidget& control, Measures& measures)
         const QRect text = measures.Texts(*label, label->text(), room, label->wordWrap(), alignment);
         if (label->frameShape() != QFrame::NoFrame)
             return whole;
-        return text.isNull() ? QRect() : InWindow(*label, text);
+        return text.isNull() ? QRect() : RectInWindow(*label, text);
     }
     if (qobject_cast<CBitmapButton*>(&control) || qobject_cast<QLabel*>(&control))
         return whole;
