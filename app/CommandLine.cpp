@@ -1,6 +1,9 @@
 // What the command line asks of the program, read before anything needs a display.
 #include "CommandLine.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <algorithm>
 #include <iterator>
 
@@ -69,11 +72,11 @@ CommandLine::CommandLine(const std::vector<std::string>& arguments)
         else if (argument == "--version")
             version = true;
         else if (argument.size() < 2 || !argument.starts_with('-'))
-            Refuse("unexpected argument " + Quoted(argument));
+            Refuse(QT_TRANSLATE_NOOP("CommandLine", "unexpected argument %1"), argument);
         else if (const ToolkitOption* option = FindToolkitOption(OptionName(argument)); !option)
-            Refuse("unknown option " + Quoted(argument));
+            Refuse(QT_TRANSLATE_NOOP("CommandLine", "unknown option %1"), argument);
         else if (option->takesValue && ++i == arguments.size())
-            Refuse("option " + Quoted(argument) + " needs a value");
+            Refuse(QT_TRANSLATE_NOOP("CommandLine", "option %1 needs a value"), argument);
         else if (option->takesValue)
             toolkitValues.emplace_back(option->name, arguments[i]);
     }
@@ -88,27 +91,39 @@ std::string CommandLine::ToolkitValue(std::string_view name) const
     return given == toolkitValues.rend() ? std::string() : given->second;
 }
 
-void CommandLine::Refuse(std::string why)
+void CommandLine::Refuse(const char* why, std::string_view argument)
 {
     request = Request::Refuse;
-    complaint = std::move(why);
+    complaint = why;
+    complainedOf = Quoted(argument);
+}
+
+std::string CommandLine::Complaint() const
+{
+    if (!complaint)
+        return {};
+    return QCoreApplication::translate("CommandLine", complaint).arg(QString::fromStdString(complainedOf)).toStdString();
 }
 
 std::string CommandLine::Usage()
 {
-    return "Usage: corvane [--help | --version]\n"
-           "Find the hidden fleet from the row and column counts: a logic puzzle.\n"
-           "Without an option, the game window opens.\n"
-           "\n"
-           "  -h, --help     show this text and exit\n"
-           "      --version  show the version and exit\n"
-           "\n"
-           "The toolkit's own options, such as -display NAME, -platform NAME and -style NAME,\n"
-           "are handed on to it. The manual page corvane(6) tells the game's keys and files.\n";
+    //: Keep the options and the lines no longer than 80 characters; the options' column lines up.
+    return QCoreApplication::translate("CommandLine",
+                                       "Usage: corvane [--help | --version]\n"
+                                       "Find the hidden fleet from the row and column counts: a logic puzzle.\n"
+                                       "Without an option, the game window opens.\n"
+                                       "\n"
+                                       "  -h, --help     show this text and exit\n"
+                                       "      --version  show the version and exit\n"
+                                       "\n"
+                                       "The toolkit's own options, such as -display NAME, -platform NAME and -style NAME,\n"
+                                       "are handed on to it. The manual page corvane(6) tells the game's keys and files.\n")
+        .toStdString();
 }
 
 std::string CommandLine::Version()
 {
-    return "Corvane " CORVANE_VERSION "\n" CORVANE_COPYRIGHT "\n"
-           "Free software under the MIT licence, with no warranty.\n";
+    return "Corvane " CORVANE_VERSION "\n" CORVANE_COPYRIGHT "\n" +
+           QCoreApplication::translate("CommandLine", "Free software under the MIT licence, with no warranty.\n")
+               .toStdString();
 }

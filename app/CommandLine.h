@@ -16,21 +16,24 @@ public:
     explicit CommandLine(const std::vector<std::string>& arguments);
 
     Request What() const { return request; }
-    // Why a refused command line is refused, in one line without the program's name.
-    const std::string& Complaint() const { return complaint; }
+    // Why a refused command line is refused, in one line without the program's name, in the language the
+    // program speaks.
+    std::string Complaint() const;
     // The value given to one of the toolkit's options that take one (the last, if given more than once),
     // or an empty text; name is without dashes ("display", "platform").
     std::string ToolkitValue(std::string_view name) const;
 
-    // The texts the program prints: the usage (also after a complaint) and the version, each ending in a
-    // line break.
+    // The texts the program prints, in the language the program speaks: the usage (also after a complaint)
+    // and the version, each ending in a line break.
     static std::string Usage();
     static std::string Version();
 
 private:
-    void Refuse(std::string why);
+    // why names the argument as %1.
+    void Refuse(const char* why, std::string_view argument);
 
     Request request = Request::Play;
-    std::string complaint;
+    const char* complaint = nullptr;
+    std::string complainedOf;
     std::vector<std::pair<std::string, std::string>> toolkitValues;
 };

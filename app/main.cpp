@@ -1,6 +1,8 @@
 // Starts Corvane: one application object, one game window.
 #include "CCorvaneApp.h"
 #include "CommandLine.h"
+#include "CorvaneResources.h"
+#include "Translation.h"
 
 #include <QApplication>
 #include <cerrno>
@@ -38,15 +40,15 @@ bool Print(const std::string& text)
 {
     if (std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0)
         return true;
-    std::fprintf(stderr, "corvane: cannot write the text: %s\n", std::strerror(errno));
+    std::fprintf(stderr, "%s\n", qPrintable(QCoreApplication::translate("main", "corvane: cannot write the text: %1")
+                                                .arg(QString::fromLocal8Bit(std::strerror(errno)))));
     return false;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// What the program says without a window: the usage, the version, a complaint about the command line, or
+// that there is no display. Returns the exit status.
+int Answer(const CommandLine& commandLine)
 {
-    const CommandLine commandLine(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
     switch (commandLine.What()) {
     case CommandLine::Request::ShowHelp:
         return Print(CommandLine::Usage()) ? 0 : 1;
@@ -58,9 +60,25 @@ int main(int argc, char** argv)
     case CommandLine::Request::Play:
         break;
     }
-    if (!HasDisplay(commandLine)) {
-        std::fprintf(stderr, "corvane: no display found; start it from a graphical desktop session.\n");
-        return 1;
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QCoreApplication::translate(
+                     "main", "corvane: no display found; start it from a graphical desktop session.")));
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const CommandLine commandLine(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    if (commandLine.What() != CommandLine::Request::Play || !HasDisplay(commandLine)) {
+        // The texts said without a window are in the desktop's language too: that needs the toolkit's core
+        // and the program's catalogues, not a display.
+        const QCoreApplication core(argc, argv);
+        const CorvaneResources& resources = CorvaneResources::Instance();
+        const Translation translation(resources.CatalogueFolder(), resources.CatalogueName(),
+                                      QLocale::system().uiLanguages(), Translation::ToolkitFolder());
+        return Answer(commandLine);
     }
     QApplication application(argc, argv);
     // Ties the window to the desktop entry that installation puts in place.

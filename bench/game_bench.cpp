@@ -29,6 +29,8 @@ using Clock = std::chrono::steady_clock;
 // Targets on the reference machine.
 constexpr double HandlerTargetMilliseconds = 1.0;
 constexpr double StartToWindowTargetRatio = 1.3;
+// What speaking another language than English may add to the start.
+constexpr double LanguageTargetMilliseconds = 5.0;
 
 // Each round starts the game and its yardsticks once, one after the other.
 constexpr int StartToWindowRounds = 61;
@@ -175,6 +177,7 @@ struct StartupTime {
     double seconds = 0;
     double processorSeconds = 0;
     QSize windowSize;
+    double residentKilobytes = 0; // the memory it held once its window was shown
 };
 
 // Starts a program with the start-up probe loaded into it; all zero when the program did not report its window.
@@ -196,12 +199,12 @@ StartupTime StartToWindow(const QString& program, const QStringList& arguments, 
     process.waitForFinished(60000);
     const QStringList report =
         QString::fromLocal8Bit(process.readAllStandardOutput()).simplified().split(' ', Qt::SkipEmptyParts);
-    if (report.size() != 5 || report[0] != "shown") {
+    if (report.size() != 6 || report[0] != "shown") {
         std::fprintf(stderr, "%s did not report its window\n", qPrintable(program));
         return {};
     }
     return {(report[1].toLongLong() - start) / 1e9, report[4].toLongLong() / 1e9,
-            QSize(report[2].toInt(), report[3].toInt())};
+            QSize(report[2].toInt(), report[3].toInt()), report[5].toDouble()};
 }
 
 // A program timed from its start until its window shows, with its times in every round so far.
@@ -281,6 +284,36 @@ void PrintInTurn(const std::vector<StartupContender>& contenders, double target)
     }
 }
 
+// Each contender against one of them, round by round: how much later its window showed, how much more
+// processor time and memory it took.
+void PrintAgainst(const StartupContender& base, const std::vector<const StartupContender*>& others, double target)
+{
+    if (base.rounds.empty())
+        return;
+    const auto differences = [&base](const StartupContender& other, double StartupTime::*measure, double unit) {
+        std::vector<double> more;
+        for (size_t round = 0; round < base.rounds.size(); ++round)
+            more.push_back((other.rounds[round].*measure - base.rounds[round].*measure) * unit);
+        return more;
+    };
+    std::printf("  %s: start to window %.1f ms, processor %.1f ms, %.0f kB resident (medians of %zu rounds)\n", base.name,
+                Median(Each(base.rounds, &StartupTime::seconds)) * 1e3,
+                Median(Each(base.rounds, &StartupTime::processorSeconds)) * 1e3,
+                Median(Each(base.rounds, &StartupTime::residentKilobytes)), base.rounds.size());
+    for (const StartupContender* other : others) {
+        const std::vector<double> later = differences(*other, &StartupTime::seconds, 1e3);
+        const std::vector<double> processor = differences(*other, &StartupTime::processorSeconds, 1e3);
+        std::printf("    %-22s %+6.2f ms per round (middle half %+.2f to %+.2f), ratio %.3f; processor %+.2f ms; "
+                    "memory %+.0f kB",
+                    other->name, Median(later), Quantile(later, 0.25), Quantile(later, 0.75),
+                    Median(RatiosPerRound(*other, base, &StartupTime::seconds)), Median(processor),
+                    Median(differences(*other, &StartupTime::residentKilobytes, 1)));
+        if (target > 0)
+            std::printf(" (target +%.0f ms) %s", target, Median(later) <= target ? "met" : "MISSED");
+        std::printf("\n");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -330,6 +363,23 @@ int main(int argc, char** argv)
                                  [&](benchmark::State& state) { StartInTurn(state, contenders, config.path()); })
         ->UseManualTime()->Iterations(StartToWindowRounds)->Unit(benchmark::kMillisecond);
 
+    // The program speaking each language it has a catalogue of, in turn with English: what finding and
+    // loading the catalogues (its own and the toolkit's) and the desktop's fonts of other scripts add to the
+    // start. Beside them, bare dialogs with one label in English, Japanese and Arabic: what any window
+    // pays for a first text in a script its dialog font lacks.
+    const auto bareWith = [&bareSize](const char* text) { return bareSize + QStringList{QString::fromUtf8(text)}; };
+    std::vector<StartupContender> languages{
+        {"corvane in English", CORVANE_PROGRAM, {}, {QStringLiteral("LANGUAGE=en")}, {}},
+        {"in German", CORVANE_PROGRAM, {}, {QStringLiteral("LANGUAGE=de")}, {}},
+        {"in Japanese", CORVANE_PROGRAM, {}, {QStringLiteral("LANGUAGE=ja")}, {}},
+        {"in Arabic", CORVANE_PROGRAM, {}, {QStringLiteral("LANGUAGE=ar")}, {}},
+        {"bare dialog, English label", BARE_DIALOG, bareWith("Start Game"), {}, {}},
+        {"Japanese label", BARE_DIALOG, bareWith("開始"), {}, {}},
+        {"Arabic label", BARE_DIALOG, bareWith("لعبة جديدة"), {}, {}}};
+    benchmark::RegisterBenchmark("Start to window: corvane in each language, bare dialogs with a label in three, in turn",
+                                 [&](benchmark::State& state) { StartInTurn(state, languages, config.path()); })
+        ->UseManualTime()->Iterations(StartToWindowRounds)->Unit(benchmark::kMillisecond);
+
     // With a screen reader's bus at hand (an X display and a D-Bus session with the accessibility bus
     // running), the real program on that display with accessibility on, in turn with it off.
     const QStringList onX{QStringLiteral("QT_QPA_PLATFORM=xcb")};
@@ -355,6 +405,8 @@ int main(int argc, char** argv)
             std::printf("  %-15s %8.3f ms  (target %.1f ms) %s\n", handler.name, handler.seconds * 1e3,
                         HandlerTargetMilliseconds, handler.seconds * 1e3 <= HandlerTargetMilliseconds ? "met" : "MISSED");
     PrintInTurn(contenders, StartToWindowTargetRatio);
+    PrintAgainst(languages[0], {&languages[1], &languages[2], &languages[3]}, LanguageTargetMilliseconds);
+    PrintAgainst(languages[4], {&languages[5], &languages[6]}, 0);
     PrintInTurn(readers, 0);
     return 0;
 }

@@ -5,14 +5,31 @@
 #include "PieceLabels.h"
 #include "ResourceIds.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
 
-QString RowName(int row) { return QStringLiteral("Row %1").arg(QString::fromStdString(RowLabel(row))); }
-QString ColumnName(int column) { return QStringLiteral("Column %1").arg(QLatin1Char(ColumnLetter(column))); }
+QString AnnouncementText(const char* text, int count = -1)
+{
+    return QCoreApplication::translate("Announcements", text, nullptr, count);
+}
 
-QString CellsText(int count) { return count == 1 ? QStringLiteral("1 cell") : QStringLiteral("%1 cells").arg(count); }
+QString RowName(int row)
+{
+    return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "Row %1")).arg(QString::fromStdString(RowLabel(row)));
+}
+QString ColumnName(int column)
+{
+    return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "Column %1")).arg(QLatin1Char(ColumnLetter(column)));
+}
+
+QString CellsText(int count)
+{
+    return count == 1 ? AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "1 cell"))
+                      : AnnouncementText(QT_TRANSLATE_N_NOOP("Announcements", "%n cells"), count);
+}
 
 // The row or the column that holds all the given cells, or nothing when they lie on no one line.
 QString LineOf(const std::vector<int>& cells)
@@ -29,7 +46,10 @@ QString LineOf(const std::vector<int>& cells)
 
 } // namespace
 
-QString PieceMenuOpenedAnnouncement(const QString& cellName) { return QStringLiteral("Piece menu on %1").arg(cellName); }
+QString PieceMenuOpenedAnnouncement(const QString& cellName)
+{
+    return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "Piece menu on %1")).arg(cellName);
+}
 
 QString PieceCommandAnnouncement(int command, int row, int column, int changed)
 {
@@ -37,28 +57,37 @@ QString PieceCommandAnnouncement(int command, int row, int column, int changed)
         return PieceLabel(static_cast<PieceKind>(command - IDC_FIRST_PIECE_COMMAND));
     const QString line = command == IDC_FILL_ROW ? RowName(row) : ColumnName(column);
     if (changed == 0)
-        return QStringLiteral("%1: no unknown cell to fill").arg(line);
-    return QStringLiteral("%1: %2 filled with water").arg(line, CellsText(changed));
+        return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "%1: no unknown cell to fill")).arg(line);
+    //: %1 the row or column, %2 how many cells ("3 cells").
+    return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "%1: %2 filled with water")).arg(line, CellsText(changed));
 }
 
 QString UndoAnnouncement(const std::vector<int>& changed, const BoardSnapshot& restored)
 {
     if (changed.empty())
-        return QStringLiteral("Undone");
+        return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "Undone"));
     const auto kindOf = [&](int index) { return restored.KindAt(index / BoardSize, index % BoardSize); };
     const int first = changed.front();
     if (changed.size() == 1)
-        return QStringLiteral("Undone: %1").arg(CellAccessibleName(first / BoardSize, first % BoardSize, kindOf(first), false));
+        return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "Undone: %1"))
+            .arg(CellAccessibleName(first / BoardSize, first % BoardSize, kindOf(first), false));
     const QString line = LineOf(changed);
     const bool oneKind = std::all_of(changed.begin(), changed.end(), [&](int index) { return kindOf(index) == kindOf(first); });
-    QString text = QStringLiteral("Undone: %1").arg(CellsText(int(changed.size())));
+    const QString cells = CellsText(int(changed.size()));
+    const QString piece = PieceLabel(kindOf(first));
+    //: %1 how many cells ("3 cells"), %2 the row or column, %3 the piece they are back to.
+    if (!line.isEmpty() && oneKind)
+        return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "Undone: %1 of %2 back to %3")).arg(cells, line, piece);
     if (!line.isEmpty())
-        text += QStringLiteral(" of %1").arg(line);
+        return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "Undone: %1 of %2")).arg(cells, line);
     if (oneKind)
-        text += QStringLiteral(" back to %1").arg(PieceLabel(kindOf(first)));
-    return text;
+        return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "Undone: %1 back to %2")).arg(cells, piece);
+    return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "Undone: %1")).arg(cells);
 }
 
-QString CluePieceAnnouncement(PieceKind kind) { return QStringLiteral("It shows %1").arg(PieceLabel(kind)); }
+QString CluePieceAnnouncement(PieceKind kind)
+{
+    return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "It shows %1")).arg(PieceLabel(kind));
+}
 
-QString GaveUpDescription() { return QStringLiteral("The fleet is shown"); }
+QString GaveUpDescription() { return AnnouncementText(QT_TRANSLATE_NOOP("Announcements", "The fleet is shown")); }

@@ -6,6 +6,8 @@
 #include "Pictures.h"
 #include "ResourceIds.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -20,28 +22,47 @@ enum class Subject {
     Ship,   // {place} the text (the kind of ship), {number} its length
 };
 
+// The formats are translated in the context "ControlNames"; {place} and {number} stay as they are.
 struct NameRule {
     int firstId;
     int count;
     Subject subject;
     const char* many;  // the number is not 1
-    const char* one;   // the number is 1
+    const char* one;   // the number is 1; none when many says it as well
     const char* empty; // the control shows no text yet
+    bool counts;       // many is said of a count, in a form for each number where a language has several
 };
 
 constexpr std::array<NameRule, 9> Rules = {{
-    {IDC_FIRST_ROW_COUNT, BoardSize, Subject::Row, "Row {place}: {number} ship cells", "Row {place}: 1 ship cell",
-     "Row {place}: no count yet"},
-    {IDC_FIRST_COLUMN_COUNT, BoardSize, Subject::Column, "Column {place}: {number} ship cells", "Column {place}: 1 ship cell",
-     "Column {place}: no count yet"},
-    {IDC_FIRST_COLUMN_LETTER, BoardSize, Subject::Column, "Column {place}", "Column {place}", "Column {place}"},
-    {IDC_FIRST_SHIP_CHECK, int(FleetTable.size()), Subject::Ship, "{place}, {number} cells long", "{place}, one cell", "{place}"},
-    {IDC_STATUS, 1, Subject::Value, "Status: {number}", "Status: 1", "Status: empty"},
-    {IDC_CURRENT_SCORE, 1, Subject::Value, "Current Score: {number}", "Current Score: 1", "Current Score: none yet"},
-    {IDC_AVERAGE_SCORE, 1, Subject::Value, "Total Score: {number}", "Total Score: 1", "Total Score: none yet"},
-    {IDC_TOTAL_GAMES, 1, Subject::Value, "Total Games: {number}", "Total Games: 1", "Total Games: none yet"},
-    {IDC_GAME_NUMBER, 1, Subject::Value, "Current Game: {number}", "Current Game: 1", "Current Game: none yet"},
+    {IDC_FIRST_ROW_COUNT, BoardSize, Subject::Row, QT_TRANSLATE_N_NOOP("ControlNames", "Row {place}: {number} ship cells"),
+     QT_TRANSLATE_NOOP("ControlNames", "Row {place}: 1 ship cell"),
+     QT_TRANSLATE_NOOP("ControlNames", "Row {place}: no count yet"), true},
+    {IDC_FIRST_COLUMN_COUNT, BoardSize, Subject::Column,
+     QT_TRANSLATE_N_NOOP("ControlNames", "Column {place}: {number} ship cells"),
+     QT_TRANSLATE_NOOP("ControlNames", "Column {place}: 1 ship cell"),
+     QT_TRANSLATE_NOOP("ControlNames", "Column {place}: no count yet"), true},
+    {IDC_FIRST_COLUMN_LETTER, BoardSize, Subject::Column, QT_TRANSLATE_NOOP("ControlNames", "Column {place}"), nullptr,
+     QT_TRANSLATE_NOOP("ControlNames", "Column {place}"), false},
+    //: {place} is the kind of ship as its check box shows it.
+    {IDC_FIRST_SHIP_CHECK, int(FleetTable.size()), Subject::Ship,
+     QT_TRANSLATE_N_NOOP("ControlNames", "{place}, {number} cells long"),
+     QT_TRANSLATE_NOOP("ControlNames", "{place}, one cell"), "{place}", true},
+    {IDC_STATUS, 1, Subject::Value, QT_TRANSLATE_NOOP("ControlNames", "Status: {number}"), nullptr,
+     QT_TRANSLATE_NOOP("ControlNames", "Status: empty"), false},
+    {IDC_CURRENT_SCORE, 1, Subject::Value, QT_TRANSLATE_NOOP("ControlNames", "Current Score: {number}"), nullptr,
+     QT_TRANSLATE_NOOP("ControlNames", "Current Score: none yet"), false},
+    {IDC_AVERAGE_SCORE, 1, Subject::Value, QT_TRANSLATE_NOOP("ControlNames", "Total Score: {number}"), nullptr,
+     QT_TRANSLATE_NOOP("ControlNames", "Total Score: none yet"), false},
+    {IDC_TOTAL_GAMES, 1, Subject::Value, QT_TRANSLATE_NOOP("ControlNames", "Total Games: {number}"), nullptr,
+     QT_TRANSLATE_NOOP("ControlNames", "Total Games: none yet"), false},
+    {IDC_GAME_NUMBER, 1, Subject::Value, QT_TRANSLATE_NOOP("ControlNames", "Current Game: {number}"), nullptr,
+     QT_TRANSLATE_NOOP("ControlNames", "Current Game: none yet"), false},
 }};
+
+QString NameText(const char* text, int count = -1)
+{
+    return QCoreApplication::translate("ControlNames", text, nullptr, count);
+}
 
 // The ship pictures of the fleet panel carry no identifier; their names say which ship they draw.
 // 0 for a picture that is not a ship's.
@@ -54,8 +75,8 @@ int ShipLengthOf(const QString& pictureName)
 
 QString ShipPictureDescription(int length)
 {
-    return length == 1 ? QStringLiteral("Picture of a ship of one cell")
-                       : QStringLiteral("Picture of a ship %1 cells long").arg(length);
+    return length == 1 ? NameText(QT_TRANSLATE_NOOP("ControlNames", "Picture of a ship of one cell"))
+                       : NameText(QT_TRANSLATE_N_NOOP("ControlNames", "Picture of a ship %n cells long"), length);
 }
 
 QString NameBy(const NameRule& rule, int index, const QString& text)
@@ -76,8 +97,12 @@ QString NameBy(const NameRule& rule, int index, const QString& text)
         number = QString::number(FleetTable[index]);
         break;
     }
-    const char* format = text.isEmpty() ? rule.empty : number == QLatin1String("1") ? rule.one : rule.many;
-    return QString::fromLatin1(format)
+    const bool one = number == QLatin1String("1") && rule.one;
+    const QString format = text.isEmpty() ? NameText(rule.empty)
+                           : one          ? NameText(rule.one)
+                           : rule.counts  ? NameText(rule.many, number.toInt())
+                                          : NameText(rule.many);
+    return QString(format)
         .replace(QLatin1String("{place}"), place)
         .replace(QLatin1String("{number}"), number);
 }
@@ -89,7 +114,7 @@ QString ControlAccessibleName(const ControlTemplate& control, const QString& tex
     if (const int length = ShipLengthOf(control.text); control.kind == ControlKind::StaticPicture && length > 0)
         return ShipPictureDescription(length);
     if (control.kind == ControlKind::StaticIcon)
-        return QStringLiteral("Corvane icon");
+        return NameText(QT_TRANSLATE_NOOP("ControlNames", "Corvane icon"));
     const auto rule = std::find_if(Rules.begin(), Rules.end(), [&](const NameRule& r) {
         return control.id >= r.firstId && control.id < r.firstId + r.count;
     });
@@ -98,14 +123,13 @@ QString ControlAccessibleName(const ControlTemplate& control, const QString& tex
 
 QString CellAccessibleName(int row, int column, PieceKind kind, bool clue)
 {
-    return QStringLiteral("Row %1, Column %2: %3%4")
-        .arg(QString::fromStdString(RowLabel(row)))
-        .arg(QLatin1Char(ColumnLetter(column)))
-        .arg(PieceLabel(kind))
-        .arg(clue ? QStringLiteral(", clue") : QString());
+    //: %1 the row's number, %2 the column's letter, %3 the piece; cells keep these names in every language.
+    const QString format = clue ? NameText(QT_TRANSLATE_NOOP("ControlNames", "Row %1, Column %2: %3, clue"))
+                                : NameText(QT_TRANSLATE_NOOP("ControlNames", "Row %1, Column %2: %3"));
+    return format.arg(QString::fromStdString(RowLabel(row))).arg(QLatin1Char(ColumnLetter(column))).arg(PieceLabel(kind));
 }
 
 QString CellAccessibleDescription(int rowCount, int columnCount)
 {
-    return QStringLiteral("Row count %1, column count %2").arg(rowCount).arg(columnCount);
+    return NameText(QT_TRANSLATE_NOOP("ControlNames", "Row count %1, column count %2")).arg(rowCount).arg(columnCount);
 }

@@ -5,6 +5,18 @@
 #include "Pictures.h"
 #include "StringTable.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+// What each catalogue holds beyond the program's own texts: which way its language is written, which the
+// toolkit asks of the catalogues when the program starts, so that a language written right to left
+// mirrors the windows even where the toolkit's own catalogue of it is missing.
+//: Write RTL for a language written from right to left (Arabic), else LTR.
+[[maybe_unused]] constexpr const char* LayoutDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
+} // namespace
+
 const CorvaneResources& CorvaneResources::Instance()
 {
     static const CorvaneResources resources;
@@ -24,3 +36,7 @@ QString CorvaneResources::ControlName(const ControlTemplate& control, const QStr
 {
     return ControlAccessibleName(control, text);
 }
+
+QString CorvaneResources::CatalogueFolder() const { return QStringLiteral(":/i18n"); }
+
+QString CorvaneResources::CatalogueName() const { return QStringLiteral("corvane"); }

@@ -12,4 +12,7 @@ public:
     QImage LoadBitmap(const QString& name, qreal devicePixelRatio) const override;
     QIcon LoadIcon() const override;
     QString ControlName(const ControlTemplate& control, const QString& text) const override;
+    // The catalogues built into the program, corvane_<language>.qm.
+    QString CatalogueFolder() const override;
+    QString CatalogueName() const override;
 };

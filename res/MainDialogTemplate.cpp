@@ -4,6 +4,7 @@
 #include "FleetGenerator.h"
 #include "Pictures.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace {
@@ -23,7 +24,16 @@ constexpr int ColumnCountTop = GridTop + BoardSize * Pitch + 2;
 // generator hides.
 constexpr int ShipTop = 41;
 constexpr int ShipPitch = 17;
-constexpr std::array<const char*, 5> ShipNameByLength = {"", "Submarine", "Destroyer", "Cruiser", "Battleship"};
+constexpr std::array<const char*, 5> ShipNameByLength = {
+    "", QT_TRANSLATE_NOOP("MainDialog", "Submarine"), QT_TRANSLATE_NOOP("MainDialog", "Destroyer"),
+    QT_TRANSLATE_NOOP("MainDialog", "Cruiser"), QT_TRANSLATE_NOOP("MainDialog", "Battleship")};
+
+// For the catalogue: the message under which a translation gives controls rectangles of its own (see DialogLayout).
+//: Rectangles of your own for controls whose texts do not fit, in dialog units: one line each,
+//: "<control> = x, y, width, height", the control named by its English text ("Current Game:") or, for
+//: a button, check box or value, by its number (1005 Give Up, 6000 to 6009 the ships, 1014 the game
+//: number). The fit test names what does not fit. Write LAYOUT to keep the English layout.
+[[maybe_unused]] constexpr const char* MainLayout = QT_TRANSLATE_NOOP("MainDialog", "LAYOUT");
 
 int GridX(int column) { return GridLeft + column * Pitch; }
 int GridY(int row) { return GridTop + row * Pitch; }
@@ -39,31 +49,33 @@ void AddColumnLetters(Controls& controls)
 {
     for (int j = 0; j < BoardSize; ++j)
         controls.push_back({IDC_FIRST_COLUMN_LETTER + j, ControlKind::Static, QString(QChar('A' + j)), GridX(j), 28,
-                            Square, 8, AlignCenter | Group});
+                            Square, 8, AlignCenter | Group | LeftToRight});
 }
 
 void AddRow(Controls& controls, int r)
 {
-    controls.push_back({NoControlId, ControlKind::Static, RowLabelText(r), 9, GridY(r), 8, Square, AlignRight | Group});
+    controls.push_back(
+        {NoControlId, ControlKind::Static, RowLabelText(r), 9, GridY(r), 8, Square, AlignRight | Group | LeftToRight});
     for (int j = 0; j < BoardSize; ++j)
         controls.push_back({IDC_FIRST_CELL + r * BoardSize + j, ControlKind::OwnerDrawButton, QString(), GridX(j),
-                            GridY(r), Square, Square, TabStop});
+                            GridY(r), Square, Square, TabStop | LeftToRight});
     controls.push_back({IDC_FIRST_ROW_COUNT + r, ControlKind::Static, QString(), RowCountLeft, GridY(r), Square, Square,
-                        AlignCenter | StaticEdge});
+                        AlignCenter | StaticEdge | LeftToRight});
 }
 
 void AddColumnCounts(Controls& controls)
 {
     for (int j = 0; j < BoardSize; ++j)
         controls.push_back({IDC_FIRST_COLUMN_COUNT + j, ControlKind::Static, QString(), GridX(j), ColumnCountTop, Square,
-                            Square, AlignCenter | StaticEdge});
+                            Square, AlignCenter | StaticEdge | LeftToRight});
 }
 
 // All ten boxes come before the pictures: the first picture's group start closes the boxes' tab group.
 void AddFleetPanel(Controls& controls)
 {
     controls.push_back(
-        {NoControlId, ControlKind::GroupBox, "Check &Off Ships As You Find Them", 212, 15, 125, 206, TabStop});
+        {NoControlId, ControlKind::GroupBox, QT_TRANSLATE_NOOP("MainDialog", "Check &Off Ships As You Find Them"), 212,
+         15, 125, 206, TabStop});
     for (int k = 0; k < int(FleetTable.size()); ++k)
         controls.push_back({IDC_FIRST_SHIP_CHECK + k, ControlKind::AutoCheckBox, ShipNameByLength[FleetTable[k]], 218,
                             ShipTop + k * ShipPitch, 46, 10, k == 0 ? Disabled | Group | TabStop : Disabled});
@@ -74,18 +86,19 @@ void AddFleetPanel(Controls& controls)
 
 DialogTemplate BuildMainDialog()
 {
-    DialogTemplate dialog{IDD_CORVANE, "Corvane", 341, 264, 8, MinimizeBox | AppWindow, {}, &CorvaneResources::Instance()};
+    DialogTemplate dialog{IDD_CORVANE, "Corvane", 341, 264, 8, MinimizeBox | AppWindow, {}, &CorvaneResources::Instance(),
+                          "MainDialog"};
     Controls& controls = dialog.controls;
     controls = {
-        {NoControlId, ControlKind::Static, "Current Game:", 4, 2, 44, 8, Group},
+        {NoControlId, ControlKind::Static, QT_TRANSLATE_NOOP("MainDialog", "Current Game:"), 4, 2, 44, 8, Group},
         {IDC_GAME_NUMBER, ControlKind::Static, "", 53, 2, 17, 8, Group},
-        {NoControlId, ControlKind::Static, "Current Score:", 82, 2, 43, 8, Group},
+        {NoControlId, ControlKind::Static, QT_TRANSLATE_NOOP("MainDialog", "Current Score:"), 82, 2, 43, 8, Group},
         {IDC_CURRENT_SCORE, ControlKind::Static, "", 132, 2, 17, 8, Group},
-        {NoControlId, ControlKind::Static, "Total Score:", 159, 2, 38, 8, Group},
+        {NoControlId, ControlKind::Static, QT_TRANSLATE_NOOP("MainDialog", "Total Score:"), 159, 2, 38, 8, Group},
         {IDC_AVERAGE_SCORE, ControlKind::Static, "", 201, 2, 26, 8, Group},
-        {NoControlId, ControlKind::Static, "Total Games:", 233, 2, 42, 8, Group},
+        {NoControlId, ControlKind::Static, QT_TRANSLATE_NOOP("MainDialog", "Total Games:"), 233, 2, 42, 8, Group},
         {IDC_TOTAL_GAMES, ControlKind::Static, "", 280, 2, 29, 8, Group},
-        {NoControlId, ControlKind::GroupBox, "Radar Screen", 4, 15, 203, 206, 0},
+        {NoControlId, ControlKind::GroupBox, QT_TRANSLATE_NOOP("MainDialog", "Radar Screen"), 4, 15, 203, 206, 0},
     };
     AddColumnLetters(controls);
     for (int r = 0; r < BoardSize; ++r)
@@ -96,14 +109,15 @@ DialogTemplate BuildMainDialog()
     // The status line holds two lines of text: the notice about another fleet that fits needs both.
     const Controls bottom = {
         {IDC_STATUS, ControlKind::Static, "", 4, 223, 333, 22, Group | StaticEdge | ClientEdge | AnnouncesChanges},
-        {IDC_START_GAME, ControlKind::PushButton, "&Start Game", 4, 248, 41, 14, TabStop},
-        {IDC_GIVE_UP, ControlKind::PushButton, "&Give Up...", 52, 248, 41, 14, TabStop | Disabled},
-        {IDC_CLUE, ControlKind::PushButton, "&Clue", 100, 248, 33, 14, TabStop | Disabled},
-        {IDC_UNDO, ControlKind::PushButton, "&Undo", 140, 248, 33, 14, TabStop | Disabled},
-        {IDC_SCORE, ControlKind::PushButton, "Sco&re...", 182, 248, 34, 14, TabStop},
-        {IDC_HELP, ControlKind::PushButton, "&Help", 224, 248, 34, 14, TabStop},
-        {IDC_ABOUT, ControlKind::PushButton, "&About...", 266, 248, 34, 14, TabStop},
-        {IDC_EXIT, ControlKind::PushButton, "E&xit", 308, 248, 29, 14, TabStop},
+        {IDC_START_GAME, ControlKind::PushButton, QT_TRANSLATE_NOOP("MainDialog", "&Start Game"), 4, 248, 41, 14, TabStop},
+        {IDC_GIVE_UP, ControlKind::PushButton, QT_TRANSLATE_NOOP("MainDialog", "&Give Up..."), 52, 248, 41, 14,
+         TabStop | Disabled},
+        {IDC_CLUE, ControlKind::PushButton, QT_TRANSLATE_NOOP("MainDialog", "&Clue"), 100, 248, 33, 14, TabStop | Disabled},
+        {IDC_UNDO, ControlKind::PushButton, QT_TRANSLATE_NOOP("MainDialog", "&Undo"), 140, 248, 33, 14, TabStop | Disabled},
+        {IDC_SCORE, ControlKind::PushButton, QT_TRANSLATE_NOOP("MainDialog", "Sco&re..."), 182, 248, 34, 14, TabStop},
+        {IDC_HELP, ControlKind::PushButton, QT_TRANSLATE_NOOP("MainDialog", "&Help"), 224, 248, 34, 14, TabStop},
+        {IDC_ABOUT, ControlKind::PushButton, QT_TRANSLATE_NOOP("MainDialog", "&About..."), 266, 248, 34, 14, TabStop},
+        {IDC_EXIT, ControlKind::PushButton, QT_TRANSLATE_NOOP("MainDialog", "E&xit"), 308, 248, 29, 14, TabStop},
         {IDC_HIDDEN_DEFAULT, ControlKind::PushButton, "", 311, 198, 15, 14, DefaultButton | TabStop | Disabled | Hidden},
     };
     controls.insert(controls.end(), bottom.begin(), bottom.end());

@@ -85,7 +85,8 @@ inline constexpr int MenuLabelLeft = 22;
 inline constexpr int MenuLabelRightMargin = 3;
 inline constexpr Symbol UnknownMenuSymbol = {Fill::Outline, Black, NoCorner};
 
-// Widths of the menu pictures, indexed by PieceKind code; the labels are the piece labels.
+// Widths of the menu pictures, indexed by PieceKind code; the labels are the piece labels. A word of
+// another language that needs more room at its own spacing widens its picture.
 inline constexpr std::array<int, PieceKindCount> MenuPictureWidths = {51, 62, 76, 52, 102, 75, 69, 90};
 
 // A bold face at this size fills the 17 pixel lines and needs little extra spacing to reach the label widths.

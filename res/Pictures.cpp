@@ -9,6 +9,7 @@
 #include "VectorIconEngine.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
 #include <QPixmap>
@@ -159,6 +160,22 @@ QFont LabelFont(qreal letterSpacing, bool smooth)
     return font;
 }
 
+// Device pixels wide enough for the label at any spacing tried.
+int CanvasWidth(const QString& text, qreal ratio)
+{
+    return qRound((MenuLabelLeft + text.size() * (2 * LabelPixelSize + 4) + 40) * ratio);
+}
+
+// Whether a label may fill its span by spacing its letters apart: not in a script whose letters join
+// (Arabic), where the spacing would break the words apart.
+bool Spreads(const QString& text)
+{
+    return std::none_of(text.begin(), text.end(), [](QChar c) {
+        const QChar::JoiningType joining = c.joiningType();
+        return joining == QChar::Joining_Dual || joining == QChar::Joining_Right || joining == QChar::Joining_Causing;
+    });
+}
+
 // The label in black on white at a device pixel ratio, drawn well inside a canvas of canvasWidth device
 // pixels, wide enough for any spacing tried.
 QImage RenderLabel(const QString& text, qreal letterSpacing, int canvasWidth, qreal ratio)
@@ -198,10 +215,13 @@ int InkWidth(const QImage& canvas)
 }
 
 // The ink grows with the letter spacing one pixel step at a time, so a bisection finds the smallest
-// spacing that makes it exactly inkWidth device pixels wide.
+// spacing that makes it exactly inkWidth device pixels wide, as far as the spacing goes; a label whose
+// letters join keeps its own spacing.
 QImage FittedLabel(const QString& text, int inkWidth, qreal ratio)
 {
-    const int canvasWidth = 3 * (qRound(MenuLabelLeft * ratio) + inkWidth);
+    const int canvasWidth = std::max(3 * (qRound(MenuLabelLeft * ratio) + inkWidth), CanvasWidth(text, ratio));
+    if (!Spreads(text))
+        return RenderLabel(text, 0, canvasWidth, ratio);
     qreal narrow = -2.0, wide = 4.0;
     for (int step = 0; step < 16; ++step) {
         const qreal middle = (narrow + wide) / 2;
@@ -213,15 +233,19 @@ QImage FittedLabel(const QString& text, int inkWidth, qreal ratio)
     return RenderLabel(text, wide, canvasWidth, ratio);
 }
 
-// The label written from device column left to right (exclusive), its ink filling exactly that span; at
-// scale 1 every pixel black or left as it is, elsewhere blended into the light grey as the glyphs' edges are.
-void DrawLabel(QImage& picture, const QString& text, int left, int right, qreal ratio)
+// The label written from device column left to right (exclusive), its ink filling exactly that span, or
+// from the side where its reading starts when it cannot be spread; at scale 1 every pixel black or left
+// as it is, elsewhere blended into the light grey as the glyphs' edges are.
+void DrawLabel(QImage& picture, const QString& text, int left, int right, qreal ratio, bool rightToLeft)
 {
     const QImage label = FittedLabel(text, right - left, ratio);
-    const int shift = InkColumns(label).first - left;
+    const auto [first, last] = InkColumns(label);
+    const int shift = rightToLeft && !Spreads(text) ? last - (right - 1) : first - left;
     const QRgb face = Palette[LightGrey];
     for (int y = 0; y < std::min(picture.height(), label.height()); ++y)
         for (int x = left; x < right; ++x) {
+            if (!label.valid(x + shift, y))
+                continue;
             const int ink = 255 - qGray(label.pixel(x + shift, y));
             if (ratio == 1.0) {
                 if (IsInk(label.pixel(x + shift, y)))
@@ -233,21 +257,36 @@ void DrawLabel(QImage& picture, const QString& text, int left, int right, qreal 
         }
 }
 
-QImage MenuPicture(PieceKind kind)
+// As wide as its stored picture, or wider where the label needs more room at its own spacing.
+int MenuPictureWidth(PieceKind kind, const QString& label)
 {
-    QImage picture = BlankPicture(MenuPictureWidths[kind], MenuHeight);
-    const Symbol& symbol = kind == UNKNOWN ? UnknownMenuSymbol : Pieces[kind].symbol;
-    DrawSymbol(picture, MenuSymbolOffset, MenuSymbolOffset, symbol);
-    DrawLabel(picture, PieceLabel(kind), MenuLabelLeft, picture.width() - MenuLabelRightMargin, 1.0);
-    return picture;
+    const int natural = InkWidth(RenderLabel(label, 0, CanvasWidth(label, 1.0), 1.0));
+    return std::max(MenuPictureWidths[kind], MenuLabelLeft + natural + MenuLabelRightMargin);
 }
 
-std::array<QImage, PieceKindCount> DrawMenuPictures()
+// Where the symbol and the label stand in a picture of the given width: in a language written right to
+// left the symbol at the right, the label to its left, as a menu of such a language lays out its items.
+struct MenuPlaces {
+    int symbolLeft;
+    int labelLeft;
+    int labelRight; // exclusive
+};
+
+MenuPlaces PlacesIn(int width, bool rightToLeft)
 {
-    std::array<QImage, PieceKindCount> pictures;
-    for (int code = 0; code < PieceKindCount; ++code)
-        pictures[code] = MenuPicture(PieceKind(code));
-    return pictures;
+    if (rightToLeft)
+        return {width - MenuSymbolOffset - SymbolSize, MenuLabelRightMargin, width - MenuLabelLeft};
+    return {MenuSymbolOffset, MenuLabelLeft, width - MenuLabelRightMargin};
+}
+
+QImage MenuPicture(PieceKind kind, const QString& label, bool rightToLeft)
+{
+    QImage picture = BlankPicture(MenuPictureWidth(kind, label), MenuHeight);
+    const MenuPlaces places = PlacesIn(picture.width(), rightToLeft);
+    const Symbol& symbol = kind == UNKNOWN ? UnknownMenuSymbol : Pieces[kind].symbol;
+    DrawSymbol(picture, places.symbolLeft, MenuSymbolOffset, symbol);
+    DrawLabel(picture, label, places.labelLeft, places.labelRight, 1.0, rightToLeft);
+    return picture;
 }
 
 // Drawing at another device pixel ratio: the same geometry laid out in device pixels, every edge one
@@ -293,15 +332,17 @@ public:
     }
 
     // The symbol, then the label in the face of scale 1, its ink from the label column to the margin.
-    QImage Menu(PieceKind kind) const
+    QImage Menu(PieceKind kind, const QString& label, bool rightToLeft) const
     {
-        QImage picture = Blank(MenuPictureWidths[kind], MenuHeight);
+        const int width = MenuPictureWidth(kind, label);
+        const MenuPlaces places = PlacesIn(width, rightToLeft);
+        QImage picture = Blank(width, MenuHeight);
         {
             QPainter painter(&picture);
-            DrawSymbol(painter, MenuSymbolOffset, MenuSymbolOffset, 0,
+            DrawSymbol(painter, places.symbolLeft, MenuSymbolOffset, 0,
                        kind == UNKNOWN ? UnknownMenuSymbol : Pieces[kind].symbol);
         }
-        DrawLabel(picture, PieceLabel(kind), Px(MenuLabelLeft), Px(MenuPictureWidths[kind] - MenuLabelRightMargin), ratio);
+        DrawLabel(picture, label, Px(places.labelLeft), Px(places.labelRight), ratio, rightToLeft);
         return Finished(picture);
     }
 
@@ -460,25 +501,25 @@ QImage LoadBitmap(const QString& name, qreal devicePixelRatio)
     return found->second.value(name);
 }
 
-QImage LoadMenuBitmap(int id)
-{
-    static const std::array<QImage, PieceKindCount> pictures = DrawMenuPictures();
-    const int code = id - IDC_FIRST_PIECE_COMMAND;
-    if (code < 0 || code >= PieceKindCount)
-        return {};
-    return pictures[code];
-}
+QImage LoadMenuBitmap(int id) { return LoadMenuBitmap(id, 1.0); }
 
+// Drawn once for each ratio, word and direction: the word is the piece's label in the language spoken.
 QImage LoadMenuBitmap(int id, qreal devicePixelRatio)
 {
     const int code = id - IDC_FIRST_PIECE_COMMAND;
-    if (devicePixelRatio == 1.0 || code < 0 || code >= PieceKindCount)
-        return LoadMenuBitmap(id);
-    static std::map<std::pair<qreal, int>, QImage> pictures;
-    const auto key = std::make_pair(devicePixelRatio, code);
+    if (code < 0 || code >= PieceKindCount)
+        return {};
+    const PieceKind kind = PieceKind(code);
+    const QString label = PieceLabel(kind);
+    const bool rightToLeft = QGuiApplication::isRightToLeft();
+    static std::map<std::tuple<qreal, int, QString, bool>, QImage> pictures;
+    const auto key = std::make_tuple(devicePixelRatio, code, label, rightToLeft);
     auto found = pictures.find(key);
     if (found == pictures.end())
-        found = pictures.emplace(key, ScaledArt(devicePixelRatio).Menu(PieceKind(code))).first;
+        found = pictures
+                    .emplace(key, devicePixelRatio == 1.0 ? MenuPicture(kind, label, rightToLeft)
+                                                          : ScaledArt(devicePixelRatio).Menu(kind, label, rightToLeft))
+                    .first;
     return found->second;
 }
 

@@ -25,8 +25,10 @@ QImage LoadBitmap(const QString& name);
 // ratio drawn from the same geometry at the screen's own pixels, carrying that ratio. Each is drawn once.
 QImage LoadBitmap(const QString& name, qreal devicePixelRatio);
 
-// Menu pictures 3000..3007, one per piece kind; any other number yields a null image.
-// Their labels are drawn with a font, so the application object must exist.
+// Menu pictures 3000..3007, one per piece kind; any other number yields a null image. Each shows the piece's
+// label in the language the program speaks, at least as wide as its English picture and wider where the
+// word needs it; where the language is written right to left, the symbol stands at the right and the word
+// to its left. The labels are drawn with a font, so the application object must exist.
 QImage LoadMenuBitmap(int id);
 // The same for a screen of the given device pixel ratio, drawn at the screen's own pixels: the label in the
 // same bold face at every ratio, filling the same columns, so the menu looks alike at every scale.

@@ -98,7 +98,8 @@ touch "$root/var/lib/dpkg/status"
 dpkg --root="$root" --force-depends,not-root --log=/dev/null --install "$deb" > "$scratch/dpkg.log" 2>&1 \
   || { cat "$scratch/dpkg.log" >&2; fail "dpkg could not install the package into a scratch root"; }
 app_id=org.brindlemoor.corvane
-for file in usr/games/corvane usr/share/corvane/corvane.HLP "usr/share/applications/$app_id.desktop" \
+for file in usr/games/corvane usr/share/corvane/corvane.HLP usr/share/corvane/corvane_de.HLP \
+            usr/share/corvane/corvane_ja.HLP usr/share/corvane/corvane_ar.HLP "usr/share/applications/$app_id.desktop" \
             "usr/share/metainfo/$app_id.metainfo.xml" usr/share/doc/corvane/copyright \
             usr/share/doc/corvane/changelog.gz usr/share/doc/corvane/changelog.Debian.gz \
             usr/share/man/man6/corvane.6.gz "usr/share/icons/hicolor/32x32/apps/$app_id.png"; do

@@ -6,9 +6,11 @@ cd "$(dirname "$0")/.."
 # Besides what building needs: Ninja, which keeps both cores busy across the libraries' boundaries;
 # GoogleTest and Google Benchmark; an X server, a window manager, xdotool and ImageMagick for the tests on
 # a real display; D-Bus, the accessibility bus, its Python binding and Orca for the screen-reader tests;
-# appstream, desktop-file-utils and man-db to check the metadata, the menu entry and the manual page.
+# appstream, desktop-file-utils and man-db to check the metadata, the menu entry and the manual page; the
+# desktop's fonts for Japanese and Chinese (Noto CJK) and for Arabic (Noto), with which the windows in those
+# languages are drawn and measured.
 bash scripts/install-deps.sh ninja-build libgtest-dev libbenchmark-dev xvfb x11-utils xdotool openbox imagemagick \
-     dbus at-spi2-core python3-pyatspi orca appstream desktop-file-utils man-db
+     dbus at-spi2-core python3-pyatspi orca appstream desktop-file-utils man-db fonts-noto-cjk fonts-noto-core
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"

@@ -81,7 +81,9 @@ int CPieceMenu::TrackPopupMenu(QPoint topLeft)
         screen = QGuiApplication::primaryScreen();
     const QRect area = screen->availableGeometry();
     const QSize size = sizeHint();
-    const QPoint onScreen(std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() + 1 - size.width())),
+    // Laid out right to left, the menu opens towards the left: its top-right corner stands on the point.
+    const int left = isRightToLeft() ? topLeft.x() + 1 - size.width() : topLeft.x();
+    const QPoint onScreen(std::clamp(left, area.left(), std::max(area.left(), area.right() + 1 - size.width())),
                           std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
     const QAction* chosen = exec(onScreen);
     return chosen ? chosen->data().toInt() : 0;
@@ -99,7 +101,10 @@ void CPieceMenu::DrawItem(QPainter& painter, int id, const QRect& rect, bool sel
 {
     painter.fillRect(rect, selected ? palette().highlight() : palette().window());
     const QImage picture = LoadMenuBitmap(id, painter.device()->devicePixelRatioF());
-    if (!picture.isNull())
-        painter.drawImage(rect.left(), rect.top() + (rect.height() - qRound(picture.deviceIndependentSize().height())) / 2,
-                          picture);
+    if (picture.isNull())
+        return;
+    // Laid out right to left, the picture stands at the item's right, where such a menu starts its items.
+    const QSizeF size = picture.deviceIndependentSize();
+    const int left = isRightToLeft() ? rect.right() + 1 - qRound(size.width()) : rect.left();
+    painter.drawImage(left, rect.top() + (rect.height() - qRound(size.height())) / 2, picture);
 }

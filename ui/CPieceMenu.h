@@ -13,8 +13,9 @@ public:
     void AppendSeparator();
     void AppendString(int id, const QString& text);
 
-    // Shows the menu with its top-left corner on a screen point (moved in from the screen edges) and
-    // returns the chosen command, or 0 when the menu was dismissed.
+    // Shows the menu with its top-left corner on a screen point (its top-right corner when the menu is laid
+    // out right to left; moved in from the screen edges) and returns the chosen command, or 0 when the menu
+    // was dismissed.
     int TrackPopupMenu(QPoint topLeft);
 
     // Half again as high as the item's picture, so that the pictures stand apart and the highlight shows

@@ -45,7 +45,7 @@ QString ClueStatusText(const QString& format, int row, int column)
 
 QString FleetNoticeText(const FleetCount& count)
 {
-    // Grouped in thousands, as the rest of the program's English texts would write them.
-    const QString fleets = QLocale(QLocale::English, QLocale::UnitedStates).toString(count.fleets);
+    // Grouped in thousands, as the language spoken writes numbers (see Translation).
+    const QString fleets = QLocale().toString(count.fleets);
     return LoadString(IDS_FLEET_NOTICE).arg(count.moreThan ? LoadString(IDS_MORE_THAN).arg(fleets) : fleets);
 }

@@ -32,6 +32,14 @@ bool IsArrowKey(int key)
     return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
 }
 
+// Left and Right as a control laid out left to right means them: in a mirrored one, Left moves on.
+int LogicalArrow(const QWidget* control, int key)
+{
+    if (!control->isRightToLeft())
+        return key;
+    return key == Qt::Key_Left ? Qt::Key_Right : key == Qt::Key_Right ? Qt::Key_Left : key;
+}
+
 Qt::WindowFlags FlagsOf(const DialogTemplate& dialogTemplate)
 {
     Qt::WindowFlags flags = (dialogTemplate.style & AppWindow) ? Qt::Window : Qt::Dialog;
@@ -72,7 +80,7 @@ void CDialog::Create()
     for (std::size_t i = 0; i < controls.size(); ++i) {
         controlsById.try_emplace(GetDlgCtrlID(controls[i]), controls[i]);
         controls[i]->installEventFilter(this);
-        NameControl(controls[i], dialogTemplate.controls[i].text);
+        NameControl(controls[i], DialogBuilder::TextOf(dialogTemplate, dialogTemplate.controls[i]));
     }
     ConnectHandlers();
     if (OnInitDialog()) {
@@ -169,7 +177,13 @@ QString CDialog::GetDlgItemText(int id) const
     return Item<QAbstractButton>(id)->text();
 }
 
-void CDialog::SetDlgItemInt(int id, int value) { SetDlgItemText(id, QString::number(value)); }
+// In the control's own locale, so that a board keeps the digits 0 to 9 in every language; no group separators.
+void CDialog::SetDlgItemInt(int id, int value)
+{
+    QLocale locale = GetDlgItem(id)->locale();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    SetDlgItemText(id, locale.toString(value));
+}
 
 void CDialog::CheckDlgButton(int id, bool checked)
 {
@@ -278,7 +292,8 @@ bool CDialog::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (IsArrowKey(key->key()) && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            if (QWidget* target = ArrowTarget(static_cast<QWidget*>(watched), key->key()))
+            auto* control = static_cast<QWidget*>(watched);
+            if (QWidget* target = ArrowTarget(control, LogicalArrow(control, key->key())))
                 target->setFocus(Qt::TabFocusReason);
             return true;
         }

@@ -6,6 +6,7 @@
 #include "HelpViewer.h"
 #include "ModuleNames.h"
 #include "ResourceModule.h"
+#include "Translation.h"
 
 #include <QApplication>
 
@@ -14,7 +15,7 @@ namespace {
 CWinApp* theApp = nullptr;
 
 // The dialog layer's own text, whatever the program's resources hold.
-const QString HelpFailedText = QStringLiteral("Failed to launch help.");
+const char* const HelpFailedText = QT_TRANSLATE_NOOP("CWinApp", "Failed to launch help.");
 
 } // namespace
 
@@ -51,8 +52,10 @@ void CancelMode()
 
 CWinApp::CWinApp(const ResourceModule& resources, const QStringList& helpDirectories)
     : resources(resources),
+      translation(std::make_unique<Translation>(resources.CatalogueFolder(), resources.CatalogueName(),
+                                                QLocale::system().uiLanguages(), Translation::ToolkitFolder())),
       appName(ApplicationNameOf(QCoreApplication::applicationFilePath())),
-      helpFilePath(FindHelpFile(QCoreApplication::applicationFilePath(), helpDirectories))
+      helpFilePath(FindHelpFile(QCoreApplication::applicationFilePath(), helpDirectories, translation->Language()))
 {
     theApp = this;
     ApplyClassicLook(resources.LoadIcon());
@@ -66,6 +69,8 @@ CWinApp::~CWinApp()
 
 void CWinApp::OnHelp() { WinHelp(0, HELP_FINDER); }
 
+QString CWinApp::Language() const { return translation->Language(); }
+
 void CWinApp::SetRegistryKey(const QString& key) { registryKey = key; }
 
 void CWinApp::WinHelp(unsigned long, unsigned command)
@@ -75,7 +80,7 @@ void CWinApp::WinHelp(unsigned long, unsigned command)
     const bool called = CallHelpViewer(command);
     QApplication::restoreOverrideCursor();
     if (!called)
-        AfxMessageBox(HelpFailedText);
+        AfxMessageBox(QCoreApplication::translate("CWinApp", HelpFailedText));
 }
 
 bool CWinApp::CallHelpViewer(unsigned command)

@@ -10,6 +10,7 @@
 class HelpViewer;
 class QWidget;
 class ResourceModule;
+class Translation;
 
 inline constexpr unsigned HELP_QUIT = 2;
 inline constexpr unsigned HELP_FINDER = 11;
@@ -17,7 +18,9 @@ inline constexpr unsigned HELP_FINDER = 11;
 class CWinApp {
 public:
     // resources holds the program's texts and pictures and outlives the application object; help files
-    // are looked for beside the executable, then in helpDirectories in order.
+    // are looked for beside the executable, then in helpDirectories in order. The program speaks the first
+    // of the desktop's languages that it has a catalogue of (see Translation), and its help that language
+    // where the help file has it.
     CWinApp(const ResourceModule& resources, const QStringList& helpDirectories);
     virtual ~CWinApp();
     CWinApp(const CWinApp&) = delete;
@@ -32,6 +35,8 @@ public:
     const ResourceModule& Resources() const { return resources; }
     // The help file beside the executable, or in the installed data directory.
     const QString& HelpFilePath() const { return helpFilePath; }
+    // The language the program speaks, as its catalogue is named ("de"); empty for English.
+    QString Language() const;
 
     // The key under which the program keeps its settings, beside the application name; empty until set.
     void SetRegistryKey(const QString& key);
@@ -50,6 +55,7 @@ private:
     bool CallHelpViewer(unsigned command);
 
     const ResourceModule& resources;
+    std::unique_ptr<Translation> translation;
     QString appName;
     QString helpFilePath;
     QString registryKey;

@@ -7,10 +7,12 @@
 #include "CGroupBox.h"
 #include "CPicture.h"
 #include "CStaticIcon.h"
+#include "DialogLayout.h"
 #include "DialogTemplate.h"
 #include "DialogUnits.h"
 #include "ResourceModule.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -25,12 +27,12 @@ Qt::Alignment StaticAlignment(unsigned style)
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-QWidget* CreateStatic(const ControlTemplate& control, QWidget* parent)
+QWidget* CreateStatic(const ControlTemplate& control, const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(control.text, parent);
+    auto* label = new QLabel(text, parent);
     // A label registers its mnemonic only when it has a buddy; it is its own, and the dialog decides
     // where the focus goes when the mnemonic is pressed.
-    if (control.text.contains(QLatin1Char('&')))
+    if (text.contains(QLatin1Char('&')))
         label->setBuddy(label);
     label->setAlignment(StaticAlignment(control.style));
     label->setWordWrap(true);
@@ -43,26 +45,27 @@ QWidget* CreateStatic(const ControlTemplate& control, QWidget* parent)
     return label;
 }
 
-QWidget* CreateControl(const ControlTemplate& control, const ResourceModule& resources, QWidget* parent)
+QWidget* CreateControl(const ControlTemplate& control, const QString& text, const ResourceModule& resources,
+                       QWidget* parent)
 {
     switch (control.kind) {
     case ControlKind::PushButton: {
-        auto* button = new QPushButton(control.text, parent);
+        auto* button = new QPushButton(text, parent);
         // Enter is the dialog's business, not the button's.
         button->setAutoDefault(false);
         return button;
     }
     case ControlKind::OwnerDrawButton: {
         auto* button = new CBitmapButton(resources, parent);
-        button->setText(control.text);
+        button->setText(text);
         return button;
     }
     case ControlKind::AutoCheckBox:
-        return new CCheckBox(control.text, parent);
+        return new CCheckBox(text, parent);
     case ControlKind::GroupBox:
-        return new CGroupBox(control.text, parent);
+        return new CGroupBox(text, parent);
     case ControlKind::Static:
-        return CreateStatic(control, parent);
+        return CreateStatic(control, text, parent);
     case ControlKind::StaticPicture:
         return new CPicture(resources, control.text, parent);
     case ControlKind::StaticIcon:
@@ -91,7 +94,65 @@ QSize ControlSize(const ControlTemplate& control, QWidget* widget, const QRect& 
     return rect.size();
 }
 
+// In a dialog laid out right to left every control stands where a mirror shows it, except one that reads
+// left to right: that keeps its place within the last group box before it that holds it, and moves with it.
+class Placement {
+public:
+    Placement(const DialogTemplate& dialogTemplate, int width, bool mirrored)
+        : dialogTemplate(dialogTemplate), width(width), mirrored(mirrored)
+    {
+    }
+
+    // rect is the control's place in a dialog laid out left to right, in pixels; controls come in template order.
+    QRect Place(int index, const QRect& rect)
+    {
+        unmirrored.push_back(rect);
+        if (!mirrored)
+            return rect;
+        if (!(dialogTemplate.controls[index].style & LeftToRight))
+            return Mirror(rect);
+        for (int group = index - 1; group >= 0; --group)
+            if (dialogTemplate.controls[group].kind == ControlKind::GroupBox && unmirrored[group].contains(rect))
+                return rect.translated(Mirror(unmirrored[group]).x() - unmirrored[group].x(), 0);
+        return rect;
+    }
+
+private:
+    QRect Mirror(const QRect& rect) const
+    {
+        return QRect(width - rect.x() - rect.width(), rect.y(), rect.width(), rect.height());
+    }
+
+    const DialogTemplate& dialogTemplate;
+    int width;
+    bool mirrored;
+    std::vector<QRect> unmirrored;
+};
+
 } // namespace
+
+QString DialogBuilder::TextOf(const DialogTemplate& dialogTemplate, const ControlTemplate& control)
+{
+    switch (control.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::AutoCheckBox:
+    case ControlKind::GroupBox:
+    case ControlKind::Static:
+        if (dialogTemplate.translationContext && !control.text.isEmpty())
+            return QCoreApplication::translate(dialogTemplate.translationContext, control.text.toUtf8().constData());
+        break;
+    default:
+        break;
+    }
+    return control.text;
+}
+
+QString DialogBuilder::CaptionOf(const DialogTemplate& dialogTemplate)
+{
+    if (!dialogTemplate.translationContext)
+        return dialogTemplate.caption;
+    return QCoreApplication::translate(dialogTemplate.translationContext, dialogTemplate.caption.toUtf8().constData());
+}
 
 std::vector<QWidget*> DialogBuilder::Build(QWidget& dialog, const DialogTemplate& dialogTemplate)
 {
@@ -99,15 +160,23 @@ std::vector<QWidget*> DialogBuilder::Build(QWidget& dialog, const DialogTemplate
     const QFont font = DialogFont(dialogTemplate.pointSize);
     const DialogUnits units(font);
     dialog.setFont(font);
-    dialog.setWindowTitle(dialogTemplate.caption);
+    dialog.setWindowTitle(CaptionOf(dialogTemplate));
     dialog.setFixedSize(units.ToPixelsX(dialogTemplate.cx), units.ToPixelsY(dialogTemplate.cy));
+    const DialogLayout layout = DialogLayout::Of(dialogTemplate);
+    Placement placement(dialogTemplate, dialog.width(), dialog.isRightToLeft());
 
     std::vector<QWidget*> controls;
     controls.reserve(dialogTemplate.controls.size());
-    for (const ControlTemplate& control : dialogTemplate.controls) {
-        QWidget* widget = CreateControl(control, *dialogTemplate.resources, &dialog);
-        const QRect rect = units.ToPixels(control.x, control.y, control.cx, control.cy);
-        widget->setGeometry(QRect(rect.topLeft(), ControlSize(control, widget, rect)));
+    for (int i = 0; i < int(dialogTemplate.controls.size()); ++i) {
+        const ControlTemplate& control = dialogTemplate.controls[i];
+        QWidget* widget = CreateControl(control, TextOf(dialogTemplate, control), *dialogTemplate.resources, &dialog);
+        const QRect dlu = layout.RectOf(i);
+        const QRect rect = units.ToPixels(dlu.x(), dlu.y(), dlu.width(), dlu.height());
+        widget->setGeometry(placement.Place(i, QRect(rect.topLeft(), ControlSize(control, widget, rect))));
+        if (control.style & LeftToRight) {
+            widget->setLayoutDirection(Qt::LeftToRight);
+            widget->setLocale(QLocale::c());
+        }
         widget->setFocusPolicy(FocusPolicyOf(control));
         widget->setEnabled(!(control.style & Disabled));
         widget->setVisible(!(control.style & Hidden));

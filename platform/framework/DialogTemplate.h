@@ -30,6 +30,10 @@ enum ControlStyle : unsigned {
     // A screen reader is told each text the control comes to show, as it changes: for a status line,
     // whose news a player sees at a glance wherever the keyboard is.
     AnnouncesChanges = 1u << 9,
+    // Reads left to right in every language, as a board does: a dialog mirrored for a right-to-left language
+    // moves the control with the group box around it but keeps it on the same side within the box, and the
+    // control writes its numbers with the digits 0 to 9.
+    LeftToRight = 1u << 10,
 };
 
 inline constexpr int NoControlId = -1;
@@ -56,4 +60,11 @@ struct DialogTemplate {
     std::vector<ControlTemplate> controls;
     // Where the pictures and icons that the controls name come from; it outlives every dialog.
     const ResourceModule* resources = nullptr;
+    // The context in which the program's catalogue translates the caption and the controls' texts, whose
+    // English texts are the source texts; a translation may also move controls (see DialogLayout). Without
+    // one, the dialog shows its texts as they stand.
+    const char* translationContext = nullptr;
 };
+
+// The source text whose translation in a dialog's context gives the translation's own rectangles.
+inline constexpr const char* LayoutSourceText = "LAYOUT";

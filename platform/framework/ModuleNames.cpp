@@ -29,16 +29,22 @@ QString HelpFileBeside(const QString& executablePath)
     return executablePath.left(ExtensionStart(executablePath)) + HelpExtension;
 }
 
-QString FindHelpFile(const QString& executablePath, const QStringList& dataDirectories)
+QString FindHelpFile(const QString& executablePath, const QStringList& dataDirectories, const QString& language)
 {
     const QString beside = HelpFileBeside(executablePath);
-    if (QFileInfo(beside).isFile())
-        return beside;
-    const QString fileName = QFileInfo(beside).fileName();
-    for (const QString& directory : dataDirectories) {
-        const QString candidate = QDir(directory).filePath(fileName);
-        if (QFileInfo(candidate).isFile())
-            return QDir::cleanPath(candidate);
+    const QString english = QFileInfo(beside).fileName();
+    QStringList names{english};
+    if (!language.isEmpty())
+        names.prepend(english.left(english.size() - HelpExtension.size()) + QLatin1Char('_') + language + HelpExtension);
+    for (const QString& name : names) {
+        const QString besideInLanguage = beside.left(beside.size() - english.size()) + name;
+        if (QFileInfo(besideInLanguage).isFile())
+            return besideInLanguage;
+        for (const QString& directory : dataDirectories) {
+            const QString candidate = QDir(directory).filePath(name);
+            if (QFileInfo(candidate).isFile())
+                return QDir::cleanPath(candidate);
+        }
     }
     return beside;
 }

@@ -13,6 +13,8 @@ QString ApplicationNameOf(const QString& executablePath);
 // The executable's path with its extension replaced by ".HLP", or with ".HLP" appended when it has none.
 QString HelpFileBeside(const QString& executablePath);
 
-// The help file beside the executable if it exists, else the first file of that name found in
-// dataDirectories, else the one beside the executable (whose opening will then fail).
-QString FindHelpFile(const QString& executablePath, const QStringList& dataDirectories);
+// The help file in the player's language (the help file's name with "_" and the language before ".HLP",
+// corvane_de.HLP) beside the executable or else in dataDirectories in order; failing that the English one,
+// looked for the same way; else the one beside the executable (whose opening will then fail). An empty
+// language is English.
+QString FindHelpFile(const QString& executablePath, const QStringList& dataDirectories, const QString& language = {});

@@ -23,4 +23,8 @@ public:
     // What a screen reader calls a control made from this template entry and now showing text (for a
     // picture, text is the picture's name); empty when the control's own text is name enough.
     virtual QString ControlName(const ControlTemplate& control, const QString& text) const = 0;
+    // Where the program's catalogues of translations are, each <CatalogueName()>_<language>.qm in
+    // CatalogueFolder().
+    virtual QString CatalogueFolder() const = 0;
+    virtual QString CatalogueName() const = 0;
 };

@@ -4,6 +4,7 @@
 #include "HelpPlacement.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCollator>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -57,6 +58,7 @@ QStringList SearchTerms(const QString& words)
     return words.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
 }
 
+// In the order of the language spoken (QLocale's default), as an index of that language is sorted.
 QStringList AnchorNames(const QTextDocument& document)
 {
     QStringList names;
@@ -64,8 +66,9 @@ QStringList AnchorNames(const QTextDocument& document)
         for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
             names += fragment.fragment().charFormat().anchorNames();
     names.removeDuplicates();
-    std::sort(names.begin(), names.end(),
-              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(names.begin(), names.end(), collator);
     return names;
 }
 

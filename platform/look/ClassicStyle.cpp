@@ -160,7 +160,9 @@ void DrawMenuItem(const QStyleOptionMenuItem& item, QPainter& painter, const QSt
     }
     const bool selected = (item.state & QStyle::State_Selected) && (item.state & QStyle::State_Enabled);
     painter.fillRect(item.rect, selected ? item.palette.highlight() : item.palette.window());
-    const QRect text = item.rect.adjusted(MenuTextIndent, 0, -MenuTextRightMargin, 0);
+    // The indent stands where the item starts: at its right in a menu laid out right to left.
+    const QRect text = QStyle::visualRect(item.direction, item.rect,
+                                          item.rect.adjusted(MenuTextIndent, 0, -MenuTextRightMargin, 0));
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic;
     style.drawItemText(&painter, text, flags, item.palette, item.state & QStyle::State_Enabled,
                        item.text.section(QLatin1Char('\t'), 0, 0),
@@ -401,9 +403,11 @@ QRect ClassicStyle::subControlRect(ComplexControl control, const QStyleOptionCom
             return option->rect.adjusted(0, metrics.height() / 2, 0, 0);
         case SC_GroupBoxLabel: {
             const QString shown = box ? QString(box->text).remove(QLatin1Char('&')) : QString();
-            return QRect(metrics.averageCharWidth() - GroupTitleGap, 0,
-                         metrics.horizontalAdvance(shown) + 2 * GroupTitleGap, metrics.height())
-                .translated(option->rect.topLeft());
+            // At the frame's start: its right end in a box laid out right to left.
+            const QRect label = QRect(metrics.averageCharWidth() - GroupTitleGap, 0,
+                                      metrics.horizontalAdvance(shown) + 2 * GroupTitleGap, metrics.height())
+                                    .translated(option->rect.topLeft());
+            return QStyle::visualRect(option->direction, option->rect, label);
         }
         case SC_GroupBoxContents:
             return option->rect.adjusted(0, metrics.height(), 0, 0);

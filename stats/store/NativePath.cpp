@@ -2,6 +2,7 @@
 // used under its own name.
 #include "NativePath.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
 
@@ -25,12 +26,12 @@ struct NotAFileKind {
 };
 
 constexpr std::array<NotAFileKind, 6> NotFiles = {{
-    {S_IFDIR, "it is a folder"},
-    {S_IFCHR, "it is a device, not a file"},
-    {S_IFBLK, "it is a device, not a file"},
-    {S_IFIFO, "it is a pipe, not a file"},
-    {S_IFSOCK, "it is a socket, not a file"},
-    {S_IFLNK, "it is a link, not a file"},
+    {S_IFDIR, QT_TRANSLATE_NOOP("TotalsStore", "it is a folder")},
+    {S_IFCHR, QT_TRANSLATE_NOOP("TotalsStore", "it is a device, not a file")},
+    {S_IFBLK, QT_TRANSLATE_NOOP("TotalsStore", "it is a device, not a file")},
+    {S_IFIFO, QT_TRANSLATE_NOOP("TotalsStore", "it is a pipe, not a file")},
+    {S_IFSOCK, QT_TRANSLATE_NOOP("TotalsStore", "it is a socket, not a file")},
+    {S_IFLNK, QT_TRANSLATE_NOOP("TotalsStore", "it is a link, not a file")},
 }};
 
 constexpr char Letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
@@ -128,7 +129,7 @@ QString NotAFile(const struct stat& status)
 {
     for (const NotAFileKind& kind : NotFiles)
         if ((status.st_mode & S_IFMT) == kind.type)
-            return QString::fromLatin1(kind.what);
+            return QCoreApplication::translate("TotalsStore", kind.what);
     return {};
 }
 

@@ -4,6 +4,7 @@
 
 #include "NativePath.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 
@@ -101,9 +102,9 @@ StoreLock::StoreLock(const QByteArray& lockPath, const QByteArray& token, const 
     }
     struct stat status {};
     if (descriptor < 0) {
-        reason = QStringLiteral("the lock file %1 cannot be opened: %2").arg(PathText(lockPath), ErrorText(errno));
+        reason = QCoreApplication::translate("TotalsStore", "the lock file %1 cannot be opened: %2").arg(PathText(lockPath), ErrorText(errno));
     } else if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-        reason = QStringLiteral("%1 is not a file that can be locked").arg(PathText(lockPath));
+        reason = QCoreApplication::translate("TotalsStore", "%1 is not a file that can be locked").arg(PathText(lockPath));
         ::close(descriptor);
         descriptor = -1;
     }
@@ -126,7 +127,7 @@ StoreLock::StoreLock(const QByteArray& lockPath, const QByteArray& token, const 
         }
         if (sinceChange.hasExpired(StallMilliseconds) || sinceStart.hasExpired(MostMilliseconds)) {
             state = Busy;
-            reason = QStringLiteral("another copy of the program holds them");
+            reason = QCoreApplication::translate("TotalsStore", "another copy of the program holds them");
             break;
         }
         if (observer)
@@ -152,7 +153,7 @@ StoreLock::Attempt StoreLock::LockFile()
         if (errno == EWOULDBLOCK)
             return Attempt::HeldElsewhere;
         if (errno != EINTR) {
-            reason = QStringLiteral("the lock cannot be taken: %1").arg(ErrorText(errno));
+            reason = QCoreApplication::translate("TotalsStore", "the lock cannot be taken: %1").arg(ErrorText(errno));
             ::close(descriptor);
             descriptor = -1;
             return Token();

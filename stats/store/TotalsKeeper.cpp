@@ -1,27 +1,42 @@
 // The totals as the game window keeps them: what it shows after each change, and what it tells the player.
 #include "TotalsKeeper.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace {
 
 constexpr int LargestTotal = std::numeric_limits<int>::max();
 
+QString StoreText(const char* text, int count = -1)
+{
+    return QCoreApplication::translate("TotalsStore", text, nullptr, count);
+}
+
 // What the player can still count on after trouble with the file, and after a clearing that failed.
-const QString TroubleAftermath =
-    QStringLiteral(" The file is left as it is; play goes on, but the wins of this run may not be kept.");
-const QString ClearingAftermath = QStringLiteral(" The totals stay as they were.");
-const QString LargestNotice =
-    QStringLiteral("The totals have reached %1, the largest number they can hold, and count no further.").arg(LargestTotal);
+QString TroubleAftermath()
+{
+    return StoreText(QT_TRANSLATE_NOOP("TotalsStore",
+                                       "The file is left as it is; play goes on, but the wins of this run may not be kept."));
+}
+QString ClearingAftermath() { return StoreText(QT_TRANSLATE_NOOP("TotalsStore", "The totals stay as they were.")); }
+QString LargestNotice()
+{
+    return StoreText(QT_TRANSLATE_NOOP("TotalsStore", "The totals have reached %1, the largest number they can hold, "
+                                                      "and count no further."))
+        .arg(LargestTotal);
+}
 
 // "1 win (3 points)", "2 wins (1 point)".
 QString WinsText(Totals wins)
 {
-    return QStringLiteral("%1 %2 (%3 %4)")
-        .arg(wins.games)
-        .arg(QLatin1String(wins.games == 1 ? "win" : "wins"))
-        .arg(wins.score)
-        .arg(QLatin1String(wins.score == 1 ? "point" : "points"));
+    const QString games = wins.games == 1 ? StoreText(QT_TRANSLATE_NOOP("TotalsStore", "1 win"))
+                                          : StoreText(QT_TRANSLATE_N_NOOP("TotalsStore", "%n wins"), wins.games);
+    const QString points = wins.score == 1 ? StoreText(QT_TRANSLATE_NOOP("TotalsStore", "1 point"))
+                                           : StoreText(QT_TRANSLATE_N_NOOP("TotalsStore", "%n points"), wins.score);
+    //: %1 the wins ("2 wins"), %2 their points ("3 points").
+    return StoreText(QT_TRANSLATE_NOOP("TotalsStore", "%1 (%2)")).arg(games, points);
 }
 
 QString Joined(const QString& first, const QString& second)
@@ -56,7 +71,7 @@ TotalsNews TotalsKeeper::Win(int score)
         unsaved = {};
     if ((shown.games == LargestTotal || shown.score == LargestTotal) && !largestTold) {
         largestTold = true;
-        news.notice = Joined(news.notice, LargestNotice);
+        news.notice = Joined(news.notice, LargestNotice());
     }
     return news;
 }
@@ -68,7 +83,7 @@ TotalsNews TotalsKeeper::Clear()
     TotalsNews news{shown, RemarksOnce(cleared).join(QLatin1Char(' ')), WarningsOnce(cleared)};
     if (cleared.kind == TotalsOutcome::Failed) {
         troubleTold = true;
-        news.notice = Joined(news.notice, cleared.failure + ClearingAftermath);
+        news.notice = Joined(news.notice, Joined(cleared.failure, ClearingAftermath()));
         return news;
     }
     unsaved = {};
@@ -85,12 +100,16 @@ QStringList TotalsKeeper::Finish()
     const TotalsOutcome saved = store.Add(unsaved, observer);
     QStringList lines = WarningsOnce(saved) + RemarksOnce(saved);
     if (saved.kind == TotalsOutcome::Failed && unsaved.games > 0)
-        lines << QStringLiteral("%1 of this run could not be saved. %2").arg(WinsText(unsaved), saved.failure);
+        lines << StoreText(QT_TRANSLATE_NOOP("TotalsStore", "%1 of this run could not be saved. %2"))
+                     .arg(WinsText(unsaved), saved.failure);
     else if (saved.kind == TotalsOutcome::Failed && !troubleTold)
         lines << saved.failure;
     if (saved.waiting.games > 0)
-        lines << QStringLiteral("%1 %2 kept beside the totals in %3 until a save of the program can add them.")
-                     .arg(WinsText(saved.waiting), QLatin1String(saved.waiting.games == 1 ? "is" : "are"), store.FilePath());
+        lines << (saved.waiting.games == 1 ? StoreText(QT_TRANSLATE_NOOP("TotalsStore", "%1 is kept beside the totals in %2 "
+                                                                                      "until a save of the program can add them."))
+                                           : StoreText(QT_TRANSLATE_NOOP("TotalsStore", "%1 are kept beside the totals in %2 "
+                                                                                      "until a save of the program can add them.")))
+                     .arg(WinsText(saved.waiting), store.FilePath());
     if (saved.kind != TotalsOutcome::Failed)
         unsaved = {};
     return lines;
@@ -101,7 +120,7 @@ QString TotalsKeeper::TroubleOnce(const QString& failure)
     if (troubleTold)
         return {};
     troubleTold = true;
-    return failure + TroubleAftermath;
+    return Joined(failure, TroubleAftermath());
 }
 
 QStringList TotalsKeeper::WarningsOnce(const TotalsOutcome& outcome)

@@ -4,6 +4,7 @@
 #include "FileReplacement.h"
 #include "NativePath.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -12,6 +13,11 @@
 #include <unistd.h>
 
 namespace {
+
+// Why the totals could not be had, with the file (%1) and the reason (%2).
+const char* const CannotRead = QT_TRANSLATE_NOOP("TotalsStore", "Cannot read the totals in %1: %2.");
+const char* const CannotSave = QT_TRANSLATE_NOOP("TotalsStore", "Cannot save the totals in %1: %2.");
+const char* const CannotClear = QT_TRANSLATE_NOOP("TotalsStore", "Cannot clear the totals in %1: %2.");
 
 // A reader that keeps seeing the file replaced under it gives up on a consistent view after this many.
 constexpr int MostReads = 5;
@@ -24,7 +30,7 @@ QString NotReadable(const struct stat& status)
     if (const QString why = NotAFile(status); !why.isEmpty())
         return why;
     if (status.st_size > TotalsStore::LargestFile)
-        return QStringLiteral("it is %1 bytes long, too long for a settings file").arg(status.st_size);
+        return QCoreApplication::translate("TotalsStore", "it is %1 bytes long, too long for a settings file").arg(status.st_size);
     return {};
 }
 
@@ -56,7 +62,7 @@ FileText ReadSettings(const QByteArray& file)
         if (length == text.size() && length <= TotalsStore::LargestFile)
             text.resize(std::min<qsizetype>(2 * length, TotalsStore::LargestFile + 1));
         if (length == text.size()) {
-            failure = QStringLiteral("it has grown too long for a settings file");
+            failure = QCoreApplication::translate("TotalsStore", "it has grown too long for a settings file");
             break;
         }
         const ssize_t step = ::read(descriptor, text.data() + length, static_cast<std::size_t>(text.size() - length));
@@ -107,7 +113,8 @@ TotalsStore TotalsStore::ForUser(const QString& key, const QString& appName)
     const QByteArray folder = UserConfigFolder();
     if (folder.isEmpty()) {
         TotalsStore store;
-        store.unusable = QStringLiteral("Cannot find the totals: neither XDG_CONFIG_HOME nor HOME names a folder.");
+        store.unusable =
+            QCoreApplication::translate("TotalsStore", "Cannot find the totals: neither XDG_CONFIG_HOME nor HOME names a folder.");
         return store;
     }
     return TotalsStore(Joined(Joined(folder, QFile::encodeName(key)), QFile::encodeName(appName) + ".conf"));
@@ -117,7 +124,7 @@ QString TotalsStore::FilePath() const { return PathText(filePath); }
 
 TotalsOutcome TotalsStore::Failure(const char* what, const QString& reason) const
 {
-    return {TotalsOutcome::Failed, {}, {}, QStringLiteral("Cannot %1 the totals in %2: %3.").arg(QLatin1String(what), FilePath(), reason), {}, {}};
+    return {TotalsOutcome::Failed, {}, {}, QCoreApplication::translate("TotalsStore", what).arg(FilePath(), reason), {}, {}};
 }
 
 TotalsOutcome TotalsStore::Read() const
@@ -132,10 +139,10 @@ TotalsOutcome TotalsStore::Read() const
         const FileMark before = MarkOf(file);
         const FileText text = ReadSettings(file);
         if (!text.failure.isEmpty())
-            return Failure("read", text.failure);
+            return Failure(CannotRead, text.failure);
         const StoredTotals stored = ReadTotals(text.text);
         if (stored.IsDamaged())
-            return Failure("read", stored.damage);
+            return Failure(CannotRead, stored.damage);
         const WinJournal::Waiting waiting = journal.Look();
         // A save that put its file in place meanwhile may have taken in wins that were seen waiting.
         if (MarkOf(file) == before || read == MostReads)
@@ -154,20 +161,20 @@ TotalsOutcome TotalsStore::Rewrite(std::optional<Totals> added, const WaitObserv
     if (filePath.isEmpty())
         return {};
     if (!MakeFolders(FolderOf(filePath)))
-        return Failure("save", QStringLiteral("the folder %1 cannot be made").arg(PathText(FolderOf(filePath))));
+        return Failure(CannotSave, QCoreApplication::translate("TotalsStore", "the folder %1 cannot be made").arg(PathText(FolderOf(filePath))));
     const QByteArray file = ResolveLinks(filePath);
     if (const int denied = Denied(FolderOf(file), X_OK))
-        return Failure("save", ErrorText(denied));
+        return Failure(CannotSave, ErrorText(denied));
     const FileText looked = ReadSettings(file);
     if (!looked.failure.isEmpty())
-        return Failure("read", looked.failure);
+        return Failure(CannotRead, looked.failure);
     // A file the player has made read-only is one the player keeps from being written; a folder that takes
     // no new file still lets a file in it be written over.
     if (const int denied = looked.exists ? Denied(file, W_OK) : Denied(FolderOf(file), W_OK))
-        return Failure("save", ErrorText(denied));
+        return Failure(CannotSave, ErrorText(denied));
     const StoredTotals seen = ReadTotals(looked.text);
     if (seen.IsDamaged() && added)
-        return Failure("read", seen.damage);
+        return Failure(CannotRead, seen.damage);
     const WinJournal journal(file);
     // A change that would leave everything as it is needs neither the lock nor the disk, whatever other
     // copies do meanwhile: the file is not touched and keeps its links, owner and time.
@@ -179,12 +186,12 @@ TotalsOutcome TotalsStore::Rewrite(std::optional<Totals> added, const WaitObserv
     const bool locked = lock.Result() == StoreLock::Held;
     const WinJournal::Batches batches = journal.Settle(locked);
     if (lock.Result() == StoreLock::Busy)
-        return added ? Defer(file, *added, journal) : Failure("clear", lock.Reason());
+        return added ? Defer(file, *added, journal) : Failure(CannotClear, lock.Reason());
     TotalsOutcome outcome = Save(file, added, journal, batches, locked);
     outcome.remarks = batches.remarks + outcome.remarks;
     outcome.remarks.removeDuplicates();
     if (!lock.Reason().isEmpty())
-        outcome.warning = QStringLiteral("Cannot lock the totals in %1: %2; they are saved without the lock.").arg(FilePath(), lock.Reason());
+        outcome.warning = QCoreApplication::translate("TotalsStore", "Cannot lock the totals in %1: %2; they are saved without the lock.").arg(FilePath(), lock.Reason());
     return outcome;
 }
 
@@ -196,10 +203,10 @@ TotalsOutcome TotalsStore::Save(const QByteArray& file, const std::optional<Tota
         const FileMark mark = MarkOf(file);
         const FileText now = ReadSettings(file);
         if (!now.failure.isEmpty())
-            return Failure("read", now.failure);
+            return Failure(CannotRead, now.failure);
         const StoredTotals stored = ReadTotals(now.text);
         if (stored.IsDamaged() && added)
-            return Failure("read", stored.damage);
+            return Failure(CannotRead, stored.damage);
         const Totals totals = change(SaturatingSum(stored.totals, batches.sum));
         // Without the lock no wins are taken in; those that wait are still the player's.
         const WinJournal::Waiting waiting = locked ? WinJournal::Waiting{} : journal.Look();
@@ -214,28 +221,29 @@ TotalsOutcome TotalsStore::Save(const QByteArray& file, const std::optional<Tota
             // which cannot be renamed there either.
             const Totals own = change(stored.totals);
             if (const int failed = WriteInPlace(file, WithTotals(now.text, own)))
-                return Failure("save", ErrorText(failed));
+                return Failure(CannotSave, ErrorText(failed));
             const WinJournal::Waiting beside = journal.Look();
             kept = {TotalsOutcome::Kept, SaturatingSum(own, beside.wins), beside.wins, {}, {}, beside.remarks};
-            kept.remarks << QStringLiteral("The folder of %1 takes no new files, so the totals are saved by writing over the "
-                                           "file itself, which a crash in the middle of a save could damage.")
+            kept.remarks << QCoreApplication::translate("TotalsStore", "The folder of %1 takes no new files, so the totals are "
+                                                                       "saved by writing over the file itself, which a crash "
+                                                                       "in the middle of a save could damage.")
                                 .arg(FilePath());
             return kept;
         } else if (error) {
-            return Failure("save", ErrorText(error));
+            return Failure(CannotSave, ErrorText(error));
         }
         if (const QString failure = journal.Carry(batches, letters); !failure.isEmpty())
-            return Failure("save", QStringLiteral("the wins kept beside it cannot be added: %1").arg(failure));
+            return Failure(CannotSave, QCoreApplication::translate("TotalsStore", "the wins kept beside it cannot be added: %1").arg(failure));
         // Another program may have written the file since it was read: what it wrote is read again.
         if (MarkOf(file) != mark) {
             journal.Uncarry(batches, letters);
             if (save < MostSaves)
                 continue;
-            return Failure("save", QStringLiteral("it keeps being changed by another program"));
+            return Failure(CannotSave, QCoreApplication::translate("TotalsStore", "it keeps being changed by another program"));
         }
         if (const int error = replacement.Commit()) {
             journal.Uncarry(batches, letters);
-            return Failure("save", ErrorText(error));
+            return Failure(CannotSave, ErrorText(error));
         }
         journal.Forget(batches, letters);
         return kept;
@@ -247,11 +255,12 @@ TotalsOutcome TotalsStore::Defer(const QByteArray& file, Totals added, const Win
     const FileText now = ReadSettings(file);
     const StoredTotals stored = ReadTotals(now.text);
     if (!now.failure.isEmpty() || stored.IsDamaged())
-        return Failure("read", now.failure.isEmpty() ? stored.damage : now.failure);
+        return Failure(CannotRead, now.failure.isEmpty() ? stored.damage : now.failure);
     if (added != Totals{})
         if (const QString failure = journal.Keep(added); !failure.isEmpty())
-            return Failure("save", QStringLiteral("another copy of the program holds them, and the wins cannot be kept beside them: %1")
-                                       .arg(failure));
+            return Failure(CannotSave, QCoreApplication::translate("TotalsStore", "another copy of the program holds them, and "
+                                                                                  "the wins cannot be kept beside them: %1")
+                                           .arg(failure));
     const WinJournal::Waiting waiting = journal.Look();
     return {added == Totals{} ? TotalsOutcome::Kept : TotalsOutcome::Deferred, SaturatingSum(stored.totals, waiting.wins),
             waiting.wins, {}, {}, waiting.remarks};

@@ -79,6 +79,7 @@ private:
                        const WinJournal::Batches& batches, bool locked) const;
     // The wins added wait beside file, whose lock another copy holds.
     TotalsOutcome Defer(const QByteArray& file, Totals added, const WinJournal& journal) const;
+    // what is one of the sentences of the file's failures, untranslated, with the file (%1) and reason (%2).
     TotalsOutcome Failure(const char* what, const QString& reason) const;
 
     QByteArray filePath;

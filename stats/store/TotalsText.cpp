@@ -1,6 +1,7 @@
 // The two totals as they stand in the text of the settings file, read and replaced without touching the rest.
 #include "TotalsText.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <algorithm>
@@ -104,7 +105,7 @@ int SaturatingAdd(int stored, int added)
 StoredTotals ReadTotals(const QByteArray& text)
 {
     if (text.contains('\0'))
-        return {{}, QStringLiteral("it holds bytes that are not text")};
+        return {{}, QCoreApplication::translate("TotalsStore", "it holds bytes that are not text")};
     std::array<std::optional<QByteArray>, Entries.size()> values;
     bool inStats = false;
     for (const QByteArray& line : LinesOf(WithoutByteOrderMark(text))) {
@@ -120,7 +121,7 @@ StoredTotals ReadTotals(const QByteArray& text)
     for (std::size_t i = 0; i < Entries.size(); ++i) {
         const std::optional<int> count = values[i] ? CountFrom(*values[i]) : 0;
         if (!count)
-            return {{}, QStringLiteral("%1 is not a whole number from 0 to %2").arg(QLatin1String(Entries[i])).arg(Largest)};
+            return {{}, QCoreApplication::translate("TotalsStore", "%1 is not a whole number from 0 to %2").arg(QLatin1String(Entries[i])).arg(Largest)};
         counts[i] = *count;
     }
     const bool complete = std::all_of(values.begin(), values.end(), [](const auto& value) { return value.has_value(); });

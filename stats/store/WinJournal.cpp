@@ -6,6 +6,7 @@
 #include "NativePath.h"
 #include "StoreLock.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <cerrno>
@@ -69,8 +70,9 @@ BatchText ReadBatch(const QByteArray& file, const struct stat& listed)
 
 QString CannotCount(const QByteArray& file, const BatchText& batch)
 {
-    return QStringLiteral("Cannot count the win kept in %1: %2.")
-        .arg(PathText(file), batch.trouble.isEmpty() ? QStringLiteral("it holds no win") : batch.trouble);
+    return QCoreApplication::translate("TotalsStore", "Cannot count the win kept in %1: %2.")
+        .arg(PathText(file),
+             batch.trouble.isEmpty() ? QCoreApplication::translate("TotalsStore", "it holds no win") : batch.trouble);
 }
 
 bool IsOld(const struct stat& status) { return std::time(nullptr) - status.st_mtime > StoreLock::LongestSaveSeconds; }

@@ -53,10 +53,12 @@ struct ProgramRun {
     QString errors;
 };
 
-ProgramRun RunProgram(const std::vector<const char*>& arguments, const char* platformVariable = nullptr)
+ProgramRun RunProgram(const std::vector<const char*>& arguments, const char* platformVariable = nullptr,
+                      const char* language = "en")
 {
     QTemporaryDir config;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LANGUAGE", language);
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
         environment.remove(name);
     if (platformVariable)
@@ -117,6 +119,27 @@ TEST_P(ProgramCommandLine, AnswersAsAPlayerExpects)
 
 INSTANTIATE_TEST_SUITE_P(Arguments, ProgramCommandLine, ::testing::ValuesIn(CommandLineCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// What the program says without a window, it says in the desktop's language too.
+TEST(ProgramCommandLine, SpeaksTheDesktopsLanguage)
+{
+    const ProgramRun usage = RunProgram({"--help"}, nullptr, "de");
+    EXPECT_EQ(usage.exitCode, 0);
+    EXPECT_TRUE(usage.output.startsWith("Aufruf: corvane [--help | --version]\n")) << usage.output.toStdString();
+    EXPECT_TRUE(usage.output.contains("  -h, --help     diesen Text zeigen und beenden\n"));
+
+    const ProgramRun refused = RunProgram({"--fleet"}, nullptr, "de");
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_EQ(refused.errors, "corvane: unbekannte Option '--fleet'\n" + usage.output);
+
+    const ProgramRun version = RunProgram({"--version"}, nullptr, "ja:de");
+    EXPECT_EQ(version.output.section('\n', 0, 0), "Corvane " CORVANE_VERSION);
+    EXPECT_TRUE(version.output.contains(QString::fromUtf8("MIT ライセンスのフリーソフトウェアです。"))) << version.output.toStdString();
+
+    const ProgramRun noDisplay = RunProgram({}, nullptr, "ar");
+    EXPECT_EQ(noDisplay.exitCode, 1);
+    EXPECT_TRUE(noDisplay.errors.startsWith(QString::fromUtf8("corvane: لم يُعثر على شاشة عرض"))) << noDisplay.errors.toStdString();
+}
 
 // A text that cannot be written is a failure, not a success: the player would see nothing.
 TEST(ProgramCommandLine, AnOutputThatCannotBeWrittenFails)

@@ -2,9 +2,12 @@
 // the offscreen platform's screen), for the look tests to measure: a picture of each window, the places
 // of its framed controls, and where the help viewer opened beside the game.
 //
-// Usage: corvane_window_pictures <folder>. Writes <window>.png and <window>.txt for the windows start,
-// started, menu, prompt, warning, congratulations, score, about and help, the window icon as
-// window-icon-16.png and window-icon-32.png, and places.txt.
+// Usage: corvane_window_pictures <folder> [--texts-only]. Writes <window>.png and <window>.txt for the windows
+// start, started, notice, menu, prompt, clear-prompt, warning, congratulations, score, about and help, the window icon
+// as window-icon-16.png and window-icon-32.png, places.txt, and texts.txt: what each text of each window
+// needs and has, in the language the desktop asks for (see TextFit.h), each line after its window's name.
+// --texts-only writes texts.txt and places.txt alone.
+#include "AverageScoreText.h"
 #include "CBitmapButton.h"
 #include "CCongratsDlg.h"
 #include "CCorvaneDlg.h"
@@ -13,8 +16,14 @@
 #include "CPieceMenu.h"
 #include "CorvaneResources.h"
 #include "CWinApp.h"
+#include "ClassicFont.h"
+#include "DialogLayout.h"
+#include "DialogUnits.h"
 #include "GameRandom.h"
+#include "StatusTexts.h"
 #include "StringTable.h"
+#include "Templates.h"
+#include "TextFit.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -45,6 +54,11 @@
 namespace {
 
 QString folder;
+bool picturesWanted = true;
+QStringList texts;
+// Beside the texts the windows show: the status line's longest messages and the widest values the top
+// line and the Score dialog come to show (a year of daily games, a hundred clues).
+std::map<int, QStringList> alsoShown;
 
 void Fail(const QString& why)
 {
@@ -158,6 +172,10 @@ void Write(const QString& name, const QString& text)
 void Capture(const QString& name, QWidget& window)
 {
     QCoreApplication::processEvents();
+    for (const QString& line : MeasureTexts(window, alsoShown))
+        texts << name + QLatin1Char(' ') + line;
+    if (!picturesWanted)
+        return;
     if (!window.grab().save(QDir(folder).filePath(name + ".png")))
         Fail("cannot save the picture of " + name);
     QString text;
@@ -210,11 +228,12 @@ void Click(QWidget* control) { qobject_cast<QAbstractButton*>(control)->click();
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+    if (argc < 2 || argc > 3 || (argc == 3 && QLatin1String(argv[2]) != QLatin1String("--texts-only"))) {
+        std::fprintf(stderr, "usage: %s <folder> [--texts-only]\n", argv[0]);
         return 2;
     }
     folder = QString::fromLocal8Bit(argv[1]);
+    picturesWanted = argc == 2;
     // No totals of anyone's but the pictures' own.
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
@@ -226,6 +245,17 @@ int main(int argc, char** argv)
     CCorvaneDlg dialog(random);
     app.m_pMainWnd = &dialog;
     dialog.Create();
+    QLocale values;
+    values.setNumberOptions(QLocale::OmitGroupSeparator);
+    alsoShown = {
+        {IDC_STATUS,
+         {ClueStatusText(LoadString(IDS_CLUE_STATUS), 9, 9), FleetNoticeText({10'000, true}), FleetNoticeText({9'999, false}),
+          LoadString(IDS_WIN_WAITS)}},
+        {IDC_GAME_NUMBER, {values.toString(9'999)}},
+        {IDC_CURRENT_SCORE, {values.toString(100)}},
+        {IDC_AVERAGE_SCORE, {AverageScoreText(1, 100), AverageScoreText(3, 1)}},
+        {IDC_TOTAL_GAMES, {values.toString(99'999)}},
+    };
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     Capture("start", dialog);
@@ -236,13 +266,22 @@ int main(int argc, char** argv)
 
     Click(dialog.GetDlgItem(IDC_START_GAME));
     Capture("started", dialog);
+    // The status line with its longest message, as a player sees it.
+    dialog.SetDlgItemText(IDC_STATUS, FleetNoticeText({10'000, true}));
+    Capture("notice", dialog);
+    dialog.SetDlgItemText(IDC_STATUS, QString());
+
 
     CaptureNested("prompt", [&] { Click(dialog.GetDlgItem(IDC_GIVE_UP)); },
                   [](QWidget& box) { qobject_cast<QMessageBox*>(&box)->reject(); });
-    CaptureNested("warning", [] { AfxMessageBox(QStringLiteral("Failed to launch help.")); },
+    CaptureNested("warning", [] { AfxMessageBox(QCoreApplication::translate("CWinApp", "Failed to launch help.")); },
                   [](QWidget& box) { qobject_cast<QMessageBox*>(&box)->reject(); });
-    CaptureNested("score", [&] { Click(dialog.GetDlgItem(IDC_SCORE)); },
-                  [](QWidget& score) { qobject_cast<QDialog*>(&score)->reject(); });
+    // The Score dialog, and over it the question whether to clear the totals.
+    CaptureNested("score", [&] { Click(dialog.GetDlgItem(IDC_SCORE)); }, [](QWidget& score) {
+        CaptureNested("clear-prompt", [&score] { Click(qobject_cast<CDialog*>(&score)->GetDlgItem(IDC_CLEAR_SCORE)); },
+                      [](QWidget& box) { qobject_cast<QMessageBox*>(&box)->reject(); });
+        qobject_cast<QDialog*>(&score)->reject();
+    });
     CaptureNested("about", [&] { Click(dialog.GetDlgItem(IDC_ABOUT)); },
                   [](QWidget& about) { qobject_cast<QDialog*>(&about)->reject(); });
     CaptureNested("menu", [&] { Click(dialog.CellById(IDC_FIRST_CELL + 45)); },
@@ -263,14 +302,25 @@ int main(int argc, char** argv)
     places += Place("screen", dialog.screen()->availableGeometry());
     places += Place("game", dialog.frameGeometry());
     for (auto* group : dialog.findChildren<CGroupBox*>())
-        if (group->title() == QLatin1String("Radar Screen"))
+        if (group->geometry().contains(dialog.GetDlgItem(IDC_FIRST_CELL)->geometry()))
             places += Place("grid", QRect(group->mapToGlobal(QPoint()), group->size()));
     places += Place("help", help->frameGeometry());
     QWidget* focused = QApplication::focusWidget();
     places += QStringLiteral("help-focus %1 %2\n")
                   .arg(focused && focused->window() == help ? focused->objectName() : QStringLiteral("none"))
                   .arg(QApplication::activeWindow() == help ? "active" : "inactive");
+    // A translation's own rectangles that cannot be read are a fault of the translation, told as one.
+    for (const DialogTemplate* dialogTemplate :
+         {&MainDialogTemplate(), &AboutDialogTemplate(), &CongratsDialogTemplate(), &ScoreDialogTemplate()})
+        for (const DialogLayout layout = DialogLayout::Of(*dialogTemplate); const QString& error : layout.Errors())
+            texts << QStringLiteral("%1 layout %2").arg(dialogTemplate->translationContext, error);
+    const DialogUnits units(DialogFont(8));
+    places += QStringLiteral("units %1 %2\n").arg(units.BaseX()).arg(units.BaseY());
+    places += QStringLiteral("client %1 %2\n").arg(dialog.width()).arg(dialog.height());
+    places += QStringLiteral("language %1\n").arg(app.Language().isEmpty() ? QStringLiteral("en") : app.Language());
+    places += QStringLiteral("number %1\n").arg(QLocale().toString(12'345));
     Write("places.txt", places);
+    Write("texts.txt", texts.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     app.m_pMainWnd = nullptr;
     return 0;
 }

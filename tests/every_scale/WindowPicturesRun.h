@@ -43,8 +43,10 @@ struct WindowPicture {
 
 class WindowPicturesRun {
 public:
-    // Draws the windows at this scale on a screen of this many device pixels.
-    explicit WindowPicturesRun(double scale, QSize screen = QSize(3840, 2160))
+    // Draws the windows at this scale on a screen of this many device pixels, in the desktop language
+    // given (English when none is); with texts only, measures the windows' texts without their pictures.
+    explicit WindowPicturesRun(double scale, QSize screen = QSize(3840, 2160), const QString& language = "en",
+                               bool textsOnly = false)
     {
         const QString config = folder.filePath("screen.json");
         QFile file(config);
@@ -57,8 +59,12 @@ public:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config);
         environment.insert("QT_SCALE_FACTOR", QString::number(scale));
+        environment.insert("LANGUAGE", language);
         process.setProcessEnvironment(environment);
-        process.start(WINDOW_PICTURES, {folder.path()});
+        QStringList arguments{folder.path()};
+        if (textsOnly)
+            arguments << "--texts-only";
+        process.start(WINDOW_PICTURES, arguments);
         finished = process.waitForFinished(15000) && process.exitStatus() == QProcess::NormalExit &&
                    process.exitCode() == 0;
         if (!finished)
@@ -107,6 +113,9 @@ public:
                 return fields.mid(1);
         return {};
     }
+
+    // The lines of texts.txt, split into words: the window, then what TextFit.h describes.
+    std::vector<QStringList> Texts() const { return Lines("texts.txt"); }
 
 private:
     // From the left, top, right and bottom edges written at fields[first].

@@ -25,8 +25,8 @@ INSTANTIATE_TEST_SUITE_P(Entries, StringTableTest,
                                          StringCase{102, "Clue is on Row %d, Column %c"},
                                          StringCase{103, "Are you sure you want to give up?"},
                                          StringCase{110, "Your fleet fits every count and clue, but it is not the "
-                                                         "hidden one: %1 fleets fit what you know. A clue will show "
-                                                         "where they differ."},
+                                                         "hidden one: %1 fleets fit what you know. Your next clue "
+                                                         "will show a ship cell that your fleet leaves empty."},
                                          StringCase{111, "more than %1"},
                                          StringCase{112, "Your win will be added to your totals when the other Corvane is done."},
                                          StringCase{3008, "Fill &Row with Water"},

@@ -92,7 +92,7 @@ TEST(MainDialogTemplate, GridStandsOnItsPitch)
             SCOPED_TRACE(testing::Message() << "row " << r << " column " << j);
             EXPECT_EQ(FieldsOf(MainControls()[FirstRow + r * RowLength + 1 + j]),
                       FieldsOf({2000 + 10 * r + j, ControlKind::OwnerDrawButton, "", 21 + 16 * j, 40 + 16 * r, 15, 15,
-                                TabStop}));
+                                TabStop | LeftToRight}));
         }
     }
 }
@@ -101,16 +101,16 @@ TEST(MainDialogTemplate, GridStandsOnItsPitch)
 TEST(MainDialogTemplate, CornersOfTheGridAndItsCounts)
 {
     const std::vector<ControlTemplate> corners = {
-        {7000, ControlKind::Static, "A", 21, 28, 15, 8, AlignCenter | Group},
-        {7009, ControlKind::Static, "J", 165, 28, 15, 8, AlignCenter | Group},
-        {2000, ControlKind::OwnerDrawButton, "", 21, 40, 15, 15, TabStop},
-        {2009, ControlKind::OwnerDrawButton, "", 165, 40, 15, 15, TabStop},
-        {2090, ControlKind::OwnerDrawButton, "", 21, 184, 15, 15, TabStop},
-        {2099, ControlKind::OwnerDrawButton, "", 165, 184, 15, 15, TabStop},
-        {4000, ControlKind::Static, "", 183, 40, 15, 15, AlignCenter | StaticEdge},
-        {4009, ControlKind::Static, "", 183, 184, 15, 15, AlignCenter | StaticEdge},
-        {5000, ControlKind::Static, "", 21, 202, 15, 15, AlignCenter | StaticEdge},
-        {5009, ControlKind::Static, "", 165, 202, 15, 15, AlignCenter | StaticEdge},
+        {7000, ControlKind::Static, "A", 21, 28, 15, 8, AlignCenter | Group | LeftToRight},
+        {7009, ControlKind::Static, "J", 165, 28, 15, 8, AlignCenter | Group | LeftToRight},
+        {2000, ControlKind::OwnerDrawButton, "", 21, 40, 15, 15, TabStop | LeftToRight},
+        {2009, ControlKind::OwnerDrawButton, "", 165, 40, 15, 15, TabStop | LeftToRight},
+        {2090, ControlKind::OwnerDrawButton, "", 21, 184, 15, 15, TabStop | LeftToRight},
+        {2099, ControlKind::OwnerDrawButton, "", 165, 184, 15, 15, TabStop | LeftToRight},
+        {4000, ControlKind::Static, "", 183, 40, 15, 15, AlignCenter | StaticEdge | LeftToRight},
+        {4009, ControlKind::Static, "", 183, 184, 15, 15, AlignCenter | StaticEdge | LeftToRight},
+        {5000, ControlKind::Static, "", 21, 202, 15, 15, AlignCenter | StaticEdge | LeftToRight},
+        {5009, ControlKind::Static, "", 165, 202, 15, 15, AlignCenter | StaticEdge | LeftToRight},
     };
     for (const ControlTemplate& expected : corners) {
         const auto found = std::find_if(MainControls().begin(), MainControls().end(),
@@ -127,9 +127,10 @@ TEST(MainDialogTemplate, ColumnLettersAndCounts)
         SCOPED_TRACE(j);
         EXPECT_EQ(FieldsOf(MainControls()[FirstColumnLetter + j]),
                   FieldsOf({7000 + j, ControlKind::Static, letters.mid(j, 1), 21 + 16 * j, 28, 15, 8,
-                            AlignCenter | Group}));
+                            AlignCenter | Group | LeftToRight}));
         EXPECT_EQ(FieldsOf(MainControls()[FirstColumnCount + j]),
-                  FieldsOf({5000 + j, ControlKind::Static, "", 21 + 16 * j, 202, 15, 15, AlignCenter | StaticEdge}));
+                  FieldsOf({5000 + j, ControlKind::Static, "", 21 + 16 * j, 202, 15, 15,
+                            AlignCenter | StaticEdge | LeftToRight}));
     }
 }
 
@@ -140,9 +141,10 @@ TEST(MainDialogTemplate, RowLabelsAndRowCounts)
         SCOPED_TRACE(r);
         const int first = FirstRow + r * RowLength;
         EXPECT_EQ(FieldsOf(MainControls()[first]),
-                  FieldsOf({-1, ControlKind::Static, labels[r], 9, 40 + 16 * r, 8, 15, AlignRight | Group}));
+                  FieldsOf({-1, ControlKind::Static, labels[r], 9, 40 + 16 * r, 8, 15, AlignRight | Group | LeftToRight}));
         EXPECT_EQ(FieldsOf(MainControls()[first + RowLength - 1]),
-                  FieldsOf({4000 + r, ControlKind::Static, "", 183, 40 + 16 * r, 15, 15, AlignCenter | StaticEdge}));
+                  FieldsOf({4000 + r, ControlKind::Static, "", 183, 40 + 16 * r, 15, 15,
+                            AlignCenter | StaticEdge | LeftToRight}));
     }
 }
 

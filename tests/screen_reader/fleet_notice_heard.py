@@ -28,7 +28,7 @@ WATER = 6
 # Each game's fleet is the hidden one at most once in four fitting fleets, and far less often as a rule.
 ATTEMPTS = 4
 NOTICE = ("Status: Your fleet fits every count and clue, but it is not the hidden one: {} fleets fit what you "
-          "know. A clue will show where they differ.")
+          "know. Your next clue will show a ship cell that your fleet leaves empty.")
 CONGRATULATIONS = "Congratulations - You found the fleet!!!"
 
 

@@ -14,6 +14,9 @@ int main(int argc, char** argv)
     if (!config.isValid())
         return 1;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    // The tests read the program's English, whatever language the machine's desktop speaks; the tests of
+    // other languages ask for theirs.
+    qputenv("LANGUAGE", "en");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     InstallTestBudget();

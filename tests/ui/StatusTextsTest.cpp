@@ -49,7 +49,7 @@ TEST(StatusTextsTest, FleetNoticeSaysHowManyFleetsFit)
     for (const NoticeCase& entry : cases)
         EXPECT_EQ(FleetNoticeText(entry.count),
                   QStringLiteral("Your fleet fits every count and clue, but it is not the hidden one: %1 fleets fit "
-                                 "what you know. A clue will show where they differ.")
+                                 "what you know. Your next clue will show a ship cell that your fleet leaves empty.")
                       .arg(QLatin1String(entry.fleets)));
 }
 

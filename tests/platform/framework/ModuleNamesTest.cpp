@@ -80,3 +80,44 @@ TEST_F(HelpFileSearch, WithNoFileAnywhereNamesTheOneBesideTheExecutable)
 }
 
 } // namespace
+
+namespace {
+
+// The help in the player's language wherever the help is kept, before English anywhere; English where
+// the language has none.
+struct LanguageCase {
+    const char* name;
+    std::vector<const char*> files; // relative to the prefix
+    const char* language;
+    const char* found;
+};
+
+const LanguageCase LanguageCases[] = {
+    {"BesideInTheLanguage", {"bin/corvane.HLP", "bin/corvane_de.HLP"}, "de", "bin/corvane_de.HLP"},
+    {"InstalledInTheLanguage", {"share/corvane/corvane.HLP", "share/corvane/corvane_ja.HLP"}, "ja",
+     "share/corvane/corvane_ja.HLP"},
+    {"LanguageBeforeEnglishBeside", {"bin/corvane.HLP", "share/corvane/corvane_ar.HLP"}, "ar",
+     "share/corvane/corvane_ar.HLP"},
+    {"EnglishWhereTheLanguageHasNone", {"share/corvane/corvane.HLP", "share/corvane/corvane_de.HLP"}, "fr",
+     "share/corvane/corvane.HLP"},
+    {"EnglishSpoken", {"bin/corvane.HLP", "bin/corvane_de.HLP"}, "", "bin/corvane.HLP"},
+};
+
+class HelpFileInLanguage : public ::testing::TestWithParam<LanguageCase> {};
+
+TEST_P(HelpFileInLanguage, IsFoundBeforeTheEnglishOne)
+{
+    QTemporaryDir prefix;
+    ASSERT_TRUE(QDir().mkpath(prefix.filePath("bin")) && QDir().mkpath(prefix.filePath("share/corvane")));
+    for (const char* name : GetParam().files) {
+        QFile file(prefix.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(FindHelpFile(prefix.filePath("bin/corvane"), {prefix.filePath("bin/../share/corvane")}, GetParam().language),
+              prefix.filePath(GetParam().found));
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, HelpFileInLanguage, ::testing::ValuesIn(LanguageCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -5,14 +5,18 @@
 #include "CBitmapButton.h"
 #include "CCongratsDlg.h"
 #include "CScoreDlg.h"
+#include "CorvaneResources.h"
 #include "ModuleNames.h"
+#include "Translation.h"
 
+#include <QCollator>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTreeWidget>
 
@@ -448,5 +452,70 @@ INSTANTIATE_TEST_SUITE_P(Keys, F1, ::testing::Combine(::testing::ValuesIn(F1Wind
                          [](const auto& info) {
                              return std::string(std::get<0>(info.param).name) + std::get<1>(info.param).name;
                          });
+
+// The help in another language: the viewer's own words, the file's headings as contents, its index in the
+// language's order, found by the first letters typed, and search that finds words in a script written
+// without spaces between them, and the text laid out in the direction the file gives it.
+struct TranslatedHelpCase {
+    const char* name;
+    QString language;
+    QString contentsTab;
+    QString firstSection;
+    QString keywordStart;  // the first letters typed into the index field
+    QString keyword;       // the index word they select
+    QString searched;      // words typed into the search field, found inside the text
+    QString foundSection;  // the first section holding them
+    Qt::LayoutDirection direction;
+};
+
+const TranslatedHelpCase TranslatedHelpCases[] = {
+    {"German", "de", "&Inhalt", "So wird gespielt", "über", "über Corvane", "übersehen", "Hinweise und Punkte",
+     Qt::LeftToRight},
+    {"Japanese", "ja", QString::fromUtf8("目次(&C)"), QString::fromUtf8("遊び方"), QString::fromUtf8("潜"),
+     QString::fromUtf8("潜水艦"), QString::fromUtf8("見落とした"), QString::fromUtf8("ヒントとスコア"), Qt::LeftToRight},
+    {"Arabic", "ar", QString::fromUtf8("المحتويات (&C)"), QString::fromUtf8("طريقة اللعب"), QString::fromUtf8("غو"),
+     QString::fromUtf8("غواصة"), QString::fromUtf8("فاتتك"), QString::fromUtf8("التلميحات والنقاط"), Qt::RightToLeft},
+};
+
+class TranslatedHelp : public ::testing::TestWithParam<TranslatedHelpCase> {};
+
+TEST_P(TranslatedHelp, ShowsContentsIndexAndSearchInItsLanguage)
+{
+    const TranslatedHelpCase& given = GetParam();
+    const Translation translation(CorvaneResources::Instance().CatalogueFolder(), CorvaneResources::Instance().CatalogueName(),
+                                  {given.language}, Translation::ToolkitFolder());
+    HelpViewer viewer;
+    ASSERT_TRUE(viewer.ShowContents(QStringLiteral(CORVANE_TRANSLATED_HELP "/corvane_%1.HLP").arg(given.language)));
+    auto* tabs = PartOf<QTabWidget>(&viewer, "tabs");
+    EXPECT_EQ(tabs->tabText(0), given.contentsTab);
+    auto* contents = PartOf<QTreeWidget>(&viewer, "contents");
+    ASSERT_EQ(contents->topLevelItemCount(), 1);
+    EXPECT_EQ(contents->topLevelItem(0)->child(0)->text(0), given.firstSection);
+
+    auto* index = PartOf<QListWidget>(&viewer, "index");
+    auto* indexField = PartOf<QLineEdit>(&viewer, "indexField");
+    QStringList keywords;
+    for (int row = 0; row < index->count(); ++row)
+        keywords << index->item(row)->text();
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    EXPECT_TRUE(std::is_sorted(keywords.begin(), keywords.end(), collator));
+    indexField->setText(given.keywordStart);
+    emit indexField->textEdited(given.keywordStart);
+    ASSERT_NE(index->currentItem(), nullptr);
+    EXPECT_EQ(index->currentItem()->text(), given.keyword);
+
+    auto* searchField = PartOf<QLineEdit>(&viewer, "searchField");
+    auto* results = PartOf<QListWidget>(&viewer, "searchResults");
+    searchField->setText(given.searched);
+    ASSERT_GE(results->count(), 1);
+    EXPECT_EQ(results->item(0)->text(), given.foundSection);
+
+    auto* text = PartOf<QTextBrowser>(&viewer, "text");
+    EXPECT_EQ(text->document()->firstBlock().next().textDirection(), given.direction);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedHelp, ::testing::ValuesIn(TranslatedHelpCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
