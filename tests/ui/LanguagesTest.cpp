@@ -122,11 +122,8 @@ TEST_P(LanguageTest, ClueNamesItsCellByDigitAndLetter)
 
 TEST_P(LanguageTest, NumbersOfTheTopLineFollowTheLanguage)
 {
-    Internals().RecordWin(2);
-    Internals().RecordWin(3);
-    Internals().RecordWin(0);
-    Internals().RecordWin(0);
-    Internals().ShowStats();
+    for (int score : {2, 1, 1, 1})
+        WinAGame(*dialog, score);
     EXPECT_EQ(Text(IDC_AVERAGE_SCORE), GetParam().average);
     // The board writes its counts with the digits 0 to 9 in every language, as it names its rows.
     StartGame();
