@@ -96,13 +96,16 @@ QString ControlAccessibleName(const ControlTemplate& control, const QString& tex
     return rule == Rules.end() ? QString() : NameBy(*rule, control.id - rule->firstId, text);
 }
 
-QString CellAccessibleName(int row, int column, PieceKind kind, bool clue)
+QString CellAccessibleName(int row, int column, PieceKind kind, CellSource source)
 {
+    const QString how = source == CellSource::Clue     ? QStringLiteral(", clue")
+                        : source == CellSource::GiveUp ? QStringLiteral(", from Give Up")
+                                                       : QString();
     return QStringLiteral("Row %1, Column %2: %3%4")
         .arg(QString::fromStdString(RowLabel(row)))
         .arg(QLatin1Char(ColumnLetter(column)))
         .arg(PieceLabel(kind))
-        .arg(clue ? QStringLiteral(", clue") : QString());
+        .arg(how);
 }
 
 QString CellAccessibleDescription(int rowCount, int columnCount)

@@ -99,14 +99,19 @@ QImage PressedTile(const Symbol& symbol)
     return picture;
 }
 
-QImage FocusedTile(const Symbol& symbol)
+void DrawFocusDots(QImage& picture)
 {
-    QImage picture = RaisedTile(symbol);
     for (int line : FocusDotLines)
         for (int position = 1; position < CellSize - 1; position += 2) {
             picture.setPixel(position, line, Black);
             picture.setPixel(line, position, Black);
         }
+}
+
+QImage FocusedTile(const Symbol& symbol)
+{
+    QImage picture = RaisedTile(symbol);
+    DrawFocusDots(picture);
     return picture;
 }
 
@@ -116,6 +121,13 @@ QImage ClueTile(const Symbol& symbol)
     const int firstRow = DiamondCentre - int(DiamondHalfWidths.size()) / 2;
     for (int i = 0; i < int(DiamondHalfWidths.size()); ++i)
         FillRect(picture, DiamondCentre - DiamondHalfWidths[i], firstRow + i, 2 * DiamondHalfWidths[i] + 1, 1, White);
+    return picture;
+}
+
+QImage FocusedClueTile(const Symbol& symbol)
+{
+    QImage picture = ClueTile(symbol);
+    DrawFocusDots(picture);
     return picture;
 }
 
@@ -130,6 +142,8 @@ QImage CellPicture(Tile tile, const Symbol& symbol)
         return FocusedTile(symbol);
     case Tile::Clue:
         return ClueTile(symbol);
+    case Tile::FocusedClue:
+        return FocusedClueTile(symbol);
     }
     return {};
 }
@@ -275,9 +289,9 @@ public:
         painter.fillRect(0, size - b, size, b, Colour(Black));
         painter.fillRect(size - b, 0, b, size, Colour(Black));
         DrawSymbol(painter, CellSymbolOffset, CellSymbolOffset, 0, symbol);
-        if (tile == Tile::Focused)
+        if (tile == Tile::Focused || tile == Tile::FocusedClue)
             DrawFocusDots(painter, size);
-        if (tile == Tile::Clue)
+        if (tile == Tile::Clue || tile == Tile::FocusedClue)
             DrawDiamond(painter);
         return Finished(picture);
     }
@@ -424,8 +438,8 @@ QHash<QString, QImage> DrawCatalogue(const Art& art)
         for (const CellState& state : NormalStates)
             catalogue.insert(CellPictureName(PieceKind(code), false, state.letter), art.Cell(state.tile, pictures.symbol));
         if (pictures.hasCluePicture)
-            catalogue.insert(CellPictureName(PieceKind(code), true, ClueState.letter),
-                             art.Cell(ClueState.tile, pictures.symbol));
+            for (const CellState& state : ClueStates)
+                catalogue.insert(CellPictureName(PieceKind(code), true, state.letter), art.Cell(state.tile, pictures.symbol));
     }
     for (int length = 1; length <= LongestShip; ++length)
         catalogue.insert(ShipPictureName(length), art.Ship(length));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CDialog.h"
+#include "ControlNames.h"
 #include "ResourceIds.h"
 
 #include "Board.h"
@@ -51,6 +52,7 @@ protected:
     void OnClose() override;
     void OnDestroy() override;
     QWidget* ArrowTarget(QWidget* from, int key) const override;
+    void keyPressEvent(QKeyEvent* event) override;
 
     // What the window's controls and messages call, and the cell and undo operations beneath them; protected
     // rather than private so that a check can reach one whose control is disabled, or time it.
@@ -67,7 +69,7 @@ protected:
     // The grid with its counts, inside its frame: what the player keeps looking at while reading help.
     QRect FocalArea() const override;
 
-    // kind is 0..7.
+    // kind is 0..7. A clue's cell, like every cell once a game has ended, can be read but not changed.
     void SetCell(CBitmapButton* cell, PieceKind kind, bool clue);
     void EnableControl(QWidget* control, bool enable);
     void EnableCells(bool enable);
@@ -82,6 +84,11 @@ protected:
     void ShowStats();
 
 private:
+    // SetCell with how the piece is known, which decides its pictures, its name and whether it can change.
+    void ShowPiece(CBitmapButton* cell, PieceKind kind, CellSource source);
+    // What a screen reader hears for the keys that read the board at once: the focused cell's row or column,
+    // or all the counts. False for any other key.
+    bool ReadBoard(const QKeyEvent& key);
     void CheckForWin();
     void EnableGameControls(bool on);
     void SetCurrentScore(int n);
@@ -123,6 +130,8 @@ private:
     QLabel* StatusText = nullptr;
     QPushButton* ClueButton = nullptr;
     std::array<CBitmapButton*, CellCount> Cells{};
+    // How each cell's piece is known, by cell index.
+    std::array<CellSource, CellCount> CellSources{};
     QIcon AppIcon;
     std::unique_ptr<CPieceMenu> PieceMenu;
     Board FleetLayout;

@@ -2,6 +2,7 @@
 #include "CCorvaneDlg.h"
 
 #include "Announcements.h"
+#include "AverageScoreText.h"
 #include "CBitmapButton.h"
 #include "CCongratsDlg.h"
 #include "CWinApp.h"
@@ -68,7 +69,7 @@ void CCorvaneDlg::OnGiveUp()
     EnableGameControls(false);
     for (int row = 0; row < BoardSize; ++row)
         for (int column = 0; column < BoardSize; ++column)
-            SetCell(CellAt(row, column), FleetLayout.At(row, column), false);
+            ShowPiece(CellAt(row, column), FleetLayout.At(row, column), CellSource::GiveUp);
     UpdateFleetNotice();
     EndWaitCursor();
 }
@@ -84,6 +85,8 @@ void CCorvaneDlg::CheckForWin()
     CCongratsDlg congratulations;
     congratulations.DoModal();
     GotoDlgCtrl(StartGameButton);
+    // What a sighted player reads off the top line as the game window comes back.
+    Announce(WinAnnouncement(CurrentScore, TotalGames, AverageScoreText(TotalGames, TotalScore)));
 }
 
 void CCorvaneDlg::EnableGameControls(bool on)
@@ -97,7 +100,12 @@ void CCorvaneDlg::EnableGameControls(bool on)
     EnableControl(ClueButton, on);
     EnableControl(GiveUpButton, on);
     EnableControl(StartGameButton, !on);
-    EnableCells(on);
+    // An ended game's board can still be walked and read, but no longer changed.
+    if (on)
+        EnableCells(true);
+    else
+        for (CBitmapButton* cell : Cells)
+            cell->SetReadOnly(true);
     if (on)
         SetDlgItemInt(IDC_GAME_NUMBER, GameNumber);
     UndoHistory.Clear();

@@ -7,6 +7,8 @@
 #include "PuzzleRules.h"
 #include "StringTable.h"
 
+#include <QPushButton>
+
 void CCorvaneDlg::BuildPieceMenu()
 {
     PieceMenu = std::make_unique<CPieceMenu>(this);
@@ -19,8 +21,13 @@ void CCorvaneDlg::BuildPieceMenu()
 
 void CCorvaneDlg::OnCellClicked(int id)
 {
+    const CBitmapButton* cell = CellById(id);
+    // A cell that cannot change opens no menu; the player hears why instead.
+    if (cell->IsReadOnly()) {
+        Announce(FixedCellAnnouncement(StartGameButton->isEnabled()));
+        return;
+    }
     SelectedCell = id;
-    const QWidget* cell = CellById(id);
     const QRect rect(cell->mapToGlobal(QPoint(0, 0)), cell->size());
     const QPoint centre(rect.left() + rect.width() / 2, rect.top() + rect.height() / 2);
     Announce(PieceMenuOpenedAnnouncement(cell->accessibleName()));

@@ -42,13 +42,21 @@ bool CBitmapButton::LoadBitmaps(const QString& up, const QString& down, const QS
 
 QString CBitmapButton::CurrentPictureName() const
 {
-    if (isDown() && !downPicture.isEmpty())
+    if (isDown() && !readOnly && !downPicture.isEmpty())
         return downPicture;
     if (hasFocus() && !focusPicture.isEmpty())
         return focusPicture;
     if (!isEnabled() && !disabledPicture.isEmpty())
         return disabledPicture;
     return upPicture;
+}
+
+void CBitmapButton::SetReadOnly(bool readOnly)
+{
+    if (readOnly == this->readOnly)
+        return;
+    this->readOnly = readOnly;
+    update();
 }
 
 QImage CBitmapButton::CurrentPicture() const

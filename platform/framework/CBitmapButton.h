@@ -22,6 +22,11 @@ public:
     // picture; null when none is loaded. Tests compare it instead of reading pixels off the screen.
     QImage CurrentPicture() const;
 
+    // A read-only button takes the focus and is clicked as any other, but never shows itself pressed: it
+    // stands for something that cannot be changed, and what a click on it does is its owner's business.
+    void SetReadOnly(bool readOnly);
+    bool IsReadOnly() const { return readOnly; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -31,4 +36,5 @@ private:
     const ResourceModule& resources;
     // The names of the loaded pictures, empty where none loaded: each is drawn for the screen it shows on.
     QString upPicture, downPicture, focusPicture, disabledPicture;
+    bool readOnly = false;
 };

@@ -59,7 +59,8 @@ TEST_F(GameWindowCell, ShowsThePictureOfItsKindAndState)
     }
 }
 
-// A clue cell is disabled at once, gives up the focus and shows its diamond picture whatever happens to it.
+// A clue cell becomes read-only at once but keeps the focus, and shows its diamond picture whatever happens to
+// it, framed while it holds the focus.
 TEST_F(GameWindowCell, ClueCellShowsItsDiamondInEveryState)
 {
     for (PieceKind kind : AllKinds) {
@@ -70,8 +71,15 @@ TEST_F(GameWindowCell, ClueCellShowsItsDiamondInEveryState)
         Internals().EnableControl(cell, true);
         MainWindowFixture::Focus(cell);
         Internals().SetCell(cell, kind, true);
-        EXPECT_FALSE(cell->isEnabled());
-        EXPECT_FALSE(cell->hasFocus());
+        EXPECT_TRUE(cell->isEnabled());
+        EXPECT_TRUE(cell->IsReadOnly());
+        EXPECT_TRUE(cell->hasFocus());
+        const QImage focusedClue = Picture(QStringLiteral("IDB_RED_%1_F").arg(PieceName(kind)));
+        EXPECT_EQ(Shown(cell), focusedClue);
+        cell->setDown(true);
+        EXPECT_EQ(Shown(cell), focusedClue) << "down";
+        cell->setDown(false);
+        MainWindowFixture::Focus(Item(IDC_EXIT));
         const QImage clue = Picture(ClueNamed(kind));
         EXPECT_EQ(Shown(cell), clue);
         EXPECT_NE(Shown(cell), Picture(Named(kind, "U")));
@@ -94,7 +102,7 @@ TEST_F(GameWindowCell, MarksRoundTripThroughTheCellText)
             Internals().SetCell(cell, kind, clue);
             EXPECT_EQ(dialog->GetMark(cell), kind);
             EXPECT_EQ(cell->text(), QString::number(kind));
-            EXPECT_EQ(cell->isEnabled(), !clue);
+            EXPECT_EQ(cell->IsReadOnly(), clue);
             // Setting the same kind again changes nothing that can be read, and never resizes the cell.
             Internals().SetCell(cell, kind, clue);
             EXPECT_EQ(dialog->GetMark(cell), kind);

@@ -39,7 +39,7 @@ TEST_F(GameTest, FirstClueRevealsRow8ColumnGForAPoint)
 
     CBitmapButton* clue = Cell(FirstClue.row, FirstClue.column);
     EXPECT_EQ(dialog->GetMark(clue), ROUND);
-    EXPECT_FALSE(clue->isEnabled());
+    EXPECT_TRUE(clue->IsReadOnly());
     EXPECT_EQ(clue->CurrentPicture(), LoadBitmap("IDB_RED_ROUND_X"));
     EXPECT_EQ(Text(IDC_STATUS), "Clue is on Row 8, Column G");
     EXPECT_EQ(Text(IDC_CURRENT_SCORE), "1");
@@ -140,7 +140,7 @@ TEST_F(GameTest, GiveUpAnsweredYesRevealsTheLayoutWithoutClueMarkers)
 
     EXPECT_EQ(MarksPicture(), layout);
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id)
-        EXPECT_FALSE(dialog->CellById(id)->isEnabled()) << id;
+        EXPECT_TRUE(dialog->CellById(id)->IsReadOnly()) << id;
     EXPECT_EQ(Cell(FirstClue.row, FirstClue.column)->CurrentPicture(), LoadBitmap("IDB_ROUND_X"));
     EXPECT_EQ(dialog->TotalGamesValue(), 0);
     EXPECT_EQ(dialog->TotalScoreValue(), 0);
@@ -200,15 +200,17 @@ public:
 struct PhaseCase {
     const char* name;
     void (*reach)(PhaseTest&);
-    bool startGame, giveUp, clue, undo, cells, checkBoxes, startGameFocused;
+    bool startGame, giveUp, clue, undo;
+    bool cellsReached, cellsChanged; // whether the cells take the focus, and whether they can be changed
+    bool checkBoxes, startGameFocused;
 };
 
 const PhaseCase Phases[] = {
-    {"BeforeTheFirstGame", [](PhaseTest&) {}, true, false, false, false, false, false, true},
-    {"InProgress", [](PhaseTest& test) { test.StartGame(); }, false, true, true, false, true, true, false},
-    {"InProgressWithUndo", [](PhaseTest& test) { test.MarkOnce(); }, false, true, true, true, true, true, false},
-    {"Won", [](PhaseTest& test) { test.WinTheGame(); }, true, false, false, false, false, false, true},
-    {"GivenUp", [](PhaseTest& test) { test.GiveUpAGame(); }, true, false, false, false, false, false, true},
+    {"BeforeTheFirstGame", [](PhaseTest&) {}, true, false, false, false, false, false, false, true},
+    {"InProgress", [](PhaseTest& test) { test.StartGame(); }, false, true, true, false, true, true, true, false},
+    {"InProgressWithUndo", [](PhaseTest& test) { test.MarkOnce(); }, false, true, true, true, true, true, true, false},
+    {"Won", [](PhaseTest& test) { test.WinTheGame(); }, true, false, false, false, true, false, false, true},
+    {"GivenUp", [](PhaseTest& test) { test.GiveUpAGame(); }, true, false, false, false, true, false, false, true},
 };
 
 TEST_P(PhaseTest, EnablesExactlyTheControlsOfThePhase)
@@ -220,8 +222,10 @@ TEST_P(PhaseTest, EnablesExactlyTheControlsOfThePhase)
     EXPECT_EQ(Item(IDC_CLUE)->isEnabled(), GetParam().clue);
     EXPECT_EQ(Item(IDC_UNDO)->isEnabled(), GetParam().undo);
     EXPECT_EQ(Item(IDC_UNDO)->isEnabled(), !dialog->History().Empty());
-    for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id)
-        ASSERT_EQ(dialog->CellById(id)->isEnabled(), GetParam().cells) << id;
+    for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
+        ASSERT_EQ(dialog->CellById(id)->isEnabled(), GetParam().cellsReached) << id;
+        ASSERT_EQ(!dialog->CellById(id)->IsReadOnly() && GetParam().cellsReached, GetParam().cellsChanged) << id;
+    }
     for (int id = IDC_FIRST_SHIP_CHECK; id < IDC_FIRST_SHIP_CHECK + 10; ++id) {
         EXPECT_EQ(Item(id)->isEnabled(), GetParam().checkBoxes) << id;
         EXPECT_FALSE(qobject_cast<QCheckBox*>(Item(id))->isChecked()) << id;
@@ -256,7 +260,7 @@ TEST_F(GameTest, WaitCursorShowsDuringStartGameUndoAndGiveUpOnly)
 {
     CursorProbe corner(Cell(9, 9));
     CursorProbe undo(Item(IDC_UNDO));
-    CursorProbe clueCell(Cell(FirstClue.row, FirstClue.column));
+    CursorProbe startGame(Item(IDC_START_GAME));
 
     StartGame();
     EXPECT_EQ(corner.Seen(), std::vector<bool>{true}) << "cells enabled under the wait cursor";
@@ -265,8 +269,9 @@ TEST_F(GameTest, WaitCursorShowsDuringStartGameUndoAndGiveUpOnly)
     Undo();
     EXPECT_EQ(undo.Seen(), (std::vector<bool>{false, true})) << "enabled by the mark, disabled by Undo";
 
+    Mark(0, 0, WATER);
     Clue();
-    EXPECT_EQ(clueCell.Seen(), (std::vector<bool>{true, false})) << "the clue cell is fixed without it";
+    EXPECT_EQ(undo.Seen(), (std::vector<bool>{false, true, false, false})) << "the clue empties the history without it";
 
     {
         NestedLoopDriver prompt;
@@ -274,7 +279,7 @@ TEST_F(GameTest, WaitCursorShowsDuringStartGameUndoAndGiveUpOnly)
         ClickWith(prompt, Item(IDC_GIVE_UP));
         EXPECT_EQ(prompt.WaitCursorWhileOpen(), std::vector<bool>{false}) << "not while the question is open";
     }
-    EXPECT_EQ(corner.Seen(), (std::vector<bool>{true, true})) << "the cells are disabled under it";
+    EXPECT_EQ(startGame.Seen(), (std::vector<bool>{true, true})) << "the game ends under it";
 
     StartGame();
     const CellPosition last = ShipCells().back();
@@ -284,7 +289,7 @@ TEST_F(GameTest, WaitCursorShowsDuringStartGameUndoAndGiveUpOnly)
     win.ExpectCongratulations();
     ClickWith(win, Cell(last.row, last.column));
     EXPECT_EQ(win.WaitCursorWhileOpen(), (std::vector<bool>{false, false}));
-    EXPECT_EQ(corner.Seen().back(), false) << "the win check disables the cells without it";
+    EXPECT_EQ(startGame.Seen().back(), false) << "the win check ends the game without it";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 

@@ -116,7 +116,7 @@ TEST_F(UndoTest, NoUndoReachesBackPastAClue)
 }
 
 // Restoring writes only the cells the player may still change: a clue cell keeps its piece and its picture.
-TEST_F(UndoTest, RestoreLeavesDisabledCellsAlone)
+TEST_F(UndoTest, RestoreLeavesClueCellsAlone)
 {
     StartGame();
     Clue();
@@ -127,7 +127,7 @@ TEST_F(UndoTest, RestoreLeavesDisabledCellsAlone)
     std::string expected(CellCount, '6');
     expected[7 * BoardSize + 6] = '4';
     EXPECT_EQ(Internals().TakeSnapshot().Text(), expected);
-    EXPECT_FALSE(Cell(7, 6)->isEnabled());
+    EXPECT_TRUE(Cell(7, 6)->IsReadOnly());
     EXPECT_EQ(Cell(7, 6)->CurrentPicture(), LoadBitmap("IDB_RED_ROUND_X"));
     EXPECT_EQ(Cell(5, 5)->CurrentPicture(), LoadBitmap("IDB_WATER_U"));
 }

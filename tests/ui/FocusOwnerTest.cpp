@@ -44,18 +44,17 @@ TEST_F(FocusOwner, LastUndoPassesTheFocusToTheNextButton)
     ExpectFocusOn(*dialog, Item(IDC_SCORE));
 }
 
-// A clue fixed on the focused cell passes the focus to the next usable cell, past other clue cells; from
-// the last cell on to the first ship box.
-TEST_F(FocusOwner, ClueOnTheFocusedCellPassesTheFocusOn)
+// A clue fixed on the focused cell leaves the focus there, beside other clue cells too: the cell can still
+// be read, though no longer changed.
+TEST_F(FocusOwner, ClueOnTheFocusedCellKeepsTheFocus)
 {
     const struct {
         int row, column;
         std::vector<CellPosition> clues; // fixed before
-        int expected; // control identifier
     } cases[] = {
-        {4, 4, {}, 2045},
-        {4, 9, {{5, 0}}, 2051},
-        {9, 9, {}, IDC_FIRST_SHIP_CHECK},
+        {4, 4, {}},
+        {4, 9, {{5, 0}, {4, 8}}},
+        {9, 9, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.row << "," << c.column);
@@ -65,7 +64,7 @@ TEST_F(FocusOwner, ClueOnTheFocusedCellPassesTheFocusOn)
             Internals().SetCell(Cell(clue.row, clue.column), WATER, true);
         Focus(Cell(c.row, c.column));
         Internals().SetCell(Cell(c.row, c.column), WATER, true);
-        ExpectFocusOn(*dialog, Item(c.expected));
+        ExpectFocusOn(*dialog, Cell(c.row, c.column));
     }
 }
 

@@ -35,14 +35,14 @@ TEST_F(GameWindowFocus, EnableControlMovesTheFocusOnlyOffAControlBeingDisabled)
     }
 }
 
-// A clue fixed on the focused cell takes the focus off it, through the same rule.
-TEST_F(GameWindowFocus, ClueOnTheFocusedCellMovesTheFocus)
+// A clue fixed on the focused cell keeps the focus: it is read-only, not disabled.
+TEST_F(GameWindowFocus, ClueOnTheFocusedCellKeepsTheFocus)
 {
     Internals().EnableCells(true);
     Focus(Cell(7, 2));
     Internals().SetCell(Cell(7, 2), SOUTH, true);
-    EXPECT_FALSE(Cell(7, 2)->hasFocus());
-    EXPECT_NE(QApplication::focusWidget(), Cell(7, 2));
+    EXPECT_TRUE(Cell(7, 2)->hasFocus());
+    EXPECT_TRUE(Cell(7, 2)->IsReadOnly());
 }
 
 TEST_F(GameWindowFocus, EnableCellsSwitchesEveryCell)

@@ -3,7 +3,9 @@
 #include "GameWindowFixture.h"
 
 #include "Announcer.h"
+#include "CScoreDlg.h"
 #include "PieceLabels.h"
+#include "StatsTestSupport.h"
 
 namespace {
 
@@ -137,6 +139,51 @@ TEST_F(GameAnnouncements, ThePieceMenuSaysItIsOpenAndLeavingItSaysTheCell)
     EXPECT_EQ(Spoken(), "Row 7, Column C: Bottom.");
 }
 
+// The results of a won game are said once, as the window comes back to Start Game: what the game cost and
+// the totals the top line now shows.
+TEST_F(GameAnnouncements, AWinSaysItsScoreAndTheNewTotals)
+{
+    StartGame();
+    Clue();
+    Clue();
+    const CellPosition last = ShipCells().back();
+    MarkShipsExcept({last});
+    Mark(last.row, last.column, HiddenLayout().At(last.row, last.column), /*wins=*/true);
+    EXPECT_TRUE(StartGameHasTheFocus());
+    EXPECT_EQ(Spoken(), "Solved with 2 clue points. Total games 1, average score 2.00.");
+
+    StartGame();
+    const CellPosition next = ShipCells().back();
+    MarkShipsExcept({next});
+    Mark(next.row, next.column, HiddenLayout().At(next.row, next.column), /*wins=*/true);
+    EXPECT_EQ(Spoken(), "Solved without a clue. Total games 2, average score 1.00.");
+}
+
+TEST_F(GameAnnouncements, ClearingTheScoreSaysSo)
+{
+    WhenModal<CScoreDlg>([](CScoreDlg* score) {
+        WhenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); }, score);
+        score->Item<QAbstractButton>(IDC_CLEAR_SCORE)->click();
+    });
+    Button(IDC_SCORE)->click();
+    QApplication::setActiveWindow(dialog.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    EXPECT_EQ(Spoken(), "Score cleared.");
+}
+
+// Undo's key says that there is nothing to take back, where the disabled button alone would say nothing.
+TEST_F(GameAnnouncements, UndoWithNothingLeftSaysSo)
+{
+    StartGame();
+    Press(Qt::Key_U, Qt::AltModifier);
+    EXPECT_EQ(Spoken(), "Nothing to undo.");
+    Mark(2, 3, WATER);
+    Press(Qt::Key_U, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Spoken() == "Undone: Row 3, Column D: Unknown."; }, 2000));
+    Press(Qt::Key_U, Qt::AltModifier);
+    EXPECT_EQ(Spoken(), "Nothing to undo.");
+}
+
 // Said with Start Game as the focus lands there, rather than among the changes of a hundred cells, which a
 // screen reader drops; until the next game, whenever the focus comes back to it.
 TEST_F(GameAnnouncements, GivingUpTellsStartGameThatTheFleetIsShown)
@@ -156,34 +203,34 @@ TEST_F(GameAnnouncements, GivingUpTellsStartGameThatTheFleetIsShown)
     EXPECT_EQ(StartGameDescription(), "") << "a won game says Congratulations instead";
 }
 
-// A game that ends hands the keyboard to Start Game before any cell is disabled. A focus that walked from
-// each cell being disabled to the next would be read by a screen reader cell by cell, for many seconds.
-TEST_F(GameAnnouncements, AGameThatEndsDisablesNoCellWithTheFocusOnIt)
+// A game that ends hands the keyboard straight to Start Game: no other cell than the one played takes the
+// focus on the way. A focus that walked across the cells would be read by a screen reader cell by cell, for
+// many seconds.
+TEST_F(GameAnnouncements, AGameThatEndsWalksTheFocusAcrossNoCell)
 {
-    // Where the window's focus stands each time a cell is disabled.
-    class FocusWhenDisabled : public QObject {
+    // Every cell that takes the focus, in turn.
+    class FocusedCells : public QObject {
     public:
-        explicit FocusWhenDisabled(const QWidget& window) : window(window) {}
         bool eventFilter(QObject* watched, QEvent* event) override
         {
-            if (event->type() == QEvent::EnabledChange && !static_cast<QWidget*>(watched)->isEnabled())
-                seen.push_back(window.focusWidget());
+            if (event->type() == QEvent::FocusIn)
+                seen.push_back(static_cast<QWidget*>(watched));
             return false;
         }
-        const QWidget& window;
         std::vector<const QWidget*> seen;
     };
-    FocusWhenDisabled focus(*dialog);
+    FocusedCells focus;
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id)
         Item(id)->installEventFilter(&focus);
-    const std::vector<const QWidget*> allOnStartGame(CellCount, Item(IDC_START_GAME));
 
     StartGame();
     const CellPosition last = ShipCells().front();
     MarkShipsExcept({last});
     focus.seen.clear();
     Mark(last.row, last.column, HiddenLayout().At(last.row, last.column), /*wins=*/true);
-    EXPECT_EQ(focus.seen, allOnStartGame) << "winning with a click on the first cell";
+    const QWidget* played = Cell(last.row, last.column);
+    EXPECT_EQ(std::count(focus.seen.begin(), focus.seen.end(), played), int(focus.seen.size()))
+        << "winning with a click on the first cell";
     EXPECT_TRUE(StartGameHasTheFocus());
 
     StartGame();
@@ -195,7 +242,8 @@ TEST_F(GameAnnouncements, AGameThatEndsDisablesNoCellWithTheFocusOnIt)
         Press(Qt::Key_G, Qt::AltModifier);
         ASSERT_TRUE(QTest::qWaitFor([this] { return !InProgress(); }));
     });
-    EXPECT_EQ(focus.seen, allOnStartGame) << "giving up from the keyboard on a cell";
+    EXPECT_EQ(std::count(focus.seen.begin(), focus.seen.end(), Cell(0, 0)), int(focus.seen.size()))
+        << "giving up from the keyboard on a cell";
     EXPECT_TRUE(StartGameHasTheFocus());
 }
 
