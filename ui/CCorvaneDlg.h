@@ -86,6 +86,9 @@ protected:
 private:
     // SetCell with how the piece is known, which decides its pictures, its name and whether it can change.
     void ShowPiece(CBitmapButton* cell, PieceKind kind, CellSource source);
+    // OnPieceCommand, telling the piece set only when sayPiece: a screen reader that reads the cell again
+    // hears it there. What a fill filled is always told.
+    void CarryOutPieceCommand(int id, bool sayPiece);
     // What a screen reader hears for the keys that read the board at once: the focused cell's row or column,
     // or all the counts. False for any other key.
     bool ReadBoard(const QKeyEvent& key);

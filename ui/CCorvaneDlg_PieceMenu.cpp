@@ -31,13 +31,29 @@ void CCorvaneDlg::OnCellClicked(int id)
     const QRect rect(cell->mapToGlobal(QPoint(0, 0)), cell->size());
     const QPoint centre(rect.left() + rect.width() / 2, rect.top() + rect.height() / 2);
     Announce(PieceMenuOpenedAnnouncement(cell->accessibleName()));
-    if (const int command = PieceMenu ? PieceMenu->TrackPopupMenu(centre) : 0)
-        OnPieceCommand(command);
-    else
+    const int command = PieceMenu ? PieceMenu->TrackPopupMenu(centre) : 0;
+    // A screen reader that followed the highlight into the menu is brought back to the cell, which it reads
+    // with what the cell holds now; one that stayed on the cell is told what the menu did, or the cell again.
+    const bool readerInMenu = PieceMenu && PieceMenu->HighlightedAnItem();
+    if (command)
+        CarryOutPieceCommand(command, !readerInMenu);
+    else if (!readerInMenu)
         Announce(cell->accessibleName());
+    // The keyboard focus comes back to the cell anew, which a screen reader follows, once the window has taken
+    // the keyboard back from the menu; a game the command has won has moved on to Start Game by then.
+    if (readerInMenu)
+        QMetaObject::invokeMethod(this, [this, id] {
+            CBitmapButton* menuCell = CellById(id);
+            if (focusWidget() == menuCell && isActiveWindow()) {
+                menuCell->clearFocus();
+                GotoDlgCtrl(menuCell);
+            }
+        }, Qt::QueuedConnection);
 }
 
-void CCorvaneDlg::OnPieceCommand(int id)
+void CCorvaneDlg::OnPieceCommand(int id) { CarryOutPieceCommand(id, true); }
+
+void CCorvaneDlg::CarryOutPieceCommand(int id, bool sayPiece)
 {
     CBitmapButton* cell = CellById(SelectedCell);
     const int index = SelectedCell - IDC_FIRST_CELL;
@@ -45,6 +61,7 @@ void CCorvaneDlg::OnPieceCommand(int id)
     const int column = index % BoardSize;
 
     const BoardSnapshot before = TakeSnapshot();
+    const bool fill = id == IDC_FILL_ROW || id == IDC_FILL_COLUMN;
     if (id == IDC_FILL_ROW)
         FillRowWithWater(Marks, row);
     else if (id == IDC_FILL_COLUMN)
@@ -57,7 +74,8 @@ void CCorvaneDlg::OnPieceCommand(int id)
         UndoHistory.Push(before);
         UpdateUndoButton();
     }
-    Announce(PieceCommandAnnouncement(id, row, column, int(after.CellsChangedSince(before).size())));
+    if (sayPiece || fill)
+        Announce(PieceCommandAnnouncement(id, row, column, int(after.CellsChangedSince(before).size())));
     UpdateFleetNotice();
     CheckForWin();
 }

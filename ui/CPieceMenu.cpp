@@ -57,6 +57,7 @@ CPieceMenu::CPieceMenu(QWidget* owner) : QMenu(owner)
     // A click beside the menu only closes it: it does not go on to the window underneath.
     setAttribute(Qt::WA_NoMouseReplay);
     InstallMenuItemAccessibility();
+    connect(this, &QMenu::hovered, this, [this] { highlighted = true; });
 }
 
 void CPieceMenu::AppendOwnerDrawItem(int id)
@@ -83,6 +84,7 @@ int CPieceMenu::TrackPopupMenu(QPoint topLeft)
     const QSize size = sizeHint();
     const QPoint onScreen(std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() + 1 - size.width())),
                           std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
+    highlighted = false;
     const QAction* chosen = exec(onScreen);
     return chosen ? chosen->data().toInt() : 0;
 }
