@@ -103,7 +103,7 @@ private:
     // nothing) otherwise. The notice waits for the count of fitting fleets when that is not known yet.
     void UpdateFleetNotice();
     // What a screen reader says of a cell after its name: the counts of its row and its column.
-    void DescribeCellsByTheirCounts();
+    void DescribeCellByItsCounts(int row, int column);
     // After the status line's message of where a clue is: the piece it shows and the new score.
     void AnnounceClue(PieceKind kind);
     void UpdateUndoButton();

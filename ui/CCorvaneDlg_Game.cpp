@@ -18,6 +18,17 @@
 void CCorvaneDlg::OnStartGame()
 {
     BeginWaitCursor();
+    GenerateLayout(FleetLayout, Random);
+    Evidence = FleetEvidence::CountsOf(FleetLayout);
+    // The player's next step is a mark on the board, so the keyboard goes to its first cell, and goes there
+    // before anything else changes: a screen reader then reads the cell at once, not after the hundred other
+    // changes a new game makes.
+    CBitmapButton* first = CellAt(0, 0);
+    EnableControl(first, true);
+    SetCell(first, UNKNOWN, false);
+    DescribeCellByItsCounts(0, 0);
+    GotoDlgCtrl(first);
+
     StartGameButton->setAccessibleDescription(QString());
     ClueStatus.clear();
     ShowStatus(ClueStatus);
@@ -29,15 +40,13 @@ void CCorvaneDlg::OnStartGame()
     UndoHistory.Clear();
     UpdateUndoButton();
     EnableGameControls(true);
-    GenerateLayout(FleetLayout, Random);
-    Evidence = FleetEvidence::CountsOf(FleetLayout);
     for (int row = 0; row < BoardSize; ++row)
         SetDlgItemInt(IDC_FIRST_ROW_COUNT + row, RowShipCount(FleetLayout, row));
     for (int column = 0; column < BoardSize; ++column)
         SetDlgItemInt(IDC_FIRST_COLUMN_COUNT + column, ColumnShipCount(FleetLayout, column));
-    DescribeCellsByTheirCounts();
-    // The player's next step is a mark on the board, so the keyboard starts at its first cell.
-    GotoDlgCtrl(CellAt(0, 0));
+    for (int row = 0; row < BoardSize; ++row)
+        for (int column = 0; column < BoardSize; ++column)
+            DescribeCellByItsCounts(row, column);
     EndWaitCursor();
 }
 
@@ -141,12 +150,10 @@ void CCorvaneDlg::UpdateFleetNotice()
         ShowStatus(text);
 }
 
-void CCorvaneDlg::DescribeCellsByTheirCounts()
+void CCorvaneDlg::DescribeCellByItsCounts(int row, int column)
 {
-    for (int row = 0; row < BoardSize; ++row)
-        for (int column = 0; column < BoardSize; ++column)
-            CellAt(row, column)->setAccessibleDescription(
-                CellAccessibleDescription(RowShipCount(FleetLayout, row), ColumnShipCount(FleetLayout, column)));
+    CellAt(row, column)->SetDescription(
+        CellAccessibleDescription(RowShipCount(FleetLayout, row), ColumnShipCount(FleetLayout, column)));
 }
 
 void CCorvaneDlg::AnnounceClue(PieceKind kind)

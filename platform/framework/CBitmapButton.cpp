@@ -1,6 +1,7 @@
 // A push button that shows one of four named pictures by state and keeps its text as storage only.
 #include "CBitmapButton.h"
 
+#include "QuietDescription.h"
 #include "ResourceModule.h"
 
 #include <QPainter>
@@ -26,7 +27,11 @@ CBitmapButton::CBitmapButton(const ResourceModule& resources, QWidget* parent)
     : QAbstractButton(parent), resources(resources)
 {
     setFocusPolicy(Qt::StrongFocus);
+    // Its text is storage, never a name: a screen reader names it by its accessible name alone.
+    SetQuietDescription(this, QString());
 }
+
+void CBitmapButton::SetDescription(const QString& description) { SetQuietDescription(this, description); }
 
 bool CBitmapButton::LoadBitmaps(const QString& up, const QString& down, const QString& focus, const QString& disabled)
 {

@@ -22,6 +22,10 @@ public:
     // picture; null when none is loaded. Tests compare it instead of reading pixels off the screen.
     QImage CurrentPicture() const;
 
+    // What a screen reader reads after the button's name as the focus lands on it. A screen reader hears of no
+    // change of it: a board of buttons all described anew at once would hold up what it says next.
+    void SetDescription(const QString& description);
+
     // A read-only button takes the focus and is clicked as any other, but never shows itself pressed: it
     // stands for something that cannot be changed, and what a click on it does is its owner's business.
     void SetReadOnly(bool readOnly);

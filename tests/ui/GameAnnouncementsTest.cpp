@@ -7,6 +7,8 @@
 #include "PieceLabels.h"
 #include "StatsTestSupport.h"
 
+#include <QAccessible>
+
 namespace {
 
 // While it lives, how often the program itself gives a control the keyboard focus (not the window system
@@ -44,20 +46,47 @@ protected:
     std::string StartGameDescription() const { return Item(IDC_START_GAME)->accessibleDescription().toStdString(); }
 };
 
+// What a screen reader reads after a cell's name.
+std::string DescriptionOf(QWidget* control)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    return accessible ? accessible->text(QAccessible::Description).toStdString() : std::string("<no interface>");
+}
+
 // Seed 0 deals counts of 3 for row 1 and 5 for column A, 3 for row 4 and 1 for column D.
 TEST_F(GameAnnouncements, ACellIsDescribedByTheCountsOfItsRowAndColumn)
 {
-    EXPECT_EQ(Cell(0, 0)->accessibleDescription().toStdString(), "") << "no counts before the first game";
+    EXPECT_EQ(DescriptionOf(Cell(0, 0)), "") << "no counts before the first game";
     StartGame();
-    EXPECT_EQ(Cell(0, 0)->accessibleDescription().toStdString(), "Row count 3, column count 5");
-    EXPECT_EQ(Cell(3, 3)->accessibleDescription().toStdString(), "Row count 3, column count 1");
+    EXPECT_EQ(DescriptionOf(Cell(0, 0)), "Row count 3, column count 5");
+    EXPECT_EQ(DescriptionOf(Cell(3, 3)), "Row count 3, column count 1");
     for (int row = 0; row < BoardSize; ++row)
         for (int column = 0; column < BoardSize; ++column)
-            EXPECT_EQ(Cell(row, column)->accessibleDescription().toStdString(),
+            EXPECT_EQ(DescriptionOf(Cell(row, column)),
                       QStringLiteral("Row count %1, column count %2")
                           .arg(Text(IDC_FIRST_ROW_COUNT + row), Text(IDC_FIRST_COLUMN_COUNT + column))
                           .toStdString());
     EXPECT_EQ(Spoken(), "") << "Start Game leaves the speaking to the focus on the first cell";
+}
+
+// A cell is a push button named by its place and piece alone (its text is the mark's code), pressed by its
+// press action as by a click.
+TEST_F(GameAnnouncements, ACellIsAPushButtonNamedByPlaceAndPiece)
+{
+    StartGame();
+    QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(Cell(4, 4));
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->role(), QAccessible::Button);
+    EXPECT_EQ(cell->text(QAccessible::Name), "Row 5, Column E: Unknown");
+    EXPECT_TRUE(cell->state().focusable);
+    ASSERT_NE(cell->actionInterface(), nullptr);
+    NestedLoopDriver pressed;
+    pressed.ExpectMenu(MenuChoice::Click(3000 + WATER));
+    Drive(pressed, [&] {
+        cell->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return pressed.AllSeen(); }, 2000));
+    });
+    EXPECT_EQ(dialog->GetMark(Cell(4, 4)), WATER);
 }
 
 // The piece is chosen in the menu, where a screen reader follows the highlight; the cell then tells it the
