@@ -13,10 +13,11 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBlock>
-#include <QTextBrowser>
+#include <QTextEdit>
 #include <QTextDocument>
 #include <QThread>
 #include <QTreeWidget>
@@ -79,7 +80,7 @@ HelpViewer::HelpViewer()
       index(new QListWidget),
       searchField(new QLineEdit),
       searchResults(new QListWidget),
-      text(new QTextBrowser)
+      text(new QTextEdit)
 {
     // Closing the viewer hides it; it never ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -97,7 +98,11 @@ HelpViewer::HelpViewer()
     tabs->addTab(FieldPage(tr("&Type the first few letters of the word you are looking for:"), indexField, index),
                  tr("&Index"));
     tabs->addTab(FieldPage(tr("Type the &words to find:"), searchField, searchResults), tr("&Search"));
-    text->setOpenExternalLinks(false);
+    // Read, never written: the text with a caret to read by, as a document has, which a screen reader takes
+    // for a text it reads line by line and on from the caret (the toolkit presents a browser's text as one
+    // label, read whole).
+    text->setReadOnly(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     splitter = new QSplitter;
     splitter->addWidget(tabs);
@@ -108,23 +113,32 @@ HelpViewer::HelpViewer()
     layout->addWidget(splitter);
     resize(PreferredSize);
 
-    const auto showContentsItem = [this](QTreeWidgetItem* item) {
+    // Looking shows a place; choosing it goes there to read.
+    const auto showContentsItem = [this](QTreeWidgetItem* item, bool read) {
         if (item)
-            ShowPosition(item->data(0, TargetRole).toInt());
+            PlaceCaret(item->data(0, TargetRole).toInt(), read);
     };
     connect(tabs, &QTabWidget::currentChanged, this, [this] { tabs->currentWidget()->setFocus(Qt::TabFocusReason); });
-    connect(contents, &QTreeWidget::currentItemChanged, this, showContentsItem);
-    connect(contents, &QTreeWidget::itemClicked, this, showContentsItem);
+    connect(contents, &QTreeWidget::currentItemChanged, this,
+            [showContentsItem](QTreeWidgetItem* item) { showContentsItem(item, false); });
+    connect(contents, &QTreeWidget::itemClicked, this,
+            [showContentsItem](QTreeWidgetItem* item) { showContentsItem(item, false); });
+    connect(contents, &QTreeWidget::itemActivated, this,
+            [showContentsItem](QTreeWidgetItem* item) { showContentsItem(item, true); });
 
     connect(indexField, &QLineEdit::textEdited, this, &HelpViewer::SelectKeyword);
-    connect(indexField, &QLineEdit::returnPressed, this, [this] { ShowKeyword(index->currentItem()); });
-    connect(index, &QListWidget::itemClicked, this, &HelpViewer::ShowKeyword);
-    connect(index, &QListWidget::itemActivated, this, &HelpViewer::ShowKeyword);
+    connect(indexField, &QLineEdit::returnPressed, this, [this] { ShowKeyword(index->currentItem(), true); });
+    connect(index, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { ShowKeyword(item, false); });
+    connect(index, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { ShowKeyword(item, true); });
 
     connect(searchField, &QLineEdit::textChanged, this, &HelpViewer::ShowSearchResults);
-    connect(searchField, &QLineEdit::returnPressed, this, [this] { ShowSearchResult(searchResults->item(0)); });
-    connect(searchResults, &QListWidget::itemClicked, this, &HelpViewer::ShowSearchResult);
-    connect(searchResults, &QListWidget::itemActivated, this, &HelpViewer::ShowSearchResult);
+    connect(searchField, &QLineEdit::returnPressed, this, [this] { ShowSearchResult(searchResults->item(0), true); });
+    connect(searchResults, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { ShowSearchResult(item, false); });
+    connect(searchResults, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { ShowSearchResult(item, true); });
+
+    // Whatever holds the keyboard in the viewer.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 bool HelpViewer::ShowContents(const QString& helpFilePath, const QWidget* beside, const QRect& inView)
@@ -134,6 +148,7 @@ bool HelpViewer::ShowContents(const QString& helpFilePath, const QWidget* beside
         return false;
     if (!isVisible())
         PlaceBeside(beside, inView);
+    opener = beside ? const_cast<QWidget*>(beside->window()) : nullptr;
     if (loader) {
         // Still reading the file asked for before: it shows when it is read.
         ShowWindow();
@@ -181,7 +196,7 @@ QTextDocument* HelpViewer::ReadDocument(const QString& html, const QUrl& base)
 
 void HelpViewer::ShowDocument(QTextDocument* document, const QString& fileName)
 {
-    // The browser releases its own first document itself; the ones read here belong to the viewer.
+    // The text releases its own first document itself; the ones read here belong to the viewer.
     QTextDocument* old = text->document();
     const bool readHere = old && old->parent() == text;
     document->setParent(text);
@@ -238,6 +253,17 @@ void HelpViewer::resizeEvent(QResizeEvent* event)
         splitter->setSizes({room / 3, room - room / 3});
     }
     QWidget::resizeEvent(event);
+}
+
+void HelpViewer::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    // Hidden, the viewer hands the keyboard back to the window the player came from, with or without a window
+    // manager to do it.
+    if (opener && opener->isVisible()) {
+        opener->raise();
+        opener->activateWindow();
+    }
 }
 
 void HelpViewer::BuildSections()
@@ -313,23 +339,54 @@ void HelpViewer::ShowPosition(int position)
     text->verticalScrollBar()->setValue(static_cast<int>(area.top()));
 }
 
-void HelpViewer::ShowKeyword(QListWidgetItem* item)
+void HelpViewer::PlaceCaret(int position, bool read)
 {
-    if (item)
-        text->scrollToAnchor(item->data(TargetRole).toString());
+    ShowPosition(position);
+    QTextCursor caret(text->document());
+    caret.setPosition(position);
+    text->setTextCursor(caret);
+    if (read)
+        text->setFocus(Qt::OtherFocusReason);
 }
 
-void HelpViewer::ShowSearchResult(QListWidgetItem* item)
+int HelpViewer::AnchorPosition(const QString& anchor) const
+{
+    for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next())
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
+            if (fragment.fragment().charFormat().anchorNames().contains(anchor))
+                return fragment.fragment().position();
+    return -1;
+}
+
+void HelpViewer::ShowKeyword(QListWidgetItem* item, bool read)
+{
+    if (!item)
+        return;
+    const QString anchor = item->data(TargetRole).toString();
+    text->scrollToAnchor(anchor);
+    // The caret at the start of the paragraph the keyword names, which a screen reader reads from.
+    if (const int position = AnchorPosition(anchor); position >= 0) {
+        QTextCursor caret(text->document());
+        caret.setPosition(text->document()->findBlock(position).position());
+        text->setTextCursor(caret);
+    }
+    if (read)
+        text->setFocus(Qt::OtherFocusReason);
+}
+
+void HelpViewer::ShowSearchResult(QListWidgetItem* item, bool read)
 {
     if (!item)
         return;
     const Section& section = sections[item->data(TargetRole).toInt()];
     const QString firstTerm = SearchTerms(searchField->text()).value(0);
     // The section from its heading, with the first place the words occur selected and in view.
-    ShowPosition(section.position);
+    PlaceCaret(section.position, false);
     const QTextCursor found = text->document()->find(firstTerm, section.position);
     if (!found.isNull()) {
         text->setTextCursor(found);
         text->ensureCursorVisible();
     }
+    if (read)
+        text->setFocus(Qt::OtherFocusReason);
 }
