@@ -53,7 +53,7 @@ private:
 CPieceMenu::CPieceMenu(QWidget* owner) : QMenu(owner)
 {
     // One face for the pictures and the text items: the light grey that the pictures are drawn on.
-    setPalette(ClassicPalette());
+    setPalette(LookPalette());
     // A click beside the menu only closes it: it does not go on to the window underneath.
     setAttribute(Qt::WA_NoMouseReplay);
     InstallMenuItemAccessibility();

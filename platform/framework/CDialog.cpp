@@ -59,7 +59,7 @@ CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
 {
     setWindowFlags(FlagsOf(dialogTemplate));
     // The classic light grey face that the program's pictures are drawn to sit on.
-    setPalette(ClassicPalette());
+    setPalette(LookPalette());
     QAccessible::installFactory(MainWindowAccessible);
 }
 
