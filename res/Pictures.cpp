@@ -15,6 +15,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -227,22 +228,27 @@ QImage FittedLabel(const QString& text, int inkWidth, qreal ratio)
     return RenderLabel(text, wide, canvasWidth, ratio);
 }
 
-// The label written from device column left to right (exclusive), its ink filling exactly that span; at
-// scale 1 every pixel black or left as it is, elsewhere blended into the light grey as the glyphs' edges are.
-void DrawLabel(QImage& picture, const QString& text, int left, int right, qreal ratio)
+// The label written from device column left to right (exclusive), its ink filling exactly that span; on an
+// indexed picture (scale 1) every pixel black or left as it is, on any other blended from face to ink as the
+// glyphs' edges are, or, at ratio 1 or when sharp, ink or left as it is.
+void DrawLabel(QImage& picture, const QString& text, int left, int right, qreal ratio, QRgb ink = Palette[Black],
+               QRgb face = Palette[LightGrey], bool sharp = false)
 {
     const QImage label = FittedLabel(text, right - left, ratio);
     const int shift = InkColumns(label).first - left;
-    const QRgb face = Palette[LightGrey];
+    const bool indexed = picture.format() == QImage::Format_Indexed8;
     for (int y = 0; y < std::min(picture.height(), label.height()); ++y)
         for (int x = left; x < right; ++x) {
-            const int ink = 255 - qGray(label.pixel(x + shift, y));
-            if (ratio == 1.0) {
+            const int amount = 255 - qGray(label.pixel(x + shift, y));
+            if (ratio == 1.0 || sharp) {
                 if (IsInk(label.pixel(x + shift, y)))
-                    picture.setPixel(x, y, Black);
-            } else if (ink > 0) {
-                const auto mix = [ink](int channel) { return channel * (255 - ink) / 255; };
-                picture.setPixel(x, y, qRgb(mix(qRed(face)), mix(qGreen(face)), mix(qBlue(face))));
+                    picture.setPixel(x, y, indexed ? uint(Black) : ink);
+            } else if (amount > 0) {
+                const auto mix = [amount](int faceChannel, int inkChannel) {
+                    return (faceChannel * (255 - amount) + inkChannel * amount) / 255;
+                };
+                picture.setPixel(x, y, qRgb(mix(qRed(face), qRed(ink)), mix(qGreen(face), qGreen(ink)),
+                                            mix(qBlue(face), qBlue(ink))));
             }
         }
 }
@@ -267,9 +273,15 @@ std::array<QImage, PieceKindCount> DrawMenuPictures()
 // Drawing at another device pixel ratio: the same geometry laid out in device pixels, every edge one
 // line width thick on every side, round ends and the diamond antialiased. Names and numbers are those of
 // the pictures at scale 1, which stay the pixel art above.
+//
+// Given inks, the same geometry in two colours: the light grey face in paper, everything else in ink, water as
+// stripes of ink and the clue's diamond in ink ringed with paper, so that every shape still tells itself apart.
 class ScaledArt {
 public:
-    explicit ScaledArt(qreal ratio) : ratio(ratio), line(std::max(1, qRound(ratio))) {}
+    explicit ScaledArt(qreal ratio, std::optional<Inks> inks = std::nullopt)
+        : ratio(ratio), line(std::max(1, qRound(ratio))), inks(inks)
+    {
+    }
 
     QImage Cell(Tile tile, const Symbol& symbol) const
     {
@@ -315,12 +327,19 @@ public:
             DrawSymbol(painter, MenuSymbolOffset, MenuSymbolOffset, 0,
                        kind == UNKNOWN ? UnknownMenuSymbol : Pieces[kind].symbol);
         }
-        DrawLabel(picture, PieceLabel(kind), Px(MenuLabelLeft), Px(MenuPictureWidths[kind] - MenuLabelRightMargin), ratio);
+        // In two colours the label is as sharp as every other text of a high-contrast look.
+        DrawLabel(picture, PieceLabel(kind), Px(MenuLabelLeft), Px(MenuPictureWidths[kind] - MenuLabelRightMargin), ratio,
+                  Colour(Black).rgb(), Colour(LightGrey).rgb(), inks.has_value());
         return Finished(picture);
     }
 
 private:
-    static QColor Colour(PictureGeometry::Colour index) { return QColor::fromRgb(Palette[index]); }
+    QColor Colour(PictureGeometry::Colour index) const
+    {
+        if (inks)
+            return QColor::fromRgb(index == LightGrey ? inks->paper : inks->ink);
+        return QColor::fromRgb(Palette[index]);
+    }
 
     int Px(qreal logical) const { return qRound(logical * ratio); }
 
@@ -344,6 +363,12 @@ private:
         const QRect square(QPoint(Px(left) + shift, Px(top) + shift),
                            QPoint(Px(left + SymbolSize) + shift - 1, Px(top + SymbolSize) + shift - 1));
         const QColor colour = Colour(symbol.colour);
+        // In two colours water would be a middle square's ink: it shows as stripes of ink instead.
+        if (inks && symbol.colour == Blue && symbol.fill == Fill::Solid) {
+            for (int y = square.top(); y + line <= square.bottom() + 1; y += 2 * line)
+                painter.fillRect(square.left(), y, square.width(), line, colour);
+            return;
+        }
         switch (symbol.fill) {
         case Fill::Nothing:
             return;
@@ -408,19 +433,26 @@ private:
     {
         const qreal centre = (DiamondCentre + 0.5) * ratio;
         const qreal reach = (DiamondHalfWidths.size() / 2 + 0.5) * ratio;
-        const QPointF points[] = {{centre, centre - reach}, {centre + reach, centre}, {centre, centre + reach},
-                                  {centre - reach, centre}};
-        QPainterPath diamond;
-        diamond.addPolygon(QPolygonF(std::begin(points), std::end(points)));
-        diamond.closeSubpath();
+        const auto diamond = [centre](qreal reach) {
+            const QPointF points[] = {{centre, centre - reach}, {centre + reach, centre}, {centre, centre + reach},
+                                      {centre - reach, centre}};
+            QPainterPath path;
+            path.addPolygon(QPolygonF(std::begin(points), std::end(points)));
+            path.closeSubpath();
+            return path;
+        };
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.fillPath(diamond, Colour(White));
+        // The white diamond on a black symbol would be ink on ink: the ink diamond stands in a ring of paper.
+        if (inks)
+            painter.fillPath(diamond(reach + line), Colour(LightGrey));
+        painter.fillPath(diamond(reach), Colour(White));
         painter.restore();
     }
 
     qreal ratio;
     int line; // the width of every edge, frame and dot: a whole number of device pixels
+    std::optional<Inks> inks;
 };
 
 // The pixel art of scale 1, in the shape that DrawCatalogue asks of an artist.
@@ -474,6 +506,17 @@ QImage LoadBitmap(const QString& name, qreal devicePixelRatio)
     return found->second.value(name);
 }
 
+QImage LoadBitmap(const QString& name, qreal devicePixelRatio, const Inks& inks)
+{
+    // One catalogue per ratio and pair of inks; the look has one pair, so there are few.
+    static std::map<std::tuple<qreal, QRgb, QRgb>, QHash<QString, QImage>> catalogues;
+    const auto key = std::make_tuple(devicePixelRatio, inks.ink, inks.paper);
+    auto found = catalogues.find(key);
+    if (found == catalogues.end())
+        found = catalogues.emplace(key, DrawCatalogue(ScaledArt(devicePixelRatio, inks))).first;
+    return found->second.value(name);
+}
+
 QImage LoadMenuBitmap(int id)
 {
     static const std::array<QImage, PieceKindCount> pictures = DrawMenuPictures();
@@ -493,6 +536,19 @@ QImage LoadMenuBitmap(int id, qreal devicePixelRatio)
     auto found = pictures.find(key);
     if (found == pictures.end())
         found = pictures.emplace(key, ScaledArt(devicePixelRatio).Menu(PieceKind(code))).first;
+    return found->second;
+}
+
+QImage LoadMenuBitmap(int id, qreal devicePixelRatio, const Inks& inks)
+{
+    const int code = id - IDC_FIRST_PIECE_COMMAND;
+    if (code < 0 || code >= PieceKindCount)
+        return {};
+    static std::map<std::tuple<qreal, QRgb, QRgb, int>, QImage> pictures;
+    const auto key = std::make_tuple(devicePixelRatio, inks.ink, inks.paper, code);
+    auto found = pictures.find(key);
+    if (found == pictures.end())
+        found = pictures.emplace(key, ScaledArt(devicePixelRatio, inks).Menu(PieceKind(code))).first;
     return found->second;
 }
 

@@ -3,6 +3,7 @@
 
 #include "ClassicStyle.h"
 #include "MenuItemAccessible.h"
+#include "PictureInks.h"
 #include "Pictures.h"
 
 #include <QGuiApplication>
@@ -100,7 +101,9 @@ QSize CPieceMenu::MeasureItem(int id, QSize proposed) const
 void CPieceMenu::DrawItem(QPainter& painter, int id, const QRect& rect, bool selected) const
 {
     painter.fillRect(rect, selected ? palette().highlight() : palette().window());
-    const QImage picture = LoadMenuBitmap(id, painter.device()->devicePixelRatioF());
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const std::optional<Inks> inks = PictureInks(palette());
+    const QImage picture = inks ? LoadMenuBitmap(id, ratio, *inks) : LoadMenuBitmap(id, ratio);
     if (!picture.isNull())
         painter.drawImage(rect.left(), rect.top() + (rect.height() - qRound(picture.deviceIndependentSize().height())) / 2,
                           picture);

@@ -1,6 +1,7 @@
 // A push button that shows one of four named pictures by state and keeps its text as storage only.
 #include "CBitmapButton.h"
 
+#include "PictureInks.h"
 #include "QuietDescription.h"
 #include "ResourceModule.h"
 
@@ -67,10 +68,11 @@ void CBitmapButton::SetReadOnly(bool readOnly)
 QImage CBitmapButton::CurrentPicture() const
 {
     const QString name = CurrentPictureName();
-    return name.isEmpty() ? QImage() : resources.LoadBitmap(name, 1);
+    return name.isEmpty() ? QImage() : resources.LoadBitmap(name, 1, PictureInks(palette()));
 }
 
-// Every state feedback comes from the pictures: no text, no focus rectangle, no greying.
+// Every state feedback comes from the pictures: no text, no focus rectangle, no greying. The pictures come in
+// the colours of the button's palette: their own, or the two of a high-contrast look.
 void CBitmapButton::paintEvent(QPaintEvent*)
 {
     const QString name = CurrentPictureName();
@@ -80,5 +82,5 @@ void CBitmapButton::paintEvent(QPaintEvent*)
     // The button may be a pixel or two larger than its picture; that margin shows the dialog's background.
     painter.fillRect(rect(), palette().window());
     // Drawn for this screen's pixels, so that it is copied one to one, never stretched.
-    painter.drawPixmap(QPoint(0, 0), ScreenPicture(resources.LoadBitmap(name, devicePixelRatioF())));
+    painter.drawPixmap(QPoint(0, 0), ScreenPicture(resources.LoadBitmap(name, devicePixelRatioF(), PictureInks(palette()))));
 }

@@ -2,9 +2,13 @@
 // the offscreen platform's screen), for the look tests to measure: a picture of each window, the places
 // of its framed controls, and where the help viewer opened beside the game.
 //
-// Usage: corvane_window_pictures <folder>. Writes <window>.png and <window>.txt for the windows start,
-// started, menu, prompt, warning, congratulations, score, about and help, the window icon as
-// window-icon-16.png and window-icon-32.png, and places.txt.
+// Usage: corvane_window_pictures <folder> [white-on-black | black-on-white]. Writes <window>.png and
+// <window>.txt for the windows start, started, menu, prompt, warning, congratulations, score, about and help,
+// the window icon as window-icon-16.png and window-icon-32.png, and places.txt. A palette named second is the
+// desktop's, set as a desktop sets it before the program starts: a high-contrast one.
+//
+// A window's .txt holds its ratio, its framed controls by kind with their rectangles (and a part the frame
+// leaves out), and "text" lines: the rectangles where it writes its texts, inside any edge.
 #include "CCongratsDlg.h"
 #include "CGroupBox.h"
 #include "CPicture.h"
@@ -146,6 +150,47 @@ std::vector<Framed> FramedControls(QWidget& window)
     return found;
 }
 
+// Where the window writes text, inside the edges around it: labels, buttons, check boxes, group titles, tabs,
+// lists and trees, the help text and the menu's items (the picture items write their labels in their pictures).
+std::vector<QRect> TextPlaces(QWidget& window)
+{
+    std::vector<QRect> found;
+    const auto inside = [](const QWidget& control, const QRect& rect) {
+        // Two lines of edge and a line of focus mark, at the most.
+        const int margin = 3 * std::max(1, qRound(control.devicePixelRatioF()));
+        return InWindow(control, rect.adjusted(margin, margin, -margin, -margin));
+    };
+    if (auto* menu = qobject_cast<QMenu*>(&window))
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator())
+                found.push_back(InWindow(*menu, menu->actionGeometry(action)));
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(&window) || control->window() != &window)
+            continue;
+        if (auto* label = qobject_cast<QLabel*>(control); label && !label->text().isEmpty()) {
+            found.push_back(InWindow(*label, label->contentsRect()));
+        } else if (auto* button = qobject_cast<QPushButton*>(control); button && !button->text().isEmpty()) {
+            found.push_back(inside(*button, button->rect()));
+        } else if (auto* box = qobject_cast<QCheckBox*>(control)) {
+            QStyleOptionButton option;
+            option.initFrom(box);
+            found.push_back(InWindow(*box, box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box)));
+        } else if (auto* group = qobject_cast<CGroupBox*>(control)) {
+            QStyleOptionGroupBox option;
+            option.initFrom(group);
+            option.text = group->title();
+            found.push_back(InWindow(*group, group->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                                            QStyle::SC_GroupBoxLabel, group)));
+        } else if (auto* bar = qobject_cast<QTabBar*>(control)) {
+            for (int tab = 0; tab < bar->count(); ++tab)
+                found.push_back(inside(*bar, bar->tabRect(tab)));
+        } else if (auto* view = qobject_cast<QAbstractScrollArea*>(control)) {
+            found.push_back(InWindow(*view->viewport(), view->viewport()->rect()));
+        }
+    }
+    return found;
+}
+
 void Write(const QString& name, const QString& text)
 {
     QFile file(QDir(folder).filePath(name));
@@ -170,6 +215,11 @@ void Capture(const QString& name, QWidget& window)
         edges(control.rect);
         if (!control.skip.isNull())
             edges(control.skip);
+        out << "\n";
+    }
+    for (const QRect& place : TextPlaces(window)) {
+        out << "text";
+        edges(place);
         out << "\n";
     }
     Write(name + ".txt", text);
@@ -209,8 +259,8 @@ void Click(QWidget* control) { qobject_cast<QAbstractButton*>(control)->click();
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s <folder> [white-on-black | black-on-white]\n", argv[0]);
         return 2;
     }
     folder = QString::fromLocal8Bit(argv[1]);
@@ -218,6 +268,19 @@ int main(int argc, char** argv)
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication application(argc, argv);
+    if (argc == 3) {
+        const bool whiteOnBlack = QString::fromLatin1(argv[2]) == QLatin1String("white-on-black");
+        if (!whiteOnBlack && QString::fromLatin1(argv[2]) != QLatin1String("black-on-white"))
+            Fail("no palette " + QString::fromLocal8Bit(argv[2]));
+        const QColor paper = whiteOnBlack ? QColor(Qt::black) : QColor(Qt::white);
+        const QColor ink = whiteOnBlack ? QColor(Qt::white) : QColor(Qt::black);
+        QPalette desktop;
+        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            desktop.setColor(role, paper);
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            desktop.setColor(role, ink);
+        QApplication::setPalette(desktop);
+    }
     CWinApp app(CorvaneResources::Instance(), {});
     app.SetRegistryKey(LoadString(IDS_REGISTRY_KEY));
     GameRandom random;
