@@ -442,8 +442,9 @@ private:
             return path;
         };
         painter.save();
-        painter.setRenderHint(QPainter::Antialiasing);
-        // The white diamond on a black symbol would be ink on ink: the ink diamond stands in a ring of paper.
+        // The white diamond on a black symbol would be ink on ink: the ink diamond stands in a ring of paper,
+        // both sharp, so that the ring is whole paper even a pixel wide.
+        painter.setRenderHint(QPainter::Antialiasing, !inks);
         if (inks)
             painter.fillPath(diamond(reach + line), Colour(LightGrey));
         painter.fillPath(diamond(reach), Colour(White));

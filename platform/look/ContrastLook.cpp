@@ -90,11 +90,12 @@ std::optional<QPalette> HighContrastPalette(const DesktopColours& desktop)
     const bool namedSo = NamesHighContrast(desktop.styleName) || NamesHighContrast(desktop.styleOverride);
     if (!(desktopPalette && strongPalette) && !namedSo)
         return std::nullopt;
-    if (strongPalette)
+    // A theme named so brings its colours when they are a high-contrast theme's: a window near black or white.
+    const double windowLight = Luminance(window);
+    if (strongPalette && (desktopPalette || windowLight < 0.01 || windowLight > 0.95))
         return TwoColourPalette(window, text, p.color(QPalette::Active, QPalette::Highlight),
                                 p.color(QPalette::Active, QPalette::HighlightedText));
-    // A theme named so without colours of the contrast it promises: white on black for an inverse or dark one,
-    // else black on white.
+    // Else white on black for an inverse or dark one, black on white for the others.
     const QString names = (desktop.styleName + desktop.styleOverride).toLower();
     const bool inverse = names.contains(QLatin1String("inverse")) || names.contains(QLatin1String("dark"));
     return inverse ? TwoColourPalette(Qt::black, Qt::white, QColor(), QColor())

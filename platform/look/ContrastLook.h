@@ -21,8 +21,9 @@ DesktopColours DesktopColoursNow();
 // it sets a palette of its own whose window text and window differ by at least 7:1. The answer is the
 // palette the classic look then draws with: window, buttons and fields in the desktop's window colour, every
 // text and every edge in its text colour, the highlight as the desktop has it when that keeps 7:1 as well
-// (else the two colours swapped), and text that cannot be used dimmed no further than 7:1 allows. Nothing
-// when the desktop asks for nothing.
+// (else the two colours swapped), and text that cannot be used dimmed no further than 7:1 allows. A theme
+// named without such colours of its own (a window near black or white) gets white on black when it is an
+// inverse or dark one, black on white otherwise. Nothing when the desktop asks for nothing.
 std::optional<QPalette> HighContrastPalette(const DesktopColours& desktop);
 
 // The contrast of two colours by their relative luminance, 1:1 to 21:1, as accessibility guidelines measure
