@@ -53,6 +53,7 @@ protected:
     void OnDestroy() override;
     QWidget* ArrowTarget(QWidget* from, int key) const override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
     // What the window's controls and messages call, and the cell and undo operations beneath them; protected
     // rather than private so that a check can reach one whose control is disabled, or time it.
@@ -89,6 +90,7 @@ private:
     // OnPieceCommand, telling the piece set only when sayPiece: a screen reader that reads the cell again
     // hears it there. What a fill filled is always told.
     void CarryOutPieceCommand(int id, bool sayPiece);
+    void FocusCellAgain();
     // What a screen reader hears for the keys that read the board at once: the focused cell's row or column,
     // or all the counts. False for any other key.
     bool ReadBoard(const QKeyEvent& key);
@@ -145,6 +147,9 @@ private:
     QString ClueStatus;
     ::UndoHistory UndoHistory;
     int SelectedCell = 0;
+    // The cell a screen reader that followed the piece menu's highlight is brought back to, once the window
+    // has the keyboard again; null when there is none.
+    CBitmapButton* CellToFocusAgain = nullptr;
     int CurrentScore = 0;
     int GameNumber = 1;
     int TotalGames = 0;

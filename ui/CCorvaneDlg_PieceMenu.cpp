@@ -39,16 +39,31 @@ void CCorvaneDlg::OnCellClicked(int id)
         CarryOutPieceCommand(command, !readerInMenu);
     else if (!readerInMenu)
         Announce(cell->accessibleName());
-    // The keyboard focus comes back to the cell anew, which a screen reader follows, once the window has taken
-    // the keyboard back from the menu; a game the command has won has moved on to Start Game by then.
-    if (readerInMenu)
-        QMetaObject::invokeMethod(this, [this, id] {
-            CBitmapButton* menuCell = CellById(id);
-            if (focusWidget() == menuCell && isActiveWindow()) {
-                menuCell->clearFocus();
-                GotoDlgCtrl(menuCell);
-            }
-        }, Qt::QueuedConnection);
+    if (readerInMenu) {
+        CellToFocusAgain = CellById(id);
+        QMetaObject::invokeMethod(this, &CCorvaneDlg::FocusCellAgain, Qt::QueuedConnection);
+    }
+}
+
+// The keyboard focus comes back to the cell anew, which a screen reader follows, once the window has taken
+// the keyboard back from the menu (at once, or when the window system hands it back); a game the menu's
+// command has won has moved on to Start Game by then.
+void CCorvaneDlg::FocusCellAgain()
+{
+    if (!CellToFocusAgain || !isActiveWindow())
+        return;
+    if (focusWidget() == CellToFocusAgain) {
+        CellToFocusAgain->clearFocus();
+        GotoDlgCtrl(CellToFocusAgain);
+    }
+    CellToFocusAgain = nullptr;
+}
+
+void CCorvaneDlg::changeEvent(QEvent* event)
+{
+    CDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        FocusCellAgain();
 }
 
 void CCorvaneDlg::OnPieceCommand(int id) { CarryOutPieceCommand(id, true); }

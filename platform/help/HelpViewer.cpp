@@ -115,8 +115,11 @@ HelpViewer::HelpViewer()
 
     // Looking shows a place; choosing it goes there to read.
     const auto showContentsItem = [this](QTreeWidgetItem* item, bool read) {
-        if (item)
-            PlaceCaret(item->data(0, TargetRole).toInt(), read);
+        if (!item)
+            return;
+        QTextCursor caret(text->document());
+        caret.setPosition(item->data(0, TargetRole).toInt());
+        GoTo(caret, read);
     };
     connect(tabs, &QTabWidget::currentChanged, this, [this] { tabs->currentWidget()->setFocus(Qt::TabFocusReason); });
     connect(contents, &QTreeWidget::currentItemChanged, this,
@@ -339,14 +342,16 @@ void HelpViewer::ShowPosition(int position)
     text->verticalScrollBar()->setValue(static_cast<int>(area.top()));
 }
 
-void HelpViewer::PlaceCaret(int position, bool read)
+void HelpViewer::GoTo(const QTextCursor& caret, bool read)
 {
-    ShowPosition(position);
-    QTextCursor caret(text->document());
-    caret.setPosition(position);
+    ShowPosition(caret.block().position());
+    if (!read)
+        return;
+    // The keyboard first, then the caret, in one turn: a screen reader that takes the focus reads the line the
+    // caret is on by then, and is told of no caret move in a text it has not come to yet.
+    text->setFocus(Qt::OtherFocusReason);
     text->setTextCursor(caret);
-    if (read)
-        text->setFocus(Qt::OtherFocusReason);
+    text->ensureCursorVisible();
 }
 
 int HelpViewer::AnchorPosition(const QString& anchor) const
@@ -362,16 +367,13 @@ void HelpViewer::ShowKeyword(QListWidgetItem* item, bool read)
 {
     if (!item)
         return;
-    const QString anchor = item->data(TargetRole).toString();
-    text->scrollToAnchor(anchor);
-    // The caret at the start of the paragraph the keyword names, which a screen reader reads from.
-    if (const int position = AnchorPosition(anchor); position >= 0) {
-        QTextCursor caret(text->document());
-        caret.setPosition(text->document()->findBlock(position).position());
-        text->setTextCursor(caret);
-    }
-    if (read)
-        text->setFocus(Qt::OtherFocusReason);
+    const int position = AnchorPosition(item->data(TargetRole).toString());
+    if (position < 0)
+        return;
+    // From the start of the paragraph the keyword names.
+    QTextCursor caret(text->document());
+    caret.setPosition(text->document()->findBlock(position).position());
+    GoTo(caret, read);
 }
 
 void HelpViewer::ShowSearchResult(QListWidgetItem* item, bool read)
@@ -381,12 +383,10 @@ void HelpViewer::ShowSearchResult(QListWidgetItem* item, bool read)
     const Section& section = sections[item->data(TargetRole).toInt()];
     const QString firstTerm = SearchTerms(searchField->text()).value(0);
     // The section from its heading, with the first place the words occur selected and in view.
-    PlaceCaret(section.position, false);
     const QTextCursor found = text->document()->find(firstTerm, section.position);
-    if (!found.isNull()) {
-        text->setTextCursor(found);
-        text->ensureCursorVisible();
-    }
-    if (read)
-        text->setFocus(Qt::OtherFocusReason);
+    QTextCursor heading(text->document());
+    heading.setPosition(section.position);
+    GoTo(heading, false);
+    if (!found.isNull())
+        GoTo(found, read);
 }

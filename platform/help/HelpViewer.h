@@ -15,6 +15,7 @@ class QListWidget;
 class QListWidgetItem;
 class QSplitter;
 class QTabWidget;
+class QTextCursor;
 class QTextEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -69,8 +70,9 @@ private:
     void ShowSearchResults(const QString& words);
     void SelectKeyword(const QString& prefix);
     void ShowPosition(int position);
-    // Puts the caret at position, shows it, and when read gives the text the keyboard.
-    void PlaceCaret(int position, bool read);
+    // Shows the caret's place at the top of the text; when read, also gives the text the keyboard with the
+    // caret there (only then: a caret that moved unseen would have a screen reader miss the text's focus).
+    void GoTo(const QTextCursor& caret, bool read);
     // Where the document names anchor, or -1.
     int AnchorPosition(const QString& anchor) const;
     void ShowKeyword(QListWidgetItem* item, bool read);

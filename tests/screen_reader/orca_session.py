@@ -7,6 +7,9 @@ each time Orca stops speech: its utterances queue up and are all heard in turn, 
 (as every key press stops it). Say All hands its lines to the speech server as it goes; they are written down
 as the server takes them, marked as Say All's.
 
+With ORCA_DEBUG set to a file name, Orca also writes its own debug log there, which shows why it said or
+left out what it did (slower: a failing timing may pass with it, and the other way round).
+
 Orca refuses to start while another Orca of the same user runs. As root it runs in a process namespace of
 its own, where it sees no other Orca, so that tests and players on the same machine never meet.
 """
@@ -83,6 +86,8 @@ class Orca:
 
     def __enter__(self):
         command = ["orca", "--user-prefs", self.folder]
+        if os.environ.get("ORCA_DEBUG"):
+            command.append(f"--debug-file={os.environ['ORCA_DEBUG']}")
         if os.geteuid() == 0 and shutil.which("unshare"):
             command = ["unshare", "--pid", "--mount-proc", "--fork", "--kill-child"] + command
         environment = dict(os.environ, SPEECHD_ADDRESS=f"unix_socket:{self.folder}/no-speech",
