@@ -32,11 +32,7 @@ void CCorvaneDlg::ShowPiece(CBitmapButton* cell, PieceKind kind, CellSource sour
     cell->setText(QString::fromStdString(KindToText(kind)));
     const int index = GetDlgCtrlID(cell) - IDC_FIRST_CELL;
     CellSources[index] = source;
-    // Each new name is an event a screen reader must get through; a hundred unchanged ones, as Undo and
-    // Start Game would send, make it drop what comes after them.
-    const QString name = CellAccessibleName(index / BoardSize, index % BoardSize, kind, source);
-    if (name != cell->accessibleName())
-        cell->setAccessibleName(name);
+    cell->SetName(CellAccessibleName(index / BoardSize, index % BoardSize, kind, source));
     // What the game has shown stays reachable and readable, as the player's own marks are, but only those
     // can change.
     cell->SetReadOnly(source != CellSource::Mark);

@@ -30,7 +30,7 @@ void CCorvaneDlg::OnCellClicked(int id)
     SelectedCell = id;
     const QRect rect(cell->mapToGlobal(QPoint(0, 0)), cell->size());
     const QPoint centre(rect.left() + rect.width() / 2, rect.top() + rect.height() / 2);
-    Announce(PieceMenuOpenedAnnouncement(cell->accessibleName()));
+    Announce(PieceMenuOpenedAnnouncement(cell->Name()));
     const int command = PieceMenu ? PieceMenu->TrackPopupMenu(centre) : 0;
     // A screen reader that followed the highlight into the menu is brought back to the cell, which it reads
     // with what the cell holds now; one that stayed on the cell is told what the menu did, or the cell again.
@@ -38,7 +38,7 @@ void CCorvaneDlg::OnCellClicked(int id)
     if (command)
         CarryOutPieceCommand(command, !readerInMenu);
     else if (!readerInMenu)
-        Announce(cell->accessibleName());
+        Announce(cell->Name());
     if (readerInMenu) {
         CellToFocusAgain = CellById(id);
         QMetaObject::invokeMethod(this, &CCorvaneDlg::FocusCellAgain, Qt::QueuedConnection);

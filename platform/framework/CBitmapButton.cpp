@@ -2,7 +2,7 @@
 #include "CBitmapButton.h"
 
 #include "PictureInks.h"
-#include "QuietDescription.h"
+#include "QuietText.h"
 #include "ResourceModule.h"
 
 #include <QPainter>
@@ -28,9 +28,12 @@ CBitmapButton::CBitmapButton(const ResourceModule& resources, QWidget* parent)
     : QAbstractButton(parent), resources(resources)
 {
     setFocusPolicy(Qt::StrongFocus);
-    // Its text is storage, never a name: a screen reader names it by its accessible name alone.
-    SetQuietDescription(this, QString());
+    SetQuietName(this, QString());
 }
+
+void CBitmapButton::SetName(const QString& name) { SetQuietName(this, name); }
+
+QString CBitmapButton::Name() const { return QuietName(this); }
 
 void CBitmapButton::SetDescription(const QString& description) { SetQuietDescription(this, description); }
 

@@ -22,8 +22,11 @@ public:
     // picture; null when none is loaded. Tests compare it instead of reading pixels off the screen.
     QImage CurrentPicture() const;
 
-    // What a screen reader reads after the button's name as the focus lands on it. A screen reader hears of no
-    // change of it: a board of buttons all described anew at once would hold up what it says next.
+    // What a screen reader reads as the focus lands on the button: its name, and after it its description. A
+    // screen reader hears of no change of them: a board of buttons all renamed at once would hold up what it
+    // says next. Its text is storage, never its name.
+    void SetName(const QString& name);
+    QString Name() const;
     void SetDescription(const QString& description);
 
     // A read-only button takes the focus and is clicked as any other, but never shows itself pressed: it

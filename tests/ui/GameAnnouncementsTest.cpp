@@ -101,7 +101,7 @@ TEST_F(GameAnnouncements, AMarkIsHeardWithTheCellTheMenuClosesOn)
         Mark(2, 3, kind);
         EXPECT_EQ(Spoken(), ("Piece menu on Row 3, Column D: " + before + ".").toStdString()) << "nothing more said";
         EXPECT_EQ(focus.Count(), 1);
-        EXPECT_EQ(Cell(2, 3)->accessibleName(), "Row 3, Column D: " + PieceLabel(kind));
+        EXPECT_EQ(Cell(2, 3)->Name(), "Row 3, Column D: " + PieceLabel(kind));
         before = PieceLabel(kind);
     }
 }

@@ -1,15 +1,15 @@
-// Buttons whose description a screen reader reads as the focus lands on them, changed without a word.
-#include "QuietDescription.h"
+// Buttons named and described for a screen reader without a word to it at every change.
+#include "QuietText.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 
 namespace {
 
-constexpr char Property[] = "quietDescription";
+constexpr char NameProperty[] = "quietName";
+constexpr char DescriptionProperty[] = "quietDescription";
 
-// A push button as the toolkit presents one, named by its accessible name alone (a picture button's text is
-// no name) and described quietly.
+// A push button as the toolkit presents one, named and described quietly (a picture button's text is no name).
 class QuietButtonAccessible final : public QAccessibleWidget {
 public:
     explicit QuietButtonAccessible(QAbstractButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
@@ -19,7 +19,7 @@ public:
         if (type == QAccessible::Description)
             return QuietDescription(Button());
         if (type == QAccessible::Name)
-            return Button()->accessibleName();
+            return QuietName(Button());
         return QAccessibleWidget::text(type);
     }
 
@@ -49,16 +49,24 @@ private:
 QAccessibleInterface* QuietButtonFactory(const QString&, QObject* object)
 {
     auto* button = qobject_cast<QAbstractButton*>(object);
-    return button && button->property(Property).isValid() ? new QuietButtonAccessible(button) : nullptr;
+    return button && button->property(DescriptionProperty).isValid() ? new QuietButtonAccessible(button) : nullptr;
 }
 
 } // namespace
+
+void SetQuietName(QAbstractButton* button, const QString& name)
+{
+    SetQuietDescription(button, QuietDescription(button));
+    button->setProperty(NameProperty, name);
+}
 
 void SetQuietDescription(QAbstractButton* button, const QString& description)
 {
     // Before the button's interface is first asked for, so that it is the quiet one.
     QAccessible::installFactory(QuietButtonFactory);
-    button->setProperty(Property, description);
+    button->setProperty(DescriptionProperty, description);
 }
 
-QString QuietDescription(const QAbstractButton* button) { return button->property(Property).toString(); }
+QString QuietName(const QAbstractButton* button) { return button->property(NameProperty).toString(); }
+
+QString QuietDescription(const QAbstractButton* button) { return button->property(DescriptionProperty).toString(); }
