@@ -4,9 +4,11 @@
 
 #include "Announcements.h"
 #include "CBitmapButton.h"
-#include "PuzzleRules.h"
 
 #include <QKeyEvent>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
