@@ -6,7 +6,7 @@
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QTextBrowser>
+#include <QTextEdit>
 #include <QTimer>
 #include <QWidget>
 
@@ -33,12 +33,12 @@ void ReportFonts(const QWidget* window)
         std::printf("font %s: %s\n", qPrintable(family), qPrintable(QFontInfo(QFont(family)).family()));
 }
 
-// The file a visible help window shows, if any: the viewer reads it into a text browser based at its path.
+// The file a visible help window shows, if any: the viewer reads it into a text based at its path.
 QString ShownHelpFile()
 {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible())
-            if (auto* text = window->findChild<QTextBrowser*>())
+            if (auto* text = window->findChild<QTextEdit*>(QStringLiteral("text")))
                 return text->document()->baseUrl().toLocalFile();
     return {};
 }

@@ -121,11 +121,13 @@ QString ControlAccessibleName(const ControlTemplate& control, const QString& tex
     return rule == Rules.end() ? QString() : NameBy(*rule, control.id - rule->firstId, text);
 }
 
-QString CellAccessibleName(int row, int column, PieceKind kind, bool clue)
+QString CellAccessibleName(int row, int column, PieceKind kind, CellSource source)
 {
     //: %1 the row's number, %2 the column's letter, %3 the piece; cells keep these names in every language.
-    const QString format = clue ? NameText(QT_TRANSLATE_NOOP("ControlNames", "Row %1, Column %2: %3, clue"))
-                                : NameText(QT_TRANSLATE_NOOP("ControlNames", "Row %1, Column %2: %3"));
+    const QString format =
+        source == CellSource::Clue     ? NameText(QT_TRANSLATE_NOOP("ControlNames", "Row %1, Column %2: %3, clue"))
+        : source == CellSource::GiveUp ? NameText(QT_TRANSLATE_NOOP("ControlNames", "Row %1, Column %2: %3, from Give Up"))
+                                       : NameText(QT_TRANSLATE_NOOP("ControlNames", "Row %1, Column %2: %3"));
     return format.arg(QString::fromStdString(RowLabel(row))).arg(QLatin1Char(ColumnLetter(column))).arg(PieceLabel(kind));
 }
 

@@ -11,7 +11,11 @@
 // The identifiers named here mean the same in every dialog of the program.
 QString ControlAccessibleName(const ControlTemplate& control, const QString& text);
 
-// A cell by its place and the piece it shows: "Row 4, Column B: Top", with ", clue" for a cell a clue fixed.
-QString CellAccessibleName(int row, int column, PieceKind kind, bool clue);
+// How the player knows the piece a cell shows: a mark of their own, a clue, or the fleet Give Up showed.
+enum class CellSource { Mark, Clue, GiveUp };
+
+// A cell by its place, the piece it shows and how that is known: "Row 4, Column B: Top", "Row 4, Column J:
+// Submarine, clue", "Row 2, Column C: Water, from Give Up".
+QString CellAccessibleName(int row, int column, PieceKind kind, CellSource source);
 // What a screen reader says after a cell's name: the ship cells its row and its column hold.
 QString CellAccessibleDescription(int rowCount, int columnCount);

@@ -25,9 +25,9 @@ const CorvaneResources& CorvaneResources::Instance()
 
 QString CorvaneResources::LoadString(int id) const { return ::LoadString(id); }
 
-QImage CorvaneResources::LoadBitmap(const QString& name, qreal devicePixelRatio) const
+QImage CorvaneResources::LoadBitmap(const QString& name, qreal devicePixelRatio, const std::optional<Inks>& inks) const
 {
-    return ::LoadBitmap(name, devicePixelRatio);
+    return inks ? ::LoadBitmap(name, devicePixelRatio, *inks) : ::LoadBitmap(name, devicePixelRatio);
 }
 
 QIcon CorvaneResources::LoadIcon() const { return LoadAppIcon(); }

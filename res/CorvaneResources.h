@@ -9,7 +9,8 @@ public:
     static const CorvaneResources& Instance();
 
     QString LoadString(int id) const override;
-    QImage LoadBitmap(const QString& name, qreal devicePixelRatio) const override;
+    QImage LoadBitmap(const QString& name, qreal devicePixelRatio,
+                      const std::optional<Inks>& inks = std::nullopt) const override;
     QIcon LoadIcon() const override;
     QString ControlName(const ControlTemplate& control, const QString& text) const override;
     // The catalogues built into the program, corvane_<language>.qm.

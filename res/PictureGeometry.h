@@ -56,7 +56,7 @@ inline constexpr std::array<PiecePictures, PieceKindCount> Pieces = {{
 }};
 
 // How a cell picture frames its symbol.
-enum class Tile { Raised, Pressed, Focused, Clue };
+enum class Tile { Raised, Pressed, Focused, Clue, FocusedClue };
 
 struct CellState {
     char letter;
@@ -67,7 +67,8 @@ struct CellState {
 inline constexpr std::array<CellState, 4> NormalStates = {{
     {'U', Tile::Raised}, {'D', Tile::Pressed}, {'F', Tile::Focused}, {'X', Tile::Raised},
 }};
-inline constexpr CellState ClueState = {'X', Tile::Clue};
+// A clue shows its one picture in every state but the focused one, which adds the focus frame.
+inline constexpr std::array<CellState, 2> ClueStates = {{{'X', Tile::Clue}, {'F', Tile::FocusedClue}}};
 inline constexpr const char* CluePrefix = "RED_";
 
 // The focus frame: black dots at the odd positions 1..19 along these rows and these columns.

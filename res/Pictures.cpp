@@ -16,6 +16,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -100,14 +101,19 @@ QImage PressedTile(const Symbol& symbol)
     return picture;
 }
 
-QImage FocusedTile(const Symbol& symbol)
+void DrawFocusDots(QImage& picture)
 {
-    QImage picture = RaisedTile(symbol);
     for (int line : FocusDotLines)
         for (int position = 1; position < CellSize - 1; position += 2) {
             picture.setPixel(position, line, Black);
             picture.setPixel(line, position, Black);
         }
+}
+
+QImage FocusedTile(const Symbol& symbol)
+{
+    QImage picture = RaisedTile(symbol);
+    DrawFocusDots(picture);
     return picture;
 }
 
@@ -117,6 +123,13 @@ QImage ClueTile(const Symbol& symbol)
     const int firstRow = DiamondCentre - int(DiamondHalfWidths.size()) / 2;
     for (int i = 0; i < int(DiamondHalfWidths.size()); ++i)
         FillRect(picture, DiamondCentre - DiamondHalfWidths[i], firstRow + i, 2 * DiamondHalfWidths[i] + 1, 1, White);
+    return picture;
+}
+
+QImage FocusedClueTile(const Symbol& symbol)
+{
+    QImage picture = ClueTile(symbol);
+    DrawFocusDots(picture);
     return picture;
 }
 
@@ -131,6 +144,8 @@ QImage CellPicture(Tile tile, const Symbol& symbol)
         return FocusedTile(symbol);
     case Tile::Clue:
         return ClueTile(symbol);
+    case Tile::FocusedClue:
+        return FocusedClueTile(symbol);
     }
     return {};
 }
@@ -234,25 +249,30 @@ QImage FittedLabel(const QString& text, int inkWidth, qreal ratio)
 }
 
 // The label written from device column left to right (exclusive), its ink filling exactly that span, or
-// from the side where its reading starts when it cannot be spread; at scale 1 every pixel black or left
-// as it is, elsewhere blended into the light grey as the glyphs' edges are.
-void DrawLabel(QImage& picture, const QString& text, int left, int right, qreal ratio, bool rightToLeft)
+// from the side where its reading starts when it cannot be spread; on an indexed picture (scale 1) every
+// pixel black or left as it is, on any other blended from face to ink as the glyphs' edges are, or, at
+// ratio 1 or when sharp, ink or left as it is.
+void DrawLabel(QImage& picture, const QString& text, int left, int right, qreal ratio, bool rightToLeft,
+               QRgb ink = Palette[Black], QRgb face = Palette[LightGrey], bool sharp = false)
 {
     const QImage label = FittedLabel(text, right - left, ratio);
     const auto [first, last] = InkColumns(label);
     const int shift = rightToLeft && !Spreads(text) ? last - (right - 1) : first - left;
-    const QRgb face = Palette[LightGrey];
+    const bool indexed = picture.format() == QImage::Format_Indexed8;
     for (int y = 0; y < std::min(picture.height(), label.height()); ++y)
         for (int x = left; x < right; ++x) {
             if (!label.valid(x + shift, y))
                 continue;
-            const int ink = 255 - qGray(label.pixel(x + shift, y));
-            if (ratio == 1.0) {
+            const int amount = 255 - qGray(label.pixel(x + shift, y));
+            if (ratio == 1.0 || sharp) {
                 if (IsInk(label.pixel(x + shift, y)))
-                    picture.setPixel(x, y, Black);
-            } else if (ink > 0) {
-                const auto mix = [ink](int channel) { return channel * (255 - ink) / 255; };
-                picture.setPixel(x, y, qRgb(mix(qRed(face)), mix(qGreen(face)), mix(qBlue(face))));
+                    picture.setPixel(x, y, indexed ? uint(Black) : ink);
+            } else if (amount > 0) {
+                const auto mix = [amount](int faceChannel, int inkChannel) {
+                    return (faceChannel * (255 - amount) + inkChannel * amount) / 255;
+                };
+                picture.setPixel(x, y, qRgb(mix(qRed(face), qRed(ink)), mix(qGreen(face), qGreen(ink)),
+                                            mix(qBlue(face), qBlue(ink))));
             }
         }
 }
@@ -292,9 +312,15 @@ QImage MenuPicture(PieceKind kind, const QString& label, bool rightToLeft)
 // Drawing at another device pixel ratio: the same geometry laid out in device pixels, every edge one
 // line width thick on every side, round ends and the diamond antialiased. Names and numbers are those of
 // the pictures at scale 1, which stay the pixel art above.
+//
+// Given inks, the same geometry in two colours: the light grey face in paper, everything else in ink, water as
+// stripes of ink and the clue's diamond in ink ringed with paper, so that every shape still tells itself apart.
 class ScaledArt {
 public:
-    explicit ScaledArt(qreal ratio) : ratio(ratio), line(std::max(1, qRound(ratio))) {}
+    explicit ScaledArt(qreal ratio, std::optional<Inks> inks = std::nullopt)
+        : ratio(ratio), line(std::max(1, qRound(ratio))), inks(inks)
+    {
+    }
 
     QImage Cell(Tile tile, const Symbol& symbol) const
     {
@@ -314,9 +340,9 @@ public:
         painter.fillRect(0, size - b, size, b, Colour(Black));
         painter.fillRect(size - b, 0, b, size, Colour(Black));
         DrawSymbol(painter, CellSymbolOffset, CellSymbolOffset, 0, symbol);
-        if (tile == Tile::Focused)
+        if (tile == Tile::Focused || tile == Tile::FocusedClue)
             DrawFocusDots(painter, size);
-        if (tile == Tile::Clue)
+        if (tile == Tile::Clue || tile == Tile::FocusedClue)
             DrawDiamond(painter);
         return Finished(picture);
     }
@@ -342,12 +368,19 @@ public:
             DrawSymbol(painter, places.symbolLeft, MenuSymbolOffset, 0,
                        kind == UNKNOWN ? UnknownMenuSymbol : Pieces[kind].symbol);
         }
-        DrawLabel(picture, label, Px(places.labelLeft), Px(places.labelRight), ratio, rightToLeft);
+        // In two colours the label is as sharp as every other text of a high-contrast look.
+        DrawLabel(picture, label, Px(places.labelLeft), Px(places.labelRight), ratio, rightToLeft, Colour(Black).rgb(),
+                  Colour(LightGrey).rgb(), inks.has_value());
         return Finished(picture);
     }
 
 private:
-    static QColor Colour(PictureGeometry::Colour index) { return QColor::fromRgb(Palette[index]); }
+    QColor Colour(PictureGeometry::Colour index) const
+    {
+        if (inks)
+            return QColor::fromRgb(index == LightGrey ? inks->paper : inks->ink);
+        return QColor::fromRgb(Palette[index]);
+    }
 
     int Px(qreal logical) const { return qRound(logical * ratio); }
 
@@ -371,6 +404,12 @@ private:
         const QRect square(QPoint(Px(left) + shift, Px(top) + shift),
                            QPoint(Px(left + SymbolSize) + shift - 1, Px(top + SymbolSize) + shift - 1));
         const QColor colour = Colour(symbol.colour);
+        // In two colours water would be a middle square's ink: it shows as stripes of ink instead.
+        if (inks && symbol.colour == Blue && symbol.fill == Fill::Solid) {
+            for (int y = square.top(); y + line <= square.bottom() + 1; y += 2 * line)
+                painter.fillRect(square.left(), y, square.width(), line, colour);
+            return;
+        }
         switch (symbol.fill) {
         case Fill::Nothing:
             return;
@@ -435,19 +474,27 @@ private:
     {
         const qreal centre = (DiamondCentre + 0.5) * ratio;
         const qreal reach = (DiamondHalfWidths.size() / 2 + 0.5) * ratio;
-        const QPointF points[] = {{centre, centre - reach}, {centre + reach, centre}, {centre, centre + reach},
-                                  {centre - reach, centre}};
-        QPainterPath diamond;
-        diamond.addPolygon(QPolygonF(std::begin(points), std::end(points)));
-        diamond.closeSubpath();
+        const auto diamond = [centre](qreal reach) {
+            const QPointF points[] = {{centre, centre - reach}, {centre + reach, centre}, {centre, centre + reach},
+                                      {centre - reach, centre}};
+            QPainterPath path;
+            path.addPolygon(QPolygonF(std::begin(points), std::end(points)));
+            path.closeSubpath();
+            return path;
+        };
         painter.save();
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.fillPath(diamond, Colour(White));
+        // The white diamond on a black symbol would be ink on ink: the ink diamond stands in a ring of paper,
+        // both sharp, so that the ring is whole paper even a pixel wide.
+        painter.setRenderHint(QPainter::Antialiasing, !inks);
+        if (inks)
+            painter.fillPath(diamond(reach + line), Colour(LightGrey));
+        painter.fillPath(diamond(reach), Colour(White));
         painter.restore();
     }
 
     qreal ratio;
     int line; // the width of every edge, frame and dot: a whole number of device pixels
+    std::optional<Inks> inks;
 };
 
 // The pixel art of scale 1, in the shape that DrawCatalogue asks of an artist.
@@ -465,8 +512,8 @@ QHash<QString, QImage> DrawCatalogue(const Art& art)
         for (const CellState& state : NormalStates)
             catalogue.insert(CellPictureName(PieceKind(code), false, state.letter), art.Cell(state.tile, pictures.symbol));
         if (pictures.hasCluePicture)
-            catalogue.insert(CellPictureName(PieceKind(code), true, ClueState.letter),
-                             art.Cell(ClueState.tile, pictures.symbol));
+            for (const CellState& state : ClueStates)
+                catalogue.insert(CellPictureName(PieceKind(code), true, state.letter), art.Cell(state.tile, pictures.symbol));
     }
     for (int length = 1; length <= LongestShip; ++length)
         catalogue.insert(ShipPictureName(length), art.Ship(length));
@@ -501,6 +548,17 @@ QImage LoadBitmap(const QString& name, qreal devicePixelRatio)
     return found->second.value(name);
 }
 
+QImage LoadBitmap(const QString& name, qreal devicePixelRatio, const Inks& inks)
+{
+    // One catalogue per ratio and pair of inks; the look has one pair, so there are few.
+    static std::map<std::tuple<qreal, QRgb, QRgb>, QHash<QString, QImage>> catalogues;
+    const auto key = std::make_tuple(devicePixelRatio, inks.ink, inks.paper);
+    auto found = catalogues.find(key);
+    if (found == catalogues.end())
+        found = catalogues.emplace(key, DrawCatalogue(ScaledArt(devicePixelRatio, inks))).first;
+    return found->second.value(name);
+}
+
 QImage LoadMenuBitmap(int id) { return LoadMenuBitmap(id, 1.0); }
 
 // Drawn once for each ratio, word and direction: the word is the piece's label in the language spoken.
@@ -520,6 +578,22 @@ QImage LoadMenuBitmap(int id, qreal devicePixelRatio)
                     .emplace(key, devicePixelRatio == 1.0 ? MenuPicture(kind, label, rightToLeft)
                                                           : ScaledArt(devicePixelRatio).Menu(kind, label, rightToLeft))
                     .first;
+    return found->second;
+}
+
+QImage LoadMenuBitmap(int id, qreal devicePixelRatio, const Inks& inks)
+{
+    const int code = id - IDC_FIRST_PIECE_COMMAND;
+    if (code < 0 || code >= PieceKindCount)
+        return {};
+    const PieceKind kind = PieceKind(code);
+    const QString label = PieceLabel(kind);
+    const bool rightToLeft = QGuiApplication::isRightToLeft();
+    static std::map<std::tuple<qreal, QRgb, QRgb, int, QString, bool>, QImage> pictures;
+    const auto key = std::make_tuple(devicePixelRatio, inks.ink, inks.paper, code, label, rightToLeft);
+    auto found = pictures.find(key);
+    if (found == pictures.end())
+        found = pictures.emplace(key, ScaledArt(devicePixelRatio, inks).Menu(kind, label, rightToLeft)).first;
     return found->second;
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "PieceKind.h"
+#include "ResourceModule.h"
 
 class VectorIcon;
 
@@ -24,6 +25,9 @@ QImage LoadBitmap(const QString& name);
 // The same picture for a screen of the given device pixel ratio: at 1 the picture above; at any other
 // ratio drawn from the same geometry at the screen's own pixels, carrying that ratio. Each is drawn once.
 QImage LoadBitmap(const QString& name, qreal devicePixelRatio);
+// The same picture in the two colours of a high-contrast look: every edge, symbol and mark in ink on paper,
+// water as stripes (its blue would be the ink of a middle square) and a clue's diamond in ink ringed with paper.
+QImage LoadBitmap(const QString& name, qreal devicePixelRatio, const Inks& inks);
 
 // Menu pictures 3000..3007, one per piece kind; any other number yields a null image. Each shows the piece's
 // label in the language the program speaks, at least as wide as its English picture and wider where the
@@ -33,6 +37,8 @@ QImage LoadMenuBitmap(int id);
 // The same for a screen of the given device pixel ratio, drawn at the screen's own pixels: the label in the
 // same bold face at every ratio, filling the same columns, so the menu looks alike at every scale.
 QImage LoadMenuBitmap(int id, qreal devicePixelRatio);
+// The same in the two colours of a high-contrast look, as the cell pictures are drawn in them.
+QImage LoadMenuBitmap(int id, qreal devicePixelRatio, const Inks& inks);
 // The word that menu picture id shows beside its symbol, for those who cannot see it; empty for any other number.
 QString MenuBitmapLabel(int id);
 

@@ -1,12 +1,15 @@
 // The game window: construction, initialisation, enabling controls and the ways of closing.
 #include "CCorvaneDlg.h"
 
+#include "Announcements.h"
 #include "CBitmapButton.h"
 #include "CPieceMenu.h"
 #include "CWinApp.h"
 #include "Pictures.h"
 #include "Templates.h"
 
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 
@@ -81,6 +84,18 @@ void CCorvaneDlg::OnDestroy()
 {
     SaveStats();
     PieceMenu.reset();
+}
+
+void CCorvaneDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (ReadBoard(*event))
+        return;
+    // Undo's own key while there is nothing to take back: a disabled button's key would say nothing at all.
+    if (!UndoButton->isEnabled() && event->keyCombination() == QKeySequence::mnemonic(UndoButton->text())[0]) {
+        Announce(NothingToUndoAnnouncement());
+        return;
+    }
+    CDialog::keyPressEvent(event);
 }
 
 void CCorvaneDlg::EnableControl(QWidget* control, bool enable)

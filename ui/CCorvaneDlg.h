@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CDialog.h"
+#include "ControlNames.h"
 #include "ResourceIds.h"
 
 #include "Board.h"
@@ -47,6 +48,8 @@ protected:
     void OnClose() override;
     void OnDestroy() override;
     QWidget* ArrowTarget(QWidget* from, int key) const override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // What the window's controls and messages call, and the cell and undo operations beneath them.
@@ -61,7 +64,7 @@ private:
     void OnHelp();
     const QIcon& OnQueryDragIcon() const { return AppIcon; }
 
-    // kind is 0..7.
+    // kind is 0..7. A clue's cell, like every cell once a game has ended, can be read but not changed.
     void SetCell(CBitmapButton* cell, PieceKind kind, bool clue);
     void EnableControl(QWidget* control, bool enable);
     void EnableCells(bool enable);
@@ -75,6 +78,15 @@ private:
     void ClearStats();
     void ShowStats();
 
+    // SetCell with how the piece is known, which decides its pictures, its name and whether it can change.
+    void ShowPiece(CBitmapButton* cell, PieceKind kind, CellSource source);
+    // OnPieceCommand, telling the piece set only when sayPiece: a screen reader that reads the cell again
+    // hears it there. What a fill filled is always told.
+    void CarryOutPieceCommand(int id, bool sayPiece);
+    void FocusCellAgain();
+    // What a screen reader hears for the keys that read the board at once: the focused cell's row or column,
+    // or all the counts. False for any other key.
+    bool ReadBoard(const QKeyEvent& key);
     void CheckForWin();
     void EnableGameControls(bool on);
     void SetCurrentScore(int n);
@@ -86,7 +98,7 @@ private:
     // nothing) otherwise. The notice waits for the count of fitting fleets when that is not known yet.
     void UpdateFleetNotice();
     // What a screen reader says of a cell after its name: the counts of its row and its column.
-    void DescribeCellsByTheirCounts();
+    void DescribeCellByItsCounts(int row, int column);
     // After the status line's message of where a clue is: the piece it shows and the new score.
     void AnnounceClue(PieceKind kind);
     void UpdateUndoButton();
@@ -116,6 +128,8 @@ private:
     QLabel* StatusText = nullptr;
     QPushButton* ClueButton = nullptr;
     std::array<CBitmapButton*, CellCount> Cells{};
+    // How each cell's piece is known, by cell index.
+    std::array<CellSource, CellCount> CellSources{};
     QIcon AppIcon;
     std::unique_ptr<CPieceMenu> PieceMenu;
     Board FleetLayout;
@@ -127,6 +141,9 @@ private:
     QString ClueStatus;
     ::UndoHistory UndoHistory;
     int SelectedCell = 0;
+    // The cell a screen reader that followed the piece menu's highlight is brought back to, once the window
+    // has the keyboard again; null when there is none.
+    CBitmapButton* CellToFocusAgain = nullptr;
     int CurrentScore = 0;
     int GameNumber = 1;
     int TotalGames = 0;

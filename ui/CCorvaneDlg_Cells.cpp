@@ -7,9 +7,10 @@
 
 namespace {
 
-// A cell shows its up, down, focused and disabled pictures; a clue shows its one picture in every state.
+// A cell shows its up, down, focused and disabled pictures; a clue shows its one picture in every state but
+// the focused one, which frames it.
 constexpr char NormalLetters[] = "UDFX";
-constexpr char ClueLetters[] = "XXXX";
+constexpr char ClueLetters[] = "XXFX";
 
 } // namespace
 
@@ -19,18 +20,22 @@ CBitmapButton* CCorvaneDlg::CellAt(int row, int column) const { return CellById(
 
 void CCorvaneDlg::SetCell(CBitmapButton* cell, PieceKind kind, bool clue)
 {
+    ShowPiece(cell, kind, clue ? CellSource::Clue : CellSource::Mark);
+}
+
+void CCorvaneDlg::ShowPiece(CBitmapButton* cell, PieceKind kind, CellSource source)
+{
+    const bool clue = source == CellSource::Clue;
     const char* letters = clue ? ClueLetters : NormalLetters;
     cell->LoadBitmaps(CellPictureName(kind, clue, letters[0]), CellPictureName(kind, clue, letters[1]),
                       CellPictureName(kind, clue, letters[2]), CellPictureName(kind, clue, letters[3]));
     cell->setText(QString::fromStdString(KindToText(kind)));
     const int index = GetDlgCtrlID(cell) - IDC_FIRST_CELL;
-    // Each new name is an event a screen reader must get through; a hundred unchanged ones, as Undo and
-    // Start Game would send, make it drop what comes after them.
-    const QString name = CellAccessibleName(index / BoardSize, index % BoardSize, kind, clue);
-    if (name != cell->accessibleName())
-        cell->setAccessibleName(name);
-    if (clue)
-        EnableControl(cell, false);
+    CellSources[index] = source;
+    cell->SetName(CellAccessibleName(index / BoardSize, index % BoardSize, kind, source));
+    // What the game has shown stays reachable and readable, as the player's own marks are, but only those
+    // can change.
+    cell->SetReadOnly(source != CellSource::Mark);
     cell->update();
 }
 
@@ -55,7 +60,8 @@ QWidget* CCorvaneDlg::ArrowTarget(QWidget* from, int key) const
     if (id < IDC_FIRST_CELL || id > IDC_LAST_CELL)
         return CDialog::ArrowTarget(from, key);
 
-    // Within the grid the arrows walk the row or the column, past cells that cannot be used.
+    // Within the grid the arrows walk the row or the column, past cells that cannot take the focus (before the
+    // first game, all of them).
     const int rowStep = key == Qt::Key_Down ? 1 : key == Qt::Key_Up ? -1 : 0;
     const int columnStep = key == Qt::Key_Right ? 1 : key == Qt::Key_Left ? -1 : 0;
     int row = (id - IDC_FIRST_CELL) / BoardSize + rowStep;

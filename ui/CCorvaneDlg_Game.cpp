@@ -2,6 +2,7 @@
 #include "CCorvaneDlg.h"
 
 #include "Announcements.h"
+#include "AverageScoreText.h"
 #include "CBitmapButton.h"
 #include "CCongratsDlg.h"
 #include "CWinApp.h"
@@ -17,6 +18,17 @@
 void CCorvaneDlg::OnStartGame()
 {
     BeginWaitCursor();
+    GenerateLayout(FleetLayout, Random);
+    Evidence = FleetEvidence::CountsOf(FleetLayout);
+    // The player's next step is a mark on the board, so the keyboard goes to its first cell, and goes there
+    // before anything else changes: a screen reader then reads the cell at once, not after the hundred other
+    // changes a new game makes.
+    CBitmapButton* first = CellAt(0, 0);
+    EnableControl(first, true);
+    SetCell(first, UNKNOWN, false);
+    DescribeCellByItsCounts(0, 0);
+    GotoDlgCtrl(first);
+
     StartGameButton->setAccessibleDescription(QString());
     ClueStatus.clear();
     ShowStatus(ClueStatus);
@@ -28,15 +40,13 @@ void CCorvaneDlg::OnStartGame()
     UndoHistory.Clear();
     UpdateUndoButton();
     EnableGameControls(true);
-    GenerateLayout(FleetLayout, Random);
-    Evidence = FleetEvidence::CountsOf(FleetLayout);
     for (int row = 0; row < BoardSize; ++row)
         SetDlgItemInt(IDC_FIRST_ROW_COUNT + row, Evidence.RowCount(row));
     for (int column = 0; column < BoardSize; ++column)
         SetDlgItemInt(IDC_FIRST_COLUMN_COUNT + column, Evidence.ColumnCount(column));
-    DescribeCellsByTheirCounts();
-    // The player's next step is a mark on the board, so the keyboard starts at its first cell.
-    GotoDlgCtrl(CellAt(0, 0));
+    for (int row = 0; row < BoardSize; ++row)
+        for (int column = 0; column < BoardSize; ++column)
+            DescribeCellByItsCounts(row, column);
     EndWaitCursor();
 }
 
@@ -68,7 +78,7 @@ void CCorvaneDlg::OnGiveUp()
     EnableGameControls(false);
     for (int row = 0; row < BoardSize; ++row)
         for (int column = 0; column < BoardSize; ++column)
-            SetCell(CellAt(row, column), FleetLayout.At(row, column), false);
+            ShowPiece(CellAt(row, column), FleetLayout.At(row, column), CellSource::GiveUp);
     UpdateFleetNotice();
     EndWaitCursor();
 }
@@ -84,6 +94,8 @@ void CCorvaneDlg::CheckForWin()
     CCongratsDlg congratulations;
     congratulations.DoModal();
     GotoDlgCtrl(StartGameButton);
+    // What a sighted player reads off the top line as the game window comes back.
+    Announce(WinAnnouncement(CurrentScore, TotalGames, AverageScoreText(TotalGames, TotalScore)));
 }
 
 void CCorvaneDlg::EnableGameControls(bool on)
@@ -97,7 +109,12 @@ void CCorvaneDlg::EnableGameControls(bool on)
     EnableControl(ClueButton, on);
     EnableControl(GiveUpButton, on);
     EnableControl(StartGameButton, !on);
-    EnableCells(on);
+    // An ended game's board can still be walked and read, but no longer changed.
+    if (on)
+        EnableCells(true);
+    else
+        for (CBitmapButton* cell : Cells)
+            cell->SetReadOnly(true);
     if (on)
         SetDlgItemInt(IDC_GAME_NUMBER, GameNumber);
     UndoHistory.Clear();
@@ -133,12 +150,9 @@ void CCorvaneDlg::UpdateFleetNotice()
         ShowStatus(text);
 }
 
-void CCorvaneDlg::DescribeCellsByTheirCounts()
+void CCorvaneDlg::DescribeCellByItsCounts(int row, int column)
 {
-    for (int row = 0; row < BoardSize; ++row)
-        for (int column = 0; column < BoardSize; ++column)
-            CellAt(row, column)->setAccessibleDescription(
-                CellAccessibleDescription(Evidence.RowCount(row), Evidence.ColumnCount(column)));
+    CellAt(row, column)->SetDescription(CellAccessibleDescription(Evidence.RowCount(row), Evidence.ColumnCount(column)));
 }
 
 void CCorvaneDlg::AnnounceClue(PieceKind kind)

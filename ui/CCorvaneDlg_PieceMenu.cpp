@@ -7,6 +7,8 @@
 #include "PuzzleRules.h"
 #include "StringTable.h"
 
+#include <QPushButton>
+
 void CCorvaneDlg::BuildPieceMenu()
 {
     PieceMenu = std::make_unique<CPieceMenu>(this);
@@ -19,18 +21,54 @@ void CCorvaneDlg::BuildPieceMenu()
 
 void CCorvaneDlg::OnCellClicked(int id)
 {
+    const CBitmapButton* cell = CellById(id);
+    // A cell that cannot change opens no menu; the player hears why instead.
+    if (cell->IsReadOnly()) {
+        Announce(FixedCellAnnouncement(StartGameButton->isEnabled()));
+        return;
+    }
     SelectedCell = id;
-    const QWidget* cell = CellById(id);
     const QRect rect(cell->mapToGlobal(QPoint(0, 0)), cell->size());
     const QPoint centre(rect.left() + rect.width() / 2, rect.top() + rect.height() / 2);
-    Announce(PieceMenuOpenedAnnouncement(cell->accessibleName()));
-    if (const int command = PieceMenu ? PieceMenu->TrackPopupMenu(centre) : 0)
-        OnPieceCommand(command);
-    else
-        Announce(cell->accessibleName());
+    Announce(PieceMenuOpenedAnnouncement(cell->Name()));
+    const int command = PieceMenu ? PieceMenu->TrackPopupMenu(centre) : 0;
+    // A screen reader that followed the highlight into the menu is brought back to the cell, which it reads
+    // with what the cell holds now; one that stayed on the cell is told what the menu did, or the cell again.
+    const bool readerInMenu = PieceMenu && PieceMenu->HighlightedAnItem();
+    if (command)
+        CarryOutPieceCommand(command, !readerInMenu);
+    else if (!readerInMenu)
+        Announce(cell->Name());
+    if (readerInMenu) {
+        CellToFocusAgain = CellById(id);
+        QMetaObject::invokeMethod(this, &CCorvaneDlg::FocusCellAgain, Qt::QueuedConnection);
+    }
 }
 
-void CCorvaneDlg::OnPieceCommand(int id)
+// The keyboard focus comes back to the cell anew, which a screen reader follows, once the window has taken
+// the keyboard back from the menu (at once, or when the window system hands it back); a game the menu's
+// command has won has moved on to Start Game by then.
+void CCorvaneDlg::FocusCellAgain()
+{
+    if (!CellToFocusAgain || !isActiveWindow())
+        return;
+    if (focusWidget() == CellToFocusAgain) {
+        CellToFocusAgain->clearFocus();
+        GotoDlgCtrl(CellToFocusAgain);
+    }
+    CellToFocusAgain = nullptr;
+}
+
+void CCorvaneDlg::changeEvent(QEvent* event)
+{
+    CDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        FocusCellAgain();
+}
+
+void CCorvaneDlg::OnPieceCommand(int id) { CarryOutPieceCommand(id, true); }
+
+void CCorvaneDlg::CarryOutPieceCommand(int id, bool sayPiece)
 {
     CBitmapButton* cell = CellById(SelectedCell);
     const int index = SelectedCell - IDC_FIRST_CELL;
@@ -38,6 +76,7 @@ void CCorvaneDlg::OnPieceCommand(int id)
     const int column = index % BoardSize;
 
     const BoardSnapshot before = TakeSnapshot();
+    const bool fill = id == IDC_FILL_ROW || id == IDC_FILL_COLUMN;
     if (id == IDC_FILL_ROW)
         FillRowWithWater(Marks, row);
     else if (id == IDC_FILL_COLUMN)
@@ -50,7 +89,8 @@ void CCorvaneDlg::OnPieceCommand(int id)
         UndoHistory.Push(before);
         UpdateUndoButton();
     }
-    Announce(PieceCommandAnnouncement(id, row, column, int(after.CellsChangedSince(before).size())));
+    if (sayPiece || fill)
+        Announce(PieceCommandAnnouncement(id, row, column, int(after.CellsChangedSince(before).size())));
     UpdateFleetNotice();
     CheckForWin();
 }

@@ -2,6 +2,7 @@
 // end, shown in the top line and in the Score dialog, and what the keeper has to tell, told.
 #include "CCorvaneDlg.h"
 
+#include "Announcements.h"
 #include "AverageScoreText.h"
 #include "CScoreDlg.h"
 #include "CWinApp.h"
@@ -38,7 +39,13 @@ void CCorvaneDlg::SaveStats()
 
 void CCorvaneDlg::RecordWin(int score) { Tell(StatsKeeper.Win(score)); }
 
-void CCorvaneDlg::ClearStats() { Tell(StatsKeeper.Clear()); }
+void CCorvaneDlg::ClearStats()
+{
+    Tell(StatsKeeper.Clear());
+    // Heard as the game window comes back; a clearing that failed has been told in its own words.
+    if (TotalGames == 0 && TotalScore == 0)
+        Announce(ScoreClearedAnnouncement());
+}
 
 void CCorvaneDlg::Tell(const TotalsNews& news)
 {

@@ -12,8 +12,8 @@ void CCorvaneDlg::RestoreSnapshot(const BoardSnapshot& snapshot)
 {
     for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
         CBitmapButton* cell = CellById(id);
-        // Clue cells are disabled and stay as the clue left them.
-        if (cell->isEnabled()) {
+        // Clue cells stay as the clue left them.
+        if (!cell->IsReadOnly()) {
             const int index = id - IDC_FIRST_CELL;
             SetCell(cell, snapshot.KindAt(index / BoardSize, index % BoardSize), false);
         }

@@ -3,6 +3,7 @@
 
 #include "ClassicStyle.h"
 #include "MenuItemAccessible.h"
+#include "PictureInks.h"
 #include "Pictures.h"
 
 #include <QGuiApplication>
@@ -53,10 +54,11 @@ private:
 CPieceMenu::CPieceMenu(QWidget* owner) : QMenu(owner)
 {
     // One face for the pictures and the text items: the light grey that the pictures are drawn on.
-    setPalette(ClassicPalette());
+    setPalette(LookPalette());
     // A click beside the menu only closes it: it does not go on to the window underneath.
     setAttribute(Qt::WA_NoMouseReplay);
     InstallMenuItemAccessibility();
+    connect(this, &QMenu::hovered, this, [this] { highlighted = true; });
 }
 
 void CPieceMenu::AppendOwnerDrawItem(int id)
@@ -85,6 +87,7 @@ int CPieceMenu::TrackPopupMenu(QPoint topLeft)
     const int left = isRightToLeft() ? topLeft.x() + 1 - size.width() : topLeft.x();
     const QPoint onScreen(std::clamp(left, area.left(), std::max(area.left(), area.right() + 1 - size.width())),
                           std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
+    highlighted = false;
     const QAction* chosen = exec(onScreen);
     return chosen ? chosen->data().toInt() : 0;
 }
@@ -100,7 +103,9 @@ QSize CPieceMenu::MeasureItem(int id, QSize proposed) const
 void CPieceMenu::DrawItem(QPainter& painter, int id, const QRect& rect, bool selected) const
 {
     painter.fillRect(rect, selected ? palette().highlight() : palette().window());
-    const QImage picture = LoadMenuBitmap(id, painter.device()->devicePixelRatioF());
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const std::optional<Inks> inks = PictureInks(palette());
+    const QImage picture = inks ? LoadMenuBitmap(id, ratio, *inks) : LoadMenuBitmap(id, ratio);
     if (picture.isNull())
         return;
     // Laid out right to left, the picture stands at the item's right, where such a menu starts its items.

@@ -6,15 +6,21 @@
 #include <QEvent>
 #include <QWidget>
 
+#include <functional>
+
 namespace {
 
-// One of the announcer's two parts as a screen reader sees it: the status bar, or the notification in it.
-// Neither is drawn, so both say they cannot be seen.
+// How many notifications of earlier utterances are kept for a screen reader that has not come to them yet.
+constexpr std::size_t KeptUtterances = 16;
+
+// One of the announcer's parts as a screen reader sees it: the status bar (the announcer itself), whose one
+// child is the newest notification, or a notification with its words. Neither is drawn, so both say they
+// cannot be seen.
 class AnnouncerPart final : public QAccessibleObject {
 public:
-    AnnouncerPart(QObject* part, QAccessible::Role role, QObject* above, QObject* below, const Announcer& announcer,
-                  const QWidget& window)
-        : QAccessibleObject(part), partRole(role), above(above), below(below), announcer(announcer), owner(window)
+    // A status bar when words is empty, else a notification with those words.
+    AnnouncerPart(QObject* part, QObject* above, std::function<QObject*()> newest, QString words, const QWidget& window)
+        : QAccessibleObject(part), above(above), newest(std::move(newest)), words(std::move(words)), owner(window)
     {
     }
 
@@ -22,18 +28,17 @@ public:
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(above); }
     QAccessibleInterface* child(int index) const override
     {
+        QObject* below = Below();
         return index == 0 && below ? QAccessible::queryAccessibleInterface(below) : nullptr;
     }
-    int childCount() const override { return below ? 1 : 0; }
+    int childCount() const override { return Below() ? 1 : 0; }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
+        QObject* below = Below();
         return below && child && child->object() == below ? 0 : -1;
     }
-    QString text(QAccessible::Text type) const override
-    {
-        return type == QAccessible::Name && partRole == QAccessible::Notification ? announcer.LastSpoken() : QString();
-    }
-    QAccessible::Role role() const override { return partRole; }
+    QString text(QAccessible::Text type) const override { return type == QAccessible::Name ? words : QString(); }
+    QAccessible::Role role() const override { return words.isEmpty() ? QAccessible::StatusBar : QAccessible::Notification; }
     QAccessible::State state() const override
     {
         QAccessible::State state;
@@ -42,12 +47,19 @@ public:
     }
 
 private:
-    QAccessible::Role partRole;
+    QObject* Below() const { return newest ? newest() : nullptr; }
+
     QObject* above;
-    QObject* below;
-    const Announcer& announcer;
+    std::function<QObject*()> newest;
+    QString words;
     const QWidget& owner;
 };
+
+void Forget(QObject* part)
+{
+    if (QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(part))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(accessible));
+}
 
 // Sentences in the order said, each closed with a full stop unless it ends a sentence already.
 QString Joined(const QStringList& sentences)
@@ -65,16 +77,16 @@ QString Joined(const QStringList& sentences)
 Announcer::Announcer(QWidget* window) : QObject(window), window(window)
 {
     // Registered by hand rather than found through a factory, so that nothing else can answer for them.
-    QAccessible::registerAccessibleInterface(new AnnouncerPart(&bar, QAccessible::StatusBar, window, this, *this, *window));
-    QAccessible::registerAccessibleInterface(new AnnouncerPart(this, QAccessible::Notification, &bar, nullptr, *this, *window));
+    QAccessible::registerAccessibleInterface(new AnnouncerPart(
+        this, window, [this] { return utterances.empty() ? nullptr : utterances.back().get(); }, QString(), *window));
     window->installEventFilter(this);
 }
 
 Announcer::~Announcer()
 {
-    for (QObject* part : {static_cast<QObject*>(this), &bar})
-        if (QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(part))
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(accessible));
+    for (const auto& utterance : utterances)
+        Forget(utterance.get());
+    Forget(this);
 }
 
 void Announcer::Say(const QString& text)
@@ -103,7 +115,14 @@ void Announcer::SpeakNow()
         return;
     spoken = Joined(waiting);
     waiting.clear();
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    auto utterance = std::make_unique<QObject>();
+    QAccessible::registerAccessibleInterface(new AnnouncerPart(utterance.get(), this, {}, spoken, *window));
+    utterances.push_back(std::move(utterance));
+    if (utterances.size() > KeptUtterances) {
+        Forget(utterances.front().get());
+        utterances.pop_front();
+    }
+    QAccessibleEvent shown(utterances.back().get(), QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }
 

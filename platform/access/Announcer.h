@@ -4,6 +4,9 @@
 #include <QObject>
 #include <QStringList>
 
+#include <deque>
+#include <memory>
+
 class QAccessibleInterface;
 class QWidget;
 
@@ -12,7 +15,8 @@ class QWidget;
 // never change, and neither is among the window's controls, which stay as they are.
 //
 // Everything said between two turns of the event loop is spoken as one utterance, since each new utterance
-// cuts the one before it short. It is spoken while the window is active, so that it follows the window's
+// cuts the one before it short. Each utterance is a notification of its own, which keeps its words: a screen
+// reader reads a notification's words when it comes to it, which may be after the next one has shown. It is spoken while the window is active, so that it follows the window's
 // own title when a screen reader reads that on the window's return from a prompt, and comes before the
 // control the focus lands on, which a screen reader reads without cutting it short.
 class Announcer : public QObject {
@@ -40,7 +44,8 @@ private:
     QWidget* window;
     QStringList waiting;
     bool speakQueued = false;
-    // The status bar that holds the notification.
-    QObject bar;
+    // The notifications of the last few utterances, newest last; the announcer itself is the status bar that
+    // holds them.
+    std::deque<std::unique_ptr<QObject>> utterances;
     QString spoken;
 };

@@ -1,6 +1,8 @@
 // A push button that shows one of four named pictures by state and keeps its text as storage only.
 #include "CBitmapButton.h"
 
+#include "PictureInks.h"
+#include "QuietText.h"
 #include "ResourceModule.h"
 
 #include <QPainter>
@@ -26,7 +28,14 @@ CBitmapButton::CBitmapButton(const ResourceModule& resources, QWidget* parent)
     : QAbstractButton(parent), resources(resources)
 {
     setFocusPolicy(Qt::StrongFocus);
+    SetQuietName(this, QString());
 }
+
+void CBitmapButton::SetName(const QString& name) { SetQuietName(this, name); }
+
+QString CBitmapButton::Name() const { return QuietName(this); }
+
+void CBitmapButton::SetDescription(const QString& description) { SetQuietDescription(this, description); }
 
 bool CBitmapButton::LoadBitmaps(const QString& up, const QString& down, const QString& focus, const QString& disabled)
 {
@@ -42,7 +51,7 @@ bool CBitmapButton::LoadBitmaps(const QString& up, const QString& down, const QS
 
 QString CBitmapButton::CurrentPictureName() const
 {
-    if (isDown() && !downPicture.isEmpty())
+    if (isDown() && !readOnly && !downPicture.isEmpty())
         return downPicture;
     if (hasFocus() && !focusPicture.isEmpty())
         return focusPicture;
@@ -51,7 +60,16 @@ QString CBitmapButton::CurrentPictureName() const
     return upPicture;
 }
 
-// Every state feedback comes from the pictures: no text, no focus rectangle, no greying.
+void CBitmapButton::SetReadOnly(bool readOnly)
+{
+    if (readOnly == this->readOnly)
+        return;
+    this->readOnly = readOnly;
+    update();
+}
+
+// Every state feedback comes from the pictures: no text, no focus rectangle, no greying. The pictures come in
+// the colours of the button's palette: their own, or the two of a high-contrast look.
 void CBitmapButton::paintEvent(QPaintEvent*)
 {
     const QString name = CurrentPictureName();
@@ -61,5 +79,5 @@ void CBitmapButton::paintEvent(QPaintEvent*)
     // The button may be a pixel or two larger than its picture; that margin shows the dialog's background.
     painter.fillRect(rect(), palette().window());
     // Drawn for this screen's pixels, so that it is copied one to one, never stretched.
-    painter.drawPixmap(QPoint(0, 0), ScreenPicture(resources.LoadBitmap(name, devicePixelRatioF())));
+    painter.drawPixmap(QPoint(0, 0), ScreenPicture(resources.LoadBitmap(name, devicePixelRatioF(), PictureInks(palette()))));
 }

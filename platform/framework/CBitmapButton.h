@@ -17,6 +17,18 @@ public:
     // not kept. Returns whether the up picture loaded.
     bool LoadBitmaps(const QString& up, const QString& down, const QString& focus, const QString& disabled);
 
+    // What a screen reader reads as the focus lands on the button: its name, and after it its description. A
+    // screen reader hears of no change of them: a board of buttons all renamed at once would hold up what it
+    // says next. Its text is storage, never its name.
+    void SetName(const QString& name);
+    QString Name() const;
+    void SetDescription(const QString& description);
+
+    // A read-only button takes the focus and is clicked as any other, but never shows itself pressed: it
+    // stands for something that cannot be changed, and what a click on it does is its owner's business.
+    void SetReadOnly(bool readOnly);
+    bool IsReadOnly() const { return readOnly; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -28,4 +40,5 @@ private:
     const ResourceModule& resources;
     // The names of the loaded pictures, empty where none loaded: each is drawn for the screen it shows on.
     QString upPicture, downPicture, focusPicture, disabledPicture;
+    bool readOnly = false;
 };

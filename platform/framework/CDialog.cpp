@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcutEvent>
 
 namespace {
 
@@ -67,7 +68,7 @@ CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
 {
     setWindowFlags(FlagsOf(dialogTemplate));
     // The classic light grey face that the program's pictures are drawn to sit on.
-    setPalette(ClassicPalette());
+    setPalette(LookPalette());
     QAccessible::installFactory(MainWindowAccessible);
 }
 
@@ -284,10 +285,19 @@ QWidget* CDialog::ArrowTarget(QWidget* from, int key) const
 
 bool CDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    // A label's or group box's mnemonic moves the focus on to the control after it.
-    if (event->type() == QEvent::Shortcut && !qobject_cast<QAbstractButton*>(watched)) {
-        FocusAfter(static_cast<QWidget*>(watched));
-        return true;
+    // A label's or group box's mnemonic moves the focus on to the control after it. A button's clicks it at
+    // once, as a desktop dialog does, rather than after the toolkit's tenth of a second of showing it pressed:
+    // what the click says is heard that much sooner.
+    if (event->type() == QEvent::Shortcut) {
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (!button) {
+            FocusAfter(static_cast<QWidget*>(watched));
+            return true;
+        }
+        if (!static_cast<QShortcutEvent*>(event)->isAmbiguous() && button->isEnabled()) {
+            button->click();
+            return true;
+        }
     }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);

@@ -1,6 +1,7 @@
 // A named picture of a dialog, shown at its own size and drawn for the pixels of the screen it is on.
 #include "CPicture.h"
 
+#include "PictureInks.h"
 #include "ResourceModule.h"
 
 #include <QPainter>
@@ -16,5 +17,5 @@ CPicture::CPicture(const ResourceModule& resources, const QString& name, QWidget
 void CPicture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), resources.LoadBitmap(name, devicePixelRatioF()));
+    painter.drawImage(QPoint(0, 0), resources.LoadBitmap(name, devicePixelRatioF(), PictureInks(palette())));
 }

@@ -5,7 +5,15 @@
 #include <QImage>
 #include <QString>
 
+#include <optional>
+
 struct ControlTemplate;
+
+// The two colours of a high-contrast look, in which a picture is drawn: all its shapes in ink on paper.
+struct Inks {
+    QRgb ink, paper;
+    friend bool operator==(const Inks&, const Inks&) = default;
+};
 
 // The dialog layer knows nothing of any one program; the program hands it one of these, through its
 // dialog templates and its application object, and every resource the layer shows comes from it.
@@ -15,9 +23,10 @@ public:
 
     // An empty text for a number the program does not hold.
     virtual QString LoadString(int id) const = 0;
-    // The named picture for a screen of the given device pixel ratio, carrying that ratio; a null image for
-    // a name the program does not hold.
-    virtual QImage LoadBitmap(const QString& name, qreal devicePixelRatio) const = 0;
+    // The named picture for a screen of the given device pixel ratio, carrying that ratio, in its own colours
+    // or, given inks, in those two; a null image for a name the program does not hold.
+    virtual QImage LoadBitmap(const QString& name, qreal devicePixelRatio,
+                              const std::optional<Inks>& inks = std::nullopt) const = 0;
     // The program's own icon, at every size it has.
     virtual QIcon LoadIcon() const = 0;
     // What a screen reader calls a control made from this template entry and now showing text (for a

@@ -14,10 +14,11 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBlock>
-#include <QTextBrowser>
+#include <QTextEdit>
 #include <QTextDocument>
 #include <QThread>
 #include <QTreeWidget>
@@ -82,7 +83,7 @@ HelpViewer::HelpViewer()
       index(new QListWidget),
       searchField(new QLineEdit),
       searchResults(new QListWidget),
-      text(new QTextBrowser)
+      text(new QTextEdit)
 {
     // Closing the viewer hides it; it never ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -100,7 +101,11 @@ HelpViewer::HelpViewer()
     tabs->addTab(FieldPage(tr("&Type the first few letters of the word you are looking for:"), indexField, index),
                  tr("&Index"));
     tabs->addTab(FieldPage(tr("Type the &words to find:"), searchField, searchResults), tr("&Search"));
-    text->setOpenExternalLinks(false);
+    // Read, never written: the text with a caret to read by, as a document has, which a screen reader takes
+    // for a text it reads line by line and on from the caret (the toolkit presents a browser's text as one
+    // label, read whole).
+    text->setReadOnly(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     splitter = new QSplitter;
     splitter->addWidget(tabs);
@@ -111,23 +116,35 @@ HelpViewer::HelpViewer()
     layout->addWidget(splitter);
     resize(PreferredSize);
 
-    const auto showContentsItem = [this](QTreeWidgetItem* item) {
-        if (item)
-            ShowPosition(item->data(0, TargetRole).toInt());
+    // Looking shows a place; choosing it goes there to read.
+    const auto showContentsItem = [this](QTreeWidgetItem* item, bool read) {
+        if (!item)
+            return;
+        QTextCursor caret(text->document());
+        caret.setPosition(item->data(0, TargetRole).toInt());
+        GoTo(caret, read);
     };
     connect(tabs, &QTabWidget::currentChanged, this, [this] { tabs->currentWidget()->setFocus(Qt::TabFocusReason); });
-    connect(contents, &QTreeWidget::currentItemChanged, this, showContentsItem);
-    connect(contents, &QTreeWidget::itemClicked, this, showContentsItem);
+    connect(contents, &QTreeWidget::currentItemChanged, this,
+            [showContentsItem](QTreeWidgetItem* item) { showContentsItem(item, false); });
+    connect(contents, &QTreeWidget::itemClicked, this,
+            [showContentsItem](QTreeWidgetItem* item) { showContentsItem(item, false); });
+    connect(contents, &QTreeWidget::itemActivated, this,
+            [showContentsItem](QTreeWidgetItem* item) { showContentsItem(item, true); });
 
     connect(indexField, &QLineEdit::textEdited, this, &HelpViewer::SelectKeyword);
-    connect(indexField, &QLineEdit::returnPressed, this, [this] { ShowKeyword(index->currentItem()); });
-    connect(index, &QListWidget::itemClicked, this, &HelpViewer::ShowKeyword);
-    connect(index, &QListWidget::itemActivated, this, &HelpViewer::ShowKeyword);
+    connect(indexField, &QLineEdit::returnPressed, this, [this] { ShowKeyword(index->currentItem(), true); });
+    connect(index, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { ShowKeyword(item, false); });
+    connect(index, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { ShowKeyword(item, true); });
 
     connect(searchField, &QLineEdit::textChanged, this, &HelpViewer::ShowSearchResults);
-    connect(searchField, &QLineEdit::returnPressed, this, [this] { ShowSearchResult(searchResults->item(0)); });
-    connect(searchResults, &QListWidget::itemClicked, this, &HelpViewer::ShowSearchResult);
-    connect(searchResults, &QListWidget::itemActivated, this, &HelpViewer::ShowSearchResult);
+    connect(searchField, &QLineEdit::returnPressed, this, [this] { ShowSearchResult(searchResults->item(0), true); });
+    connect(searchResults, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { ShowSearchResult(item, false); });
+    connect(searchResults, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { ShowSearchResult(item, true); });
+
+    // Whatever holds the keyboard in the viewer.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 bool HelpViewer::ShowContents(const QString& helpFilePath, const QWidget* beside, const QRect& inView)
@@ -137,6 +154,7 @@ bool HelpViewer::ShowContents(const QString& helpFilePath, const QWidget* beside
         return false;
     if (!isVisible())
         PlaceBeside(beside, inView);
+    opener = beside ? const_cast<QWidget*>(beside->window()) : nullptr;
     if (loader) {
         // Still reading the file asked for before: it shows when it is read.
         ShowWindow();
@@ -184,7 +202,7 @@ QTextDocument* HelpViewer::ReadDocument(const QString& html, const QUrl& base)
 
 void HelpViewer::ShowDocument(QTextDocument* document, const QString& fileName)
 {
-    // The browser releases its own first document itself; the ones read here belong to the viewer.
+    // The text releases its own first document itself; the ones read here belong to the viewer.
     QTextDocument* old = text->document();
     const bool readHere = old && old->parent() == text;
     document->setParent(text);
@@ -241,6 +259,17 @@ void HelpViewer::resizeEvent(QResizeEvent* event)
         splitter->setSizes({room / 3, room - room / 3});
     }
     QWidget::resizeEvent(event);
+}
+
+void HelpViewer::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    // Hidden, the viewer hands the keyboard back to the window the player came from, with or without a window
+    // manager to do it.
+    if (opener && opener->isVisible()) {
+        opener->raise();
+        opener->activateWindow();
+    }
 }
 
 void HelpViewer::BuildSections()
@@ -316,23 +345,51 @@ void HelpViewer::ShowPosition(int position)
     text->verticalScrollBar()->setValue(static_cast<int>(area.top()));
 }
 
-void HelpViewer::ShowKeyword(QListWidgetItem* item)
+void HelpViewer::GoTo(const QTextCursor& caret, bool read)
 {
-    if (item)
-        text->scrollToAnchor(item->data(TargetRole).toString());
+    ShowPosition(caret.block().position());
+    if (!read)
+        return;
+    // The keyboard first, then the caret, in one turn: a screen reader that takes the focus reads the line the
+    // caret is on by then, and is told of no caret move in a text it has not come to yet.
+    text->setFocus(Qt::OtherFocusReason);
+    text->setTextCursor(caret);
+    text->ensureCursorVisible();
 }
 
-void HelpViewer::ShowSearchResult(QListWidgetItem* item)
+int HelpViewer::AnchorPosition(const QString& anchor) const
+{
+    for (QTextBlock block = text->document()->begin(); block.isValid(); block = block.next())
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
+            if (fragment.fragment().charFormat().anchorNames().contains(anchor))
+                return fragment.fragment().position();
+    return -1;
+}
+
+void HelpViewer::ShowKeyword(QListWidgetItem* item, bool read)
+{
+    if (!item)
+        return;
+    const int position = AnchorPosition(item->data(TargetRole).toString());
+    if (position < 0)
+        return;
+    // From the start of the paragraph the keyword names.
+    QTextCursor caret(text->document());
+    caret.setPosition(text->document()->findBlock(position).position());
+    GoTo(caret, read);
+}
+
+void HelpViewer::ShowSearchResult(QListWidgetItem* item, bool read)
 {
     if (!item)
         return;
     const Section& section = sections[item->data(TargetRole).toInt()];
     const QString firstTerm = SearchTerms(searchField->text()).value(0);
     // The section from its heading, with the first place the words occur selected and in view.
-    ShowPosition(section.position);
     const QTextCursor found = text->document()->find(firstTerm, section.position);
-    if (!found.isNull()) {
-        text->setTextCursor(found);
-        text->ensureCursorVisible();
-    }
+    QTextCursor heading(text->document());
+    heading.setPosition(section.position);
+    GoTo(heading, false);
+    if (!found.isNull())
+        GoTo(found, read);
 }

@@ -1,6 +1,7 @@
 // The help viewer: a window of its own showing a help file with its contents, keyword index and search.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -14,13 +15,20 @@ class QListWidget;
 class QListWidgetItem;
 class QSplitter;
 class QTabWidget;
-class QTextBrowser;
+class QTextCursor;
+class QTextEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 // The help file is HTML. Its headings (h1 to h6) make the contents, its named anchors (<a name="...">)
 // the keyword index, and the text under each heading is what the search looks through.
 // The window belongs to no other window, so no dialog of the program, modal or not, blocks it.
+//
+// The text is read as a document, from the keyboard as with a screen reader: it has a caret that the arrows
+// and Page Up and Down move. Moving through the contents shows each section; choosing an entry of the
+// contents or the index, or a search hit (Enter, or a double click), puts the caret on its place and the
+// keyboard in the text, where a screen reader reads on from the caret. Escape closes the viewer and gives the
+// keyboard back to the window it was opened beside.
 class HelpViewer : public QWidget {
     Q_OBJECT
 public:
@@ -36,6 +44,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // A heading and the text beneath it, up to the next heading.
@@ -61,8 +70,13 @@ private:
     void ShowSearchResults(const QString& words);
     void SelectKeyword(const QString& prefix);
     void ShowPosition(int position);
-    void ShowKeyword(QListWidgetItem* item);
-    void ShowSearchResult(QListWidgetItem* item);
+    // Shows the caret's place at the top of the text; when read, also gives the text the keyboard with the
+    // caret there (only then: a caret that moved unseen would have a screen reader miss the text's focus).
+    void GoTo(const QTextCursor& caret, bool read);
+    // Where the document names anchor, or -1.
+    int AnchorPosition(const QString& anchor) const;
+    void ShowKeyword(QListWidgetItem* item, bool read);
+    void ShowSearchResult(QListWidgetItem* item, bool read);
 
     QSplitter* splitter = nullptr;
     QTabWidget* tabs;
@@ -71,7 +85,9 @@ private:
     QListWidget* index;
     QLineEdit* searchField;
     QListWidget* searchResults;
-    QTextBrowser* text;
+    QTextEdit* text;
     std::vector<Section> sections;
     std::unique_ptr<QThread> loader; // while a large file is being read
+    // The window the viewer was last opened beside, which has the keyboard back when the viewer closes.
+    QPointer<QWidget> opener;
 };

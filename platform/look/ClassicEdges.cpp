@@ -1,29 +1,31 @@
 // The edges of the classic desktop, drawn on whole device pixels at any scale.
 #include "ClassicEdges.h"
 
-void DrawEdgeLines(QPainter& painter, QRect r, int width, std::span<const EdgeLine> lines)
+void DrawEdgeLines(QPainter& painter, QRect r, int width, std::span<const EdgeLine> lines, const QPalette& palette)
 {
     for (const EdgeLine& line : lines) {
-        painter.fillRect(r.left(), r.top(), r.width() - width, width, QColor(line.topLeft));
-        painter.fillRect(r.left(), r.top(), width, r.height() - width, QColor(line.topLeft));
-        painter.fillRect(r.left(), r.bottom() + 1 - width, r.width(), width, QColor(line.bottomRight));
-        painter.fillRect(r.right() + 1 - width, r.top(), width, r.height(), QColor(line.bottomRight));
+        const QColor topLeft = palette.color(line.topLeft), bottomRight = palette.color(line.bottomRight);
+        painter.fillRect(r.left(), r.top(), r.width() - width, width, topLeft);
+        painter.fillRect(r.left(), r.top(), width, r.height() - width, topLeft);
+        painter.fillRect(r.left(), r.bottom() + 1 - width, r.width(), width, bottomRight);
+        painter.fillRect(r.right() + 1 - width, r.top(), width, r.height(), bottomRight);
         r.adjust(width, width, -width, -width);
     }
 }
 
-void DrawEdge(QPainter& painter, const QRect& rect, std::span<const EdgeLine> lines)
+void DrawEdge(QPainter& painter, const QRect& rect, std::span<const EdgeLine> lines, const QPalette& palette)
 {
     const DevicePixels device(painter);
-    DrawEdgeLines(painter, device.Map(rect), device.Pixel(), lines);
+    DrawEdgeLines(painter, device.Map(rect), device.Pixel(), lines, palette);
 }
 
-void DrawPanel(QPainter& painter, const QRect& rect, const QBrush& face, std::span<const EdgeLine> lines)
+void DrawPanel(QPainter& painter, const QRect& rect, const QBrush& face, std::span<const EdgeLine> lines,
+               const QPalette& palette)
 {
     const DevicePixels device(painter);
     const QRect r = device.Map(rect);
     painter.fillRect(r, face);
-    DrawEdgeLines(painter, r, device.Pixel(), lines);
+    DrawEdgeLines(painter, r, device.Pixel(), lines, palette);
 }
 
 void DrawOutline(QPainter& painter, const QRect& r, int width, const QColor& colour)

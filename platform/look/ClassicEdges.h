@@ -2,28 +2,27 @@
 #pragma once
 
 #include <QPainter>
+#include <QPalette>
 #include <QRect>
-#include <QRgb>
 
 #include <array>
 #include <span>
 
-inline constexpr QRgb Face = qRgb(192, 192, 192);
-inline constexpr QRgb Shadow = qRgb(128, 128, 128);
-inline constexpr QRgb White = qRgb(255, 255, 255), Black = qRgb(0, 0, 0);
-
 // An edge is a few lines from the outside in, each with one colour on the top and left and another on the
-// bottom and right.
+// bottom and right, named by their roles in the control's palette: in the classic palette the button face is
+// light grey, the light white, the dark dark grey and the shadow black; in a high-contrast one every edge is the
+// text colour and the face the window's.
 struct EdgeLine {
-    QRgb topLeft, bottomRight;
+    QPalette::ColorRole topLeft, bottomRight;
 };
 
 // The raised edge of a menu, a push button's, a default or pressed push button's, and a check box's well.
-inline constexpr std::array<EdgeLine, 2> RaisedEdge = {{{Face, Black}, {White, Shadow}}};
-inline constexpr std::array<EdgeLine, 2> ButtonEdge = {{{White, Black}, {Face, Shadow}}};
-inline constexpr std::array<EdgeLine, 3> DefaultButtonEdge = {{{Black, Black}, {White, Black}, {Face, Shadow}}};
-inline constexpr std::array<EdgeLine, 2> PressedButtonEdge = {{{Black, Black}, {Shadow, Shadow}}};
-inline constexpr std::array<EdgeLine, 2> SunkenEdge = {{{Shadow, White}, {Black, Face}}};
+inline constexpr std::array<EdgeLine, 2> RaisedEdge = {{{QPalette::Button, QPalette::Shadow}, {QPalette::Light, QPalette::Dark}}};
+inline constexpr std::array<EdgeLine, 2> ButtonEdge = {{{QPalette::Light, QPalette::Shadow}, {QPalette::Button, QPalette::Dark}}};
+inline constexpr std::array<EdgeLine, 3> DefaultButtonEdge = {
+    {{QPalette::Shadow, QPalette::Shadow}, {QPalette::Light, QPalette::Shadow}, {QPalette::Button, QPalette::Dark}}};
+inline constexpr std::array<EdgeLine, 2> PressedButtonEdge = {{{QPalette::Shadow, QPalette::Shadow}, {QPalette::Dark, QPalette::Dark}}};
+inline constexpr std::array<EdgeLine, 2> SunkenEdge = {{{QPalette::Dark, QPalette::Light}, {QPalette::Shadow, QPalette::Button}}};
 
 // While it lives, the painter draws in the device's own pixels, and Map tells which of them a rectangle in
 // the caller's coordinates covers: each edge on the nearest pixel boundary, the same rule by which the window
@@ -62,12 +61,13 @@ private:
     int pixel;
 };
 
-// The lines of an edge inside a rectangle of device pixels, each width pixels wide.
-void DrawEdgeLines(QPainter& painter, QRect r, int width, std::span<const EdgeLine> lines);
+// The lines of an edge inside a rectangle of device pixels, each width pixels wide, in the palette's colours.
+void DrawEdgeLines(QPainter& painter, QRect r, int width, std::span<const EdgeLine> lines, const QPalette& palette);
 // The edge inside a rectangle of the caller's coordinates.
-void DrawEdge(QPainter& painter, const QRect& rect, std::span<const EdgeLine> lines);
+void DrawEdge(QPainter& painter, const QRect& rect, std::span<const EdgeLine> lines, const QPalette& palette);
 // The face of a control and its edge around it.
-void DrawPanel(QPainter& painter, const QRect& rect, const QBrush& face, std::span<const EdgeLine> lines);
+void DrawPanel(QPainter& painter, const QRect& rect, const QBrush& face, std::span<const EdgeLine> lines,
+               const QPalette& palette);
 // The outline of a rectangle of device pixels, width thick.
 void DrawOutline(QPainter& painter, const QRect& r, int width, const QColor& colour);
 // The dotted rectangle of the classic desktop around device pixels r, its dots width square.

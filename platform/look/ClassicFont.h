@@ -3,5 +3,6 @@
 
 #include <QFont>
 
-// Carlito at pointSize points, falling back to the desktop's sans serif for the letters it lacks.
+// Carlito at pointSize points, falling back to the desktop's sans serif for the letters it lacks; without
+// blended edges in a high-contrast look.
 QFont DialogFont(int pointSize);

@@ -4,6 +4,7 @@
 #include "ClassicEdges.h"
 #include "ClassicFont.h"
 #include "ClassicViewParts.h"
+#include "ContrastLook.h"
 #include "PromptIcons.h"
 
 #include <QApplication>
@@ -21,7 +22,8 @@
 
 namespace {
 
-constexpr QRgb Highlight = qRgb(0, 0, 128);
+// The classic palette's colours.
+constexpr QRgb Face = qRgb(192, 192, 192), Shadow = qRgb(128, 128, 128), Highlight = qRgb(0, 0, 128);
 constexpr int DialogPointSize = 8;
 // A scroll bar's width, and its arrow buttons' side.
 constexpr int ScrollBarExtent = 16;
@@ -44,15 +46,15 @@ constexpr int GroupTitleGap = 2;
 constexpr std::array<int, 7> CheckMarkTops = {2, 3, 4, 3, 2, 1, 0};
 constexpr QSize CheckMarkSize(7, 7);
 
-// An etched frame: a dark grey rectangle and a white one a line further right and down, cut into the face.
-void DrawEtchedFrame(QPainter& painter, const QRect& rect)
+// An etched frame: a dark rectangle and a light one a line further right and down, cut into the face.
+void DrawEtchedFrame(QPainter& painter, const QRect& rect, const QPalette& palette)
 {
     const DevicePixels device(painter);
     const int width = device.Pixel();
     const QRect r = device.Map(rect);
     const QRect dark(r.topLeft(), r.size() - QSize(width, width));
-    DrawOutline(painter, dark, width, QColor(Shadow));
-    DrawOutline(painter, dark.translated(width, width), width, Qt::white);
+    DrawOutline(painter, dark, width, palette.color(QPalette::Dark));
+    DrawOutline(painter, dark.translated(width, width), width, palette.color(QPalette::Light));
 }
 
 void DrawFocusFrame(QPainter& painter, const QRect& rect, const QColor& colour)
@@ -80,17 +82,17 @@ void DrawButtonPanel(QPainter& painter, const QStyleOption& option)
     const bool isDefault = button && (button->features & QStyleOptionButton::DefaultButton);
     const bool pressed = option.state & (QStyle::State_Sunken | QStyle::State_On);
     if (pressed)
-        DrawPanel(painter, option.rect, option.palette.button(), PressedButtonEdge);
+        DrawPanel(painter, option.rect, option.palette.button(), PressedButtonEdge, option.palette);
     else if (isDefault)
-        DrawPanel(painter, option.rect, option.palette.button(), DefaultButtonEdge);
+        DrawPanel(painter, option.rect, option.palette.button(), DefaultButtonEdge, option.palette);
     else
-        DrawPanel(painter, option.rect, option.palette.button(), ButtonEdge);
+        DrawPanel(painter, option.rect, option.palette.button(), ButtonEdge, option.palette);
 }
 
 // A sunken white well, face-coloured when the box cannot be used, with the black check mark when ticked.
 void DrawCheckBox(QPainter& painter, const QStyleOption& option)
 {
-    DrawPanel(painter, option.rect, option.palette.base(), SunkenEdge);
+    DrawPanel(painter, option.rect, option.palette.base(), SunkenEdge, option.palette);
     if (!(option.state & QStyle::State_On))
         return;
     const QColor mark = option.palette.color(QPalette::Text);
@@ -103,14 +105,13 @@ void DrawCheckBox(QPainter& painter, const QStyleOption& option)
                          mark);
 }
 
-// The edge of a window panel or a view: dark grey and black sunken, white and black raised, with the light
-// of the inner line its own.
-std::array<EdgeLine, 2> TwoLineEdge(const QPalette& p, bool sunken, QRgb innerLight)
+// The edge of a window panel or a view: dark and shadow sunken, light and shadow raised, with the light of the
+// inner line its own.
+std::array<EdgeLine, 2> TwoLineEdge(bool sunken, QPalette::ColorRole innerLight)
 {
-    const QRgb light = p.light().color().rgb(), dark = p.dark().color().rgb(), shadow = p.shadow().color().rgb();
     if (sunken)
-        return {{{dark, light}, {shadow, innerLight}}};
-    return {{{light, shadow}, {innerLight, dark}}};
+        return {{{QPalette::Dark, QPalette::Light}, {QPalette::Shadow, innerLight}}};
+    return {{{QPalette::Light, QPalette::Shadow}, {innerLight, QPalette::Dark}}};
 }
 
 // The frames a label or a scrolled view draws around itself, by the edge of the classic desktop they stand
@@ -120,20 +121,18 @@ bool DrawShapedFrame(QPainter& painter, const QStyleOptionFrame& frame)
 {
     const QPalette& p = frame.palette;
     const bool sunken = frame.state & QStyle::State_Sunken;
-    const QRgb light = p.light().color().rgb(), dark = p.dark().color().rgb(), midlight = p.midlight().color().rgb(),
-               face = p.button().color().rgb();
     switch (frame.frameShape) {
     case QFrame::Panel: {
-        const EdgeLine line = sunken ? EdgeLine{dark, light} : EdgeLine{light, dark};
+        const EdgeLine line = sunken ? EdgeLine{QPalette::Dark, QPalette::Light} : EdgeLine{QPalette::Light, QPalette::Dark};
         const std::vector<EdgeLine> lines(std::max(1, frame.lineWidth), line);
-        DrawEdge(painter, frame.rect, lines);
+        DrawEdge(painter, frame.rect, lines, p);
         return true;
     }
     case QFrame::WinPanel:
-        DrawEdge(painter, frame.rect, TwoLineEdge(p, sunken, midlight));
+        DrawEdge(painter, frame.rect, TwoLineEdge(sunken, QPalette::Midlight), p);
         return true;
     case QFrame::StyledPanel:
-        DrawEdge(painter, frame.rect, TwoLineEdge(p, sunken, face));
+        DrawEdge(painter, frame.rect, TwoLineEdge(sunken, QPalette::Button), p);
         return true;
     default:
         return false;
@@ -148,8 +147,8 @@ void DrawMenuSeparator(QPainter& painter, const QStyleOptionMenuItem& item)
     const QRect r = device.Map(item.rect);
     const int y = device.Map(QRect(item.rect.left(), item.rect.center().y(), 1, 1)).top();
     painter.fillRect(r, item.palette.window());
-    painter.fillRect(r.left(), y, r.width(), width, QColor(Shadow));
-    painter.fillRect(r.left(), y + width, r.width(), width, Qt::white);
+    painter.fillRect(r.left(), y, r.width(), width, item.palette.color(QPalette::Dark));
+    painter.fillRect(r.left(), y + width, r.width(), width, item.palette.color(QPalette::Light));
 }
 
 void DrawMenuItem(const QStyleOptionMenuItem& item, QPainter& painter, const QStyle& style)
@@ -178,9 +177,12 @@ int ClientEdgeWidth(const QWidget* widget)
 
 } // namespace
 
-ClassicStyle::ClassicStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+ClassicStyle::ClassicStyle(const QPalette& palette)
+    : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), palette(palette)
+{
+}
 
-QPalette ClassicStyle::standardPalette() const { return ClassicPalette(); }
+QPalette ClassicStyle::standardPalette() const { return palette; }
 
 QPalette ClassicPalette()
 {
@@ -279,7 +281,7 @@ void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
         painter->fillRect(option->rect, option->palette.window());
         return;
     case PE_FrameMenu:
-        DrawEdge(*painter, option->rect, RaisedEdge);
+        DrawEdge(*painter, option->rect, RaisedEdge, option->palette);
         return;
     case PE_PanelButtonCommand:
         DrawButtonPanel(*painter, *option);
@@ -292,10 +294,10 @@ void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
         DrawFocusFrame(*painter, option->rect, option->palette.color(QPalette::WindowText));
         return;
     case PE_FrameGroupBox:
-        DrawEtchedFrame(*painter, option->rect);
+        DrawEtchedFrame(*painter, option->rect, option->palette);
         return;
     case PE_FrameTabWidget:
-        DrawEdge(*painter, option->rect, ButtonEdge);
+        DrawEdge(*painter, option->rect, ButtonEdge, option->palette);
         return;
     case PE_FrameTabBarBase:
         // The pane's own top edge runs beneath the tabs.
@@ -304,10 +306,10 @@ void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
         DrawBranchIndicator(*painter, *option);
         return;
     case PE_PanelLineEdit:
-        DrawPanel(*painter, option->rect, option->palette.base(), SunkenEdge);
+        DrawPanel(*painter, option->rect, option->palette.base(), SunkenEdge, option->palette);
         return;
     case PE_FrameLineEdit:
-        DrawEdge(*painter, option->rect, SunkenEdge);
+        DrawEdge(*painter, option->rect, SunkenEdge, option->palette);
         return;
     default:
         QProxyStyle::drawPrimitive(element, option, painter, widget);
@@ -421,10 +423,17 @@ QRect ClassicStyle::subControlRect(ComplexControl control, const QStyleOptionCom
 void ApplyClassicLook(const QIcon& icon)
 {
     if (!qobject_cast<ClassicStyle*>(QApplication::style())) {
-        auto* style = new ClassicStyle;
+        // What the desktop asks for, read before the program's own style and palette replace it.
+        auto* style = new ClassicStyle(HighContrastPalette(DesktopColoursNow()).value_or(ClassicPalette()));
         QApplication::setStyle(style);
         QApplication::setPalette(style->standardPalette());
     }
     QApplication::setFont(DialogFont(DialogPointSize));
     QApplication::setWindowIcon(icon);
+}
+
+QPalette LookPalette()
+{
+    const auto* style = qobject_cast<const ClassicStyle*>(QApplication::style());
+    return style ? style->standardPalette() : ClassicPalette();
 }

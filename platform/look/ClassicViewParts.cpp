@@ -9,8 +9,8 @@
 
 namespace {
 
-// A tab's edge: white then face on the left and top, black then dark grey on the right; open below.
-constexpr std::array<EdgeLine, 2> TabEdge = {{{White, Black}, {Face, Shadow}}};
+// A tab's edge: light then face on the left and top, shadow then dark on the right; open below.
+constexpr std::array<EdgeLine, 2> TabEdge = {{{QPalette::Light, QPalette::Shadow}, {QPalette::Button, QPalette::Dark}}};
 // How much lower a tab that is not chosen stands, and the side of a branch box, in pixels of the design.
 constexpr int TabDrop = 2;
 constexpr int BranchBox = 9;
@@ -31,13 +31,13 @@ void DrawArrow(QPainter& painter, QPoint centre, int width, int dx, int dy, cons
     }
 }
 
-// The track: a chequer of white and face, each square a pixel of the design.
-void DrawTrack(QPainter& painter, const QRect& r, int width)
+// The track: a chequer of light and face, each square a pixel of the design.
+void DrawTrack(QPainter& painter, const QRect& r, int width, const QPalette& palette)
 {
-    painter.fillRect(r, QColor(Face));
+    painter.fillRect(r, palette.color(QPalette::Button));
     for (int y = r.top(); y <= r.bottom(); y += width)
         for (int x = r.left() + ((y - r.top()) / width % 2) * width; x <= r.right(); x += 2 * width)
-            painter.fillRect(QRect(x, y, width, width).intersected(r), QColor(White));
+            painter.fillRect(QRect(x, y, width, width).intersected(r), palette.color(QPalette::Light));
 }
 
 } // namespace
@@ -56,8 +56,8 @@ void DrawTab(QPainter& painter, const QStyleOptionTab& tab, int overlap)
     const QRect body(QPoint(r.left(), top), QPoint(r.right(), bottom - 1 + 2 * width));
     painter.save();
     painter.setClipRect(QRect(QPoint(r.left(), top), QPoint(r.right(), bottom - 1)));
-    painter.fillRect(body, QColor(Face));
-    DrawEdgeLines(painter, body, width, TabEdge);
+    painter.fillRect(body, tab.palette.color(QPalette::Button));
+    DrawEdgeLines(painter, body, width, TabEdge, tab.palette);
     painter.restore();
 }
 
@@ -71,7 +71,7 @@ void DrawBranchIndicator(QPainter& painter, const QStyleOption& branch)
     const int half = BranchBox / 2 * width;
     const QRect box(centre.x() - half, centre.y() - half, BranchBox * width, BranchBox * width);
     painter.fillRect(box, branch.palette.base());
-    DrawOutline(painter, box, width, QColor(Shadow));
+    DrawOutline(painter, box, width, branch.palette.color(QPalette::Dark));
     const QColor mark = branch.palette.color(QPalette::Text);
     const int arm = 2 * width;
     painter.fillRect(centre.x() - arm, centre.y(), 2 * arm + width, width, mark);
@@ -87,7 +87,7 @@ void DrawScrollBar(QPainter& painter, const QStyleOptionSlider& bar, const QStyl
     const QColor arrow = bar.palette.color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
     {
         const DevicePixels device(painter);
-        DrawTrack(painter, device.Map(part(QStyle::SC_ScrollBarGroove)), device.Pixel());
+        DrawTrack(painter, device.Map(part(QStyle::SC_ScrollBarGroove)), device.Pixel(), bar.palette);
     }
     for (QStyle::SubControl button : {QStyle::SC_ScrollBarSubLine, QStyle::SC_ScrollBarAddLine}) {
         const QRect rect = part(button);
@@ -95,7 +95,7 @@ void DrawScrollBar(QPainter& painter, const QStyleOptionSlider& bar, const QStyl
             continue;
         const bool pressed = (bar.activeSubControls & button) && (bar.state & QStyle::State_Sunken);
         DrawPanel(painter, rect, bar.palette.button(), pressed ? std::span<const EdgeLine>(PressedButtonEdge.data(), 1)
-                                                               : std::span<const EdgeLine>(ButtonEdge));
+                                                               : std::span<const EdgeLine>(ButtonEdge), bar.palette);
         const DevicePixels device(painter);
         const int width = device.Pixel();
         // A pressed button's arrow moves a pixel right and down, as its face does.
@@ -105,5 +105,5 @@ void DrawScrollBar(QPainter& painter, const QStyleOptionSlider& bar, const QStyl
     }
     const QRect thumb = part(QStyle::SC_ScrollBarSlider);
     if (enabled && !thumb.isEmpty() && bar.maximum > bar.minimum)
-        DrawPanel(painter, thumb, bar.palette.button(), ButtonEdge);
+        DrawPanel(painter, thumb, bar.palette.button(), ButtonEdge, bar.palette);
 }

@@ -2,11 +2,15 @@
 // the offscreen platform's screen), for the look tests to measure: a picture of each window, the places
 // of its framed controls, and where the help viewer opened beside the game.
 //
-// Usage: corvane_window_pictures <folder> [--texts-only]. Writes <window>.png and <window>.txt for the windows
-// start, started, notice, menu, prompt, clear-prompt, warning, congratulations, score, about and help, the window icon
-// as window-icon-16.png and window-icon-32.png, places.txt, and texts.txt: what each text of each window
-// needs and has, in the language the desktop asks for (see TextFit.h), each line after its window's name.
-// --texts-only writes texts.txt and places.txt alone.
+// Usage: corvane_window_pictures <folder> [--texts-only] [white-on-black | black-on-white]. Writes <window>.png
+// and <window>.txt for the windows start, started, notice, menu, prompt, clear-prompt, warning, congratulations,
+// score, about and help, the window icon as window-icon-16.png and window-icon-32.png, places.txt, and texts.txt:
+// what each text of each window needs and has, in the language the desktop asks for (see TextFit.h), each line
+// after its window's name. --texts-only writes texts.txt and places.txt alone. A palette named is the desktop's,
+// set as a desktop sets it before the program starts: a high-contrast one.
+//
+// A window's .txt holds its ratio, its framed controls by kind with their rectangles (and a part the frame
+// leaves out), and "text" lines: the rectangles where it writes its texts, inside any edge.
 #include "AverageScoreText.h"
 #include "CBitmapButton.h"
 #include "CCongratsDlg.h"
@@ -161,6 +165,47 @@ std::vector<Framed> FramedControls(QWidget& window)
     return found;
 }
 
+// Where the window writes text, inside the edges around it: labels, buttons, check boxes, group titles, tabs,
+// lists and trees, the help text and the menu's items (the picture items write their labels in their pictures).
+std::vector<QRect> TextPlaces(QWidget& window)
+{
+    std::vector<QRect> found;
+    const auto inside = [](const QWidget& control, const QRect& rect) {
+        // Two lines of edge and a line of focus mark, at the most.
+        const int margin = 3 * std::max(1, qRound(control.devicePixelRatioF()));
+        return InWindow(control, rect.adjusted(margin, margin, -margin, -margin));
+    };
+    if (auto* menu = qobject_cast<QMenu*>(&window))
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator())
+                found.push_back(InWindow(*menu, menu->actionGeometry(action)));
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(&window) || control->window() != &window)
+            continue;
+        if (auto* label = qobject_cast<QLabel*>(control); label && !label->text().isEmpty()) {
+            found.push_back(InWindow(*label, label->contentsRect()));
+        } else if (auto* button = qobject_cast<QPushButton*>(control); button && !button->text().isEmpty()) {
+            found.push_back(inside(*button, button->rect()));
+        } else if (auto* box = qobject_cast<QCheckBox*>(control)) {
+            QStyleOptionButton option;
+            option.initFrom(box);
+            found.push_back(InWindow(*box, box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box)));
+        } else if (auto* group = qobject_cast<CGroupBox*>(control)) {
+            QStyleOptionGroupBox option;
+            option.initFrom(group);
+            option.text = group->title();
+            found.push_back(InWindow(*group, group->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                                            QStyle::SC_GroupBoxLabel, group)));
+        } else if (auto* bar = qobject_cast<QTabBar*>(control)) {
+            for (int tab = 0; tab < bar->count(); ++tab)
+                found.push_back(inside(*bar, bar->tabRect(tab)));
+        } else if (auto* view = qobject_cast<QAbstractScrollArea*>(control)) {
+            found.push_back(InWindow(*view->viewport(), view->viewport()->rect()));
+        }
+    }
+    return found;
+}
+
 void Write(const QString& name, const QString& text)
 {
     QFile file(QDir(folder).filePath(name));
@@ -189,6 +234,11 @@ void Capture(const QString& name, QWidget& window)
         edges(control.rect);
         if (!control.skip.isNull())
             edges(control.skip);
+        out << "\n";
+    }
+    for (const QRect& place : TextPlaces(window)) {
+        out << "text";
+        edges(place);
         out << "\n";
     }
     Write(name + ".txt", text);
@@ -228,16 +278,34 @@ void Click(QWidget* control) { qobject_cast<QAbstractButton*>(control)->click();
 
 int main(int argc, char** argv)
 {
-    if (argc < 2 || argc > 3 || (argc == 3 && QLatin1String(argv[2]) != QLatin1String("--texts-only"))) {
-        std::fprintf(stderr, "usage: %s <folder> [--texts-only]\n", argv[0]);
+    QStringList options;
+    for (int index = 2; index < argc; ++index)
+        options << QString::fromLocal8Bit(argv[index]);
+    const bool textsOnly = options.removeAll(QStringLiteral("--texts-only")) > 0;
+    const QString paletteName = options.value(0);
+    if (argc < 2 || options.size() > 1 ||
+        (!paletteName.isEmpty() && paletteName != QLatin1String("white-on-black") &&
+         paletteName != QLatin1String("black-on-white"))) {
+        std::fprintf(stderr, "usage: %s <folder> [--texts-only] [white-on-black | black-on-white]\n", argv[0]);
         return 2;
     }
     folder = QString::fromLocal8Bit(argv[1]);
-    picturesWanted = argc == 2;
+    picturesWanted = !textsOnly;
     // No totals of anyone's but the pictures' own.
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication application(argc, argv);
+    if (!paletteName.isEmpty()) {
+        const bool whiteOnBlack = paletteName == QLatin1String("white-on-black");
+        const QColor paper = whiteOnBlack ? QColor(Qt::black) : QColor(Qt::white);
+        const QColor ink = whiteOnBlack ? QColor(Qt::white) : QColor(Qt::black);
+        QPalette desktop;
+        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            desktop.setColor(role, paper);
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            desktop.setColor(role, ink);
+        QApplication::setPalette(desktop);
+    }
     CWinApp app(CorvaneResources::Instance(), {});
     app.SetRegistryKey(LoadString(IDS_REGISTRY_KEY));
     GameRandom random;

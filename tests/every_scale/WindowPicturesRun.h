@@ -28,6 +28,8 @@ struct WindowPicture {
     QImage picture;
     double ratio = 0;
     std::vector<FramedControl> controls;
+    // Where the window writes its texts, in its logical pixels.
+    std::vector<QRect> texts;
 
     // The device pixels a logical rectangle of the window covers, as the window system clips a control to
     // them: each edge on the nearest pixel boundary.
@@ -44,9 +46,10 @@ struct WindowPicture {
 class WindowPicturesRun {
 public:
     // Draws the windows at this scale on a screen of this many device pixels, in the desktop language
-    // given (English when none is); with texts only, measures the windows' texts without their pictures.
+    // given (English when none is), with the desktop's palette named (white-on-black, black-on-white) or
+    // none; with texts only, measures the windows' texts without their pictures.
     explicit WindowPicturesRun(double scale, QSize screen = QSize(3840, 2160), const QString& language = "en",
-                               bool textsOnly = false)
+                               bool textsOnly = false, const QString& palette = QString())
     {
         const QString config = folder.filePath("screen.json");
         QFile file(config);
@@ -64,6 +67,8 @@ public:
         QStringList arguments{folder.path()};
         if (textsOnly)
             arguments << "--texts-only";
+        if (!palette.isEmpty())
+            arguments << palette;
         process.start(WINDOW_PICTURES, arguments);
         finished = process.waitForFinished(15000) && process.exitStatus() == QProcess::NormalExit &&
                    process.exitCode() == 0;
@@ -86,6 +91,8 @@ public:
         for (const QStringList& fields : Lines(name + ".txt")) {
             if (fields.value(0) == "ratio") {
                 window.ratio = fields.value(1).toDouble();
+            } else if (fields.value(0) == "text" && fields.size() >= 5) {
+                window.texts.push_back(Rect(fields, 1));
             } else if (fields.size() >= 5) {
                 FramedControl control{fields[0], Rect(fields, 1), {}};
                 if (fields.size() >= 9)

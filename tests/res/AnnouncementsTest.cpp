@@ -60,12 +60,47 @@ TEST(Announcements, UndoSaysTheCellOrTheLineAndWhatItHoldsAgain)
 
 TEST(Announcements, CellNamesAndCountsAsAScreenReaderSaysThem)
 {
-    EXPECT_EQ(CellAccessibleName(3, 1, NORTH, true), "Row 4, Column B: Top, clue");
-    EXPECT_EQ(CellAccessibleName(9, 9, UNKNOWN, false), "Row 10, Column J: Unknown");
+    EXPECT_EQ(CellAccessibleName(3, 1, NORTH, CellSource::Clue), "Row 4, Column B: Top, clue");
+    EXPECT_EQ(CellAccessibleName(9, 9, UNKNOWN, CellSource::Mark), "Row 10, Column J: Unknown");
+    EXPECT_EQ(CellAccessibleName(1, 2, WATER, CellSource::GiveUp), "Row 2, Column C: Water, from Give Up");
     EXPECT_EQ(CellAccessibleDescription(0, 10), "Row count 0, column count 10");
     EXPECT_EQ(PieceMenuOpenedAnnouncement("Row 1, Column A: Water"), "Piece menu on Row 1, Column A: Water");
     EXPECT_EQ(CluePieceAnnouncement(ROUND), "It shows Submarine");
     EXPECT_EQ(GaveUpDescription(), "The fleet is shown");
+}
+
+TEST(Announcements, AWinSaysWhatItCostAndTheTotals)
+{
+    EXPECT_EQ(WinAnnouncement(0, 1, "0"), "Solved without a clue. Total games 1, average score 0");
+    EXPECT_EQ(WinAnnouncement(1, 4, ".75"), "Solved with 1 clue point. Total games 4, average score .75");
+    EXPECT_EQ(WinAnnouncement(3, 12, "1.50"), "Solved with 3 clue points. Total games 12, average score 1.50");
+    EXPECT_EQ(FixedCellAnnouncement(false), "A clue cannot be changed");
+    EXPECT_EQ(FixedCellAnnouncement(true), "The game is over. Start Game begins a new one");
+}
+
+// A line is read as a glance takes it in: ship pieces by place, water as a number of cells, clues apart, the
+// fleet Give Up showed apart, unknown cells not at all.
+TEST(Announcements, ALineIsReadInOneSentence)
+{
+    const auto line = [](std::initializer_list<std::pair<int, CellReading>> cells) {
+        LineReading reading;
+        reading.fill({UNKNOWN, CellSource::Mark});
+        for (const auto& [position, cell] : cells)
+            reading[position] = cell;
+        return reading;
+    };
+    const CellReading top{NORTH, CellSource::Mark}, water{WATER, CellSource::Mark},
+        clueSubmarine{ROUND, CellSource::Clue}, clueWater{WATER, CellSource::Clue},
+        shownLeft{WEST, CellSource::GiveUp}, shownRight{EAST, CellSource::GiveUp}, shownWater{WATER, CellSource::GiveUp};
+    EXPECT_EQ(RowOverview(2, 2, line({{2, top}, {0, water}, {1, water}, {5, water}, {9, water}, {4, clueSubmarine}})),
+              "Row 3: count 2; marked Top at C, water at 4 cells; clue Submarine at E");
+    EXPECT_EQ(RowOverview(9, 0, line({})), "Row 10: count 0; nothing marked");
+    EXPECT_EQ(ColumnOverview(0, 1, line({{9, water}, {3, clueWater}, {6, clueSubmarine}})),
+              "Column A: count 1; marked water at 1 cell; clues Water at 4, Submarine at 7");
+    EXPECT_EQ(RowOverview(0, 2, line({{0, shownLeft}, {1, shownRight}, {2, shownWater}, {3, shownWater}})),
+              "Row 1: count 2; shown Left at A, Right at B, water at 2 cells");
+    EXPECT_EQ(CountsOverview({0, 1, 2, 3, 4, 0, 1, 2, 3, 4}, {4, 3, 2, 1, 0, 4, 3, 2, 1, 0}),
+              "Row counts 0, 1, 2, 3, 4, 0, 1, 2, 3, 4. Column counts 4, 3, 2, 1, 0, 4, 3, 2, 1, 0");
 }
 
 } // namespace

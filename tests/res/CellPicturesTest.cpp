@@ -155,9 +155,26 @@ TEST_P(CellPictures, ClueIsUpWithWhiteDiamondExceptForUnknown)
     EXPECT_EQ(clue.convertToFormat(QImage::Format_RGB32), expected);
 }
 
+// A clue cell that holds the keyboard focus shows it as every other cell does: its clue picture with the
+// dotted frame.
+TEST_P(CellPictures, FocusedClueIsClueWithDottedFrame)
+{
+    const QImage focused = LoadBitmap(QString("IDB_RED_%1_F").arg(GetParam().piece)), clue = CluePicture();
+    if (GetParam().symbolPixels == 0) {
+        EXPECT_TRUE(focused.isNull());
+        return;
+    }
+    ASSERT_EQ(focused.size(), clue.size());
+    for (int row = 0; row < 22; ++row)
+        for (int column = 0; column < 22; ++column)
+            EXPECT_EQ(At(focused, row, column), IsFocusDot(row, column) ? black : At(clue, row, column))
+                << "row " << row << ", column " << column;
+}
+
 TEST_P(CellPictures, UseTheStandardPaletteAndOnlyTileColours)
 {
-    for (const QImage& picture : {Picture("U"), Picture("D"), Picture("F"), Picture("X"), CluePicture()}) {
+    const QImage focusedClue = LoadBitmap(QString("IDB_RED_%1_F").arg(GetParam().piece));
+    for (const QImage& picture : {Picture("U"), Picture("D"), Picture("F"), Picture("X"), CluePicture(), focusedClue}) {
         if (picture.isNull())
             continue;
         EXPECT_EQ(picture.format(), QImage::Format_Indexed8);

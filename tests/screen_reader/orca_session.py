@@ -4,7 +4,11 @@ Orca runs without a voice: speech-dispatcher is pointed at a socket that does no
 nothing aloud yet still hands every utterance to its speech layer. A customization file in its settings
 folder, which Orca loads at start as it loads any user's, writes down each utterance with the time, and
 each time Orca stops speech: its utterances queue up and are all heard in turn, unless speech is stopped
-(as every key press stops it).
+(as every key press stops it). Say All hands its lines to the speech server as it goes; they are written down
+as the server takes them, marked as Say All's.
+
+With ORCA_DEBUG set to a file name, Orca also writes its own debug log there, which shows why it said or
+left out what it did (slower: a failing timing may pass with it, and the other way round).
 
 Orca refuses to start while another Orca of the same user runs. As root it runs in a process namespace of
 its own, where it sees no other Orca, so that tests and players on the same machine never meet.
@@ -40,17 +44,27 @@ def _stop_and_write():
     _write("stop", "")
     _stop()
 
+_say_all = speech.sayAll
+
+def _say_all_and_write(utterances, progress):
+    def written():
+        for context, acss in utterances:
+            _write("sayall", context.utterance)
+            yield [context, acss]
+    _say_all(written(), progress)
+
 speech._speak = _speak_and_write
 speech.stop = _stop_and_write
+speech.sayAll = _say_all_and_write
 '''
 
 
 class Utterance:
-    """Something said, or a stop of speech (with no text), at a time."""
+    """Something said, or a stop of speech (with no text), at a time; Say All's lines are marked as such."""
 
     def __init__(self, line):
         stamp, kind, self.text = line.rstrip("\n").split("\t", 2)
-        self.time, self.stops = float(stamp), kind == "stop"
+        self.time, self.stops, self.say_all = float(stamp), kind == "stop", kind == "sayall"
 
     def __repr__(self):
         return "<stop>" if self.stops else repr(self.text)
@@ -72,6 +86,8 @@ class Orca:
 
     def __enter__(self):
         command = ["orca", "--user-prefs", self.folder]
+        if os.environ.get("ORCA_DEBUG"):
+            command.append(f"--debug-file={os.environ['ORCA_DEBUG']}")
         if os.geteuid() == 0 and shutil.which("unshare"):
             command = ["unshare", "--pid", "--mount-proc", "--fork", "--kill-child"] + command
         environment = dict(os.environ, SPEECHD_ADDRESS=f"unix_socket:{self.folder}/no-speech",

@@ -24,7 +24,7 @@ WHOLE_RUN = 150  # seconds for everything; a call stuck on the bus is broken off
 PIECES = ["Top", "Right", "Bottom", "Left", "Submarine", "Square", "Water", "Unknown"]
 MENU_ITEMS = PIECES + ["", "Fill Row with Water", "Fill Column with Water"]
 COLUMNS = "ABCDEFGHIJ"
-CELL_NAME = re.compile(r"^Row (\d+), Column ([A-J]): (\w+)(, clue)?$")
+CELL_NAME = re.compile(r"^Row (\d+), Column ([A-J]): (\w+)(, clue)?(?:, from Give Up)?$")
 COUNT_NAME = re.compile(r"^(Row|Column) (\w+): (\d+) ship cells?$")
 CLUE_STATUS = re.compile(r"^Status: Clue is on Row (\d+), Column ([A-J])$")
 
@@ -301,7 +301,7 @@ def marked_game(game):
     start_game(game, 1)
     game.go_to_cell(0, 0)
     game.choose("Water")
-    game.reader.until(lambda: game.reader.heard_name("Row 1, Column A: Water"), "the marked cell announced")
+    game.reader.until(lambda: game.cells()[(0, 0)] == ("Water", False), "the marked cell named by its piece")
     game.press("u")
     game.reader.until(lambda: game.cells()[(0, 0)] == ("Unknown", False), "Undo to take the mark back")
     clue(game)

@@ -117,7 +117,7 @@ protected:
         ASSERT_EQ(NextClue(), cell) << "no clue of this game falls on " << cell.row << "," << cell.column;
         ASSERT_NO_FATAL_FAILURE(Focus(Cell(cell.row, cell.column)));
         Button(IDC_CLUE)->click();
-        ASSERT_FALSE(Cell(cell.row, cell.column)->isEnabled());
+        ASSERT_TRUE(Cell(cell.row, cell.column)->IsReadOnly());
     }
 
     // Takes 19 clues, which fix every ship cell but one; seed 0 leaves the middle of row 6's cruiser, (5, 3).

@@ -102,16 +102,17 @@ protected:
 
     // Does what opens nested loops in the window (a click, a key) while the driver answers them, then checks
     // that it met what it expected and nothing else. On the offscreen platform a closed pop-up does not hand
-    // the activation back to the window as a desktop's window manager does; the window is activated again so
-    // that the keyboard reaches it.
+    // the activation back to the window as a desktop's window manager does; the window asks for it again, as
+    // through the window system, so that the keyboard reaches it and no later request takes it from a prompt.
     static void Drive(CCorvaneDlg& window, NestedLoopDriver& driver, const std::function<void()>& action)
     {
         action();
         EXPECT_TRUE(driver.AllSeen()) << "a window the test expected did not open";
         EXPECT_TRUE(driver.Unexpected().empty()) << driver.Unexpected().front();
-        if (!window.isActiveWindow()) {
-            QApplication::setActiveWindow(&window);
-            EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        if (!window.isActiveWindow() || QGuiApplication::focusWindow() != window.windowHandle()) {
+            window.activateWindow();
+            EXPECT_TRUE(QTest::qWaitFor([&window] { return QGuiApplication::focusWindow() == window.windowHandle(); }));
+            EXPECT_TRUE(window.isActiveWindow());
         }
     }
 

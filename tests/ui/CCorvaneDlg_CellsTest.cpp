@@ -30,8 +30,7 @@ QString ClueNamed(PieceKind kind) { return QStringLiteral("IDB_RED_%1_X").arg(Pi
 
 class GameWindowCell : public GameWindowFixture {
 protected:
-    // Plays seed 0 to clues of every piece, each fixed on the cell that holds the focus, which it gives up at
-    // once: 19 clues fix every ship cell but one; with that one marked and ship pieces put on two water cells,
+    // Plays seed 0 to clues of every piece, each fixed on the cell that holds the focus, which keeps it: 19 clues fix every ship cell but one; with that one marked and ship pieces put on two water cells,
     // the next clue shows water, and no win, since one of them is still wrong. Returns the clue cells in the
     // order they came.
     std::vector<CellPosition> CluesOfEveryPiece()
@@ -40,7 +39,7 @@ protected:
         const auto clueOnTheFocusedCell = [&] {
             const CellPosition cell = NextClue();
             ClueOn(cell);
-            EXPECT_FALSE(Cell(cell.row, cell.column)->hasFocus()) << cell.row << "," << cell.column;
+            EXPECT_TRUE(Cell(cell.row, cell.column)->hasFocus()) << cell.row << "," << cell.column;
             clues.push_back(cell);
         };
         for (int clue = 0; clue < 19; ++clue)
@@ -48,7 +47,7 @@ protected:
         Mark(4, 4, NORTH);
         Mark(4, 7, NORTH);
         for (const CellPosition& ship : ShipCells())
-            if (Cell(ship.row, ship.column)->isEnabled())
+            if (!Cell(ship.row, ship.column)->IsReadOnly())
                 Mark(ship.row, ship.column, HiddenLayout().At(ship.row, ship.column));
         clueOnTheFocusedCell();
         EXPECT_EQ(dialog->GetMark(Cell(clues.back().row, clues.back().column)), WATER);
@@ -58,8 +57,8 @@ protected:
 
 // An enabled cell shows its up picture at rest, its focus picture while focused, its down picture while the
 // mouse button is held on it (focused or not) and, disabled, its disabled picture, which equals the up one:
-// each piece marked through the menu, then every piece of the layout shown when the game is given up, and the
-// unknown piece before the first game.
+// each piece marked through the menu, then every piece of the layout shown when the game is given up, which
+// never shows itself pressed, and the unknown piece before the first game, disabled.
 TEST_F(GameWindowCell, ShowsThePictureOfItsKindAndState)
 {
     EXPECT_EQ(Shown(Cell(0, 0)), Picture(Named(UNKNOWN, "X"))) << "disabled before the first game";
@@ -95,13 +94,16 @@ TEST_F(GameWindowCell, ShowsThePictureOfItsKindAndState)
         while (layout.At(index / BoardSize, index % BoardSize) != kind)
             ++index;
         CBitmapButton* cell = Cell(index / BoardSize, index % BoardSize);
-        ASSERT_FALSE(cell->isEnabled());
-        EXPECT_EQ(Shown(cell), Picture(Named(kind, "X"))) << "disabled";
-        EXPECT_EQ(Shown(cell), Picture(Named(kind, "U"))) << "disabled looks like at rest";
+        ASSERT_TRUE(cell->IsReadOnly());
+        EXPECT_EQ(Shown(cell), Picture(Named(kind, "X"))) << "ended";
+        cell->setDown(true);
+        EXPECT_EQ(Shown(cell), Picture(Named(kind, "U"))) << "pressed, yet read-only";
+        cell->setDown(false);
     }
 }
 
-// A clue cell is disabled at once, gives up the focus and shows its diamond picture whatever happens to it.
+// A clue cell becomes read-only at once but keeps the focus, and shows its diamond picture whatever happens to
+// it, framed while it holds the focus.
 TEST_F(GameWindowCell, ClueCellShowsItsDiamondInEveryState)
 {
     StartGame();
@@ -111,7 +113,15 @@ TEST_F(GameWindowCell, ClueCellShowsItsDiamondInEveryState)
         const PieceKind kind = dialog->GetMark(cell);
         SCOPED_TRACE(PieceName(kind));
         shown.push_back(kind);
-        EXPECT_FALSE(cell->isEnabled());
+        EXPECT_TRUE(cell->isEnabled());
+        EXPECT_TRUE(cell->IsReadOnly());
+        Focus(cell);
+        const QImage focusedClue = Picture(QStringLiteral("IDB_RED_%1_F").arg(PieceName(kind)));
+        EXPECT_EQ(Shown(cell), focusedClue);
+        cell->setDown(true);
+        EXPECT_EQ(Shown(cell), focusedClue) << "down";
+        cell->setDown(false);
+        Focus(Item(IDC_EXIT));
         const QImage picture = Picture(ClueNamed(kind));
         EXPECT_EQ(Shown(cell), picture);
         EXPECT_NE(Shown(cell), Picture(Named(kind, "U")));
@@ -137,6 +147,7 @@ TEST_F(GameWindowCell, MarksRoundTripThroughTheCellText)
             EXPECT_EQ(dialog->GetMark(cell), kind);
             EXPECT_EQ(cell->text(), QString::number(kind));
             EXPECT_TRUE(cell->isEnabled());
+            EXPECT_FALSE(cell->IsReadOnly());
             EXPECT_EQ(cell->size(), size);
         }
     }
@@ -146,20 +157,20 @@ TEST_F(GameWindowCell, MarksRoundTripThroughTheCellText)
         SCOPED_TRACE(testing::Message() << PieceName(kind) << " clue");
         EXPECT_EQ(dialog->GetMark(clueCell), kind);
         EXPECT_EQ(clueCell->text(), QString::number(kind));
-        EXPECT_FALSE(clueCell->isEnabled());
+        EXPECT_TRUE(clueCell->IsReadOnly());
         EXPECT_EQ(clueCell->size(), size);
     }
 }
 
-// Setting a cell with the normal pictures never enables it: only the game's own steps do. Give Up shows the
-// layout in cells it has disabled.
-TEST_F(GameWindowCell, SettingADisabledCellKeepsItDisabled)
+// Give Up shows the layout in cells that can still be reached and read but not changed, drawn at rest.
+TEST_F(GameWindowCell, GiveUpShowsTheLayoutInReadOnlyCells)
 {
     StartGame();
     GiveUp(QMessageBox::Yes);
     CBitmapButton* cell = Cell(2, 3);
     EXPECT_EQ(dialog->GetMark(cell), WATER);
-    EXPECT_FALSE(cell->isEnabled());
+    EXPECT_TRUE(cell->isEnabled());
+    EXPECT_TRUE(cell->IsReadOnly());
     EXPECT_EQ(Shown(cell), Picture("IDB_WATER_X"));
 }
 
@@ -195,12 +206,18 @@ TEST_F(GameWindowCell, AccessibleNameSaysPlaceAndMark)
         else
             Mark(c.row, c.column, c.kind);
         ASSERT_EQ(dialog->GetMark(cell), c.kind);
-        ASSERT_EQ(cell->isEnabled(), !c.clue);
+        ASSERT_EQ(cell->IsReadOnly(), c.clue);
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(cell);
         ASSERT_NE(accessible, nullptr);
         EXPECT_EQ(accessible->text(QAccessible::Name), c.name);
         EXPECT_EQ(accessible->role(), QAccessible::Button);
     }
+
+    // Give Up names every cell it shows as its own, the clue's too, as it draws them all alike.
+    GiveUp(QMessageBox::Yes);
+    for (const auto& [row, column, name] : {std::tuple{2, 3, "Row 3, Column D: Water, from Give Up"},
+                                            {7, 6, "Row 8, Column G: Submarine, from Give Up"}})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(Cell(row, column))->text(QAccessible::Name), name);
 }
 
 } // namespace

@@ -130,7 +130,7 @@ TEST_F(UndoTest, NoUndoReachesBackPastAClue)
 
 // Restoring writes only the cells the player may still change: a clue cell keeps its piece and its picture,
 // though the step taken back changed every cell around it.
-TEST_F(UndoTest, RestoreLeavesDisabledCellsAlone)
+TEST_F(UndoTest, RestoreLeavesClueCellsAlone)
 {
     StartGame();
     Clue();
@@ -145,7 +145,7 @@ TEST_F(UndoTest, RestoreLeavesDisabledCellsAlone)
     expected.replace(5 * BoardSize, BoardSize, BoardSize, '6');
     expected[7 * BoardSize + 6] = '4';
     EXPECT_EQ(BoardSnapshot::Take(Marks()).Text(), expected);
-    EXPECT_FALSE(Cell(7, 6)->isEnabled());
+    EXPECT_TRUE(Cell(7, 6)->IsReadOnly());
     EXPECT_TRUE(Shows(Cell(7, 6), LoadBitmap("IDB_RED_ROUND_X")));
     EXPECT_TRUE(Shows(Cell(5, 5), LoadBitmap("IDB_WATER_U")));
 }

@@ -241,7 +241,7 @@ TEST_F(PieceMenuTest, FillPassesOverClueCellsAndRepeatsToNoEffect)
     const std::string filled = MarksPicture();
     EXPECT_EQ(filled.substr(7 * 11, 10), "v.....o...");
     EXPECT_EQ(dialog->GetMark(Cell(7, 6)), ROUND);
-    EXPECT_FALSE(Cell(7, 6)->isEnabled());
+    EXPECT_TRUE(Cell(7, 6)->IsReadOnly());
 
     Mark(7, 9, MenuChoice::Keys({Qt::Key_R}));
     EXPECT_EQ(MarksPicture(), filled);

@@ -26,7 +26,7 @@ protected:
         FleetEvidence evidence = FleetEvidence::CountsOf(HiddenLayout());
         for (int row = 0; row < BoardSize; ++row)
             for (int column = 0; column < BoardSize; ++column)
-                if (!Cell(row, column)->isEnabled())
+                if (Cell(row, column)->IsReadOnly())
                     evidence.Reveal(row, column, dialog->GetMark(Cell(row, column)));
         return evidence;
     }

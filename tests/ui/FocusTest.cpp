@@ -6,12 +6,10 @@ namespace {
 using GameWindowFocus = GameWindowFixture;
 
 // Disabling the control that holds the focus moves the focus off it first; disabling another control or
-// enabling one never moves the focus. Each case is a step of play on seed 0's game, whose first clue falls
-// on (7, 6).
+// enabling one never moves the focus. Each case is a step of play on seed 0's game.
 TEST_F(GameWindowFocus, EnableControlMovesTheFocusOnlyOffAControlBeingDisabled)
 {
     const auto pressSpace = [this] { Press(Qt::Key_Space); };
-    const auto clue = [this] { Button(IDC_CLUE)->click(); };
     // Water chosen from the menu of a cell that the click or the key opens.
     const auto waterThrough = [this](std::function<void()> open) {
         return [this, open] {
@@ -30,8 +28,6 @@ TEST_F(GameWindowFocus, EnableControlMovesTheFocusOnlyOffAControlBeingDisabled)
         bool focusMoves;
     } cases[] = {
         {"focused button disabled", 1, IDC_UNDO, pressSpace, IDC_UNDO, false, true},
-        {"focused cell disabled", 0, 2076, clue, 2076, false, true},
-        {"other cell disabled", 0, 2000, clue, 2076, false, false},
         {"button enabled", 0, 2055, waterThrough(pressSpace), IDC_UNDO, true, false},
         {"button enabled while another control has the focus", 0, IDC_SCORE,
          waterThrough([this] { Cell(5, 5)->click(); }), IDC_UNDO, true, false},
@@ -54,25 +50,31 @@ TEST_F(GameWindowFocus, EnableControlMovesTheFocusOnlyOffAControlBeingDisabled)
     }
 }
 
-// A clue fixed on the focused cell takes the focus off it, through the same rule.
-TEST_F(GameWindowFocus, ClueOnTheFocusedCellMovesTheFocus)
+// A clue fixed on the focused cell keeps the focus: it is read-only, not disabled.
+TEST_F(GameWindowFocus, ClueOnTheFocusedCellKeepsTheFocus)
 {
     StartGame();
     ClueOn({7, 6});
-    EXPECT_FALSE(Cell(7, 6)->hasFocus());
-    EXPECT_NE(QApplication::focusWidget(), Cell(7, 6));
+    EXPECT_TRUE(Cell(7, 6)->hasFocus());
+    EXPECT_TRUE(Cell(7, 6)->IsReadOnly());
 }
 
-// Start Game enables every cell; the end of the game disables every cell.
-TEST_F(GameWindowFocus, EnableCellsSwitchesEveryCell)
+// No cell takes the focus before the first game; Start Game enables every cell; the end of the game leaves
+// every cell reachable but read-only.
+TEST_F(GameWindowFocus, CellsAreReachedFromTheFirstGameOn)
 {
-    for (bool enable : {true, false}) {
-        if (enable)
+    for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id)
+        ASSERT_FALSE(Item(id)->isEnabled()) << id;
+    for (bool playing : {true, false}) {
+        if (playing)
             StartGame();
         else
             GiveUp(QMessageBox::Yes);
-        for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id)
-            ASSERT_EQ(Item(id)->isEnabled(), enable) << id;
+        for (int id = IDC_FIRST_CELL; id <= IDC_LAST_CELL; ++id) {
+            ASSERT_TRUE(Item(id)->isEnabled()) << id;
+            ASSERT_EQ(Cell((id - IDC_FIRST_CELL) / BoardSize, (id - IDC_FIRST_CELL) % BoardSize)->IsReadOnly(), !playing)
+                << id;
+        }
     }
 }
 
@@ -103,15 +105,15 @@ TEST_F(GameWindowFocus, TabFollowsTemplateOrder)
     EXPECT_EQ(walk(Qt::ShiftModifier, 2), (std::vector<int>{2000, IDC_EXIT}));
 }
 
-// The arrow keys move the focus between the enabled cells: left and right within the row, up and down
-// within the column, past disabled cells, never off the grid's edge. The cells are disabled by clues:
-// seed 0's first 19 fix every ship cell but (5, 3).
+// The arrow keys move the focus from cell to cell: left and right within the row, up and down within the
+// column, onto clues' cells as onto any other, never off the grid's edge. Seed 0's first 19 clues fix every
+// ship cell but (5, 3).
 TEST_F(GameWindowFocus, ArrowsWalkTheGrid)
 {
     const struct {
         int row, column;
         Qt::Key key;
-        std::vector<int> disabled; // cell identifiers
+        std::vector<int> clues; // cell identifiers
         int row2, column2;         // where the focus ends
     } cases[] = {
         {4, 5, Qt::Key_Right, {}, 4, 6},
@@ -122,21 +124,23 @@ TEST_F(GameWindowFocus, ArrowsWalkTheGrid)
         {0, 3, Qt::Key_Up, {}, 0, 3},
         {9, 0, Qt::Key_Down, {}, 9, 0},
         {4, 0, Qt::Key_Left, {}, 4, 0},
-        {0, 5, Qt::Key_Right, {2006, 2007}, 0, 8},
-        {4, 0, Qt::Key_Down, {2050, 2060, 2070}, 8, 0},
-        {1, 0, Qt::Key_Up, {2000}, 1, 0},
-        {3, 2, Qt::Key_Left, {2031, 2030}, 3, 2},
+        {0, 5, Qt::Key_Right, {2006, 2007}, 0, 6},
+        {4, 0, Qt::Key_Down, {2050, 2060, 2070}, 5, 0},
+        {1, 0, Qt::Key_Up, {2000}, 0, 0},
+        {3, 2, Qt::Key_Left, {2031, 2030}, 3, 1},
+        {0, 6, Qt::Key_Right, {2006, 2007}, 0, 7},
     };
     StartGame();
     CluesOnAllButOneShipCell();
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << c.row << " column " << c.column << " key " << c.key);
-        for (int id : c.disabled)
-            ASSERT_FALSE(Item(id)->isEnabled()) << id;
+        for (int id : c.clues)
+            ASSERT_TRUE(Cell((id - IDC_FIRST_CELL) / BoardSize, (id - IDC_FIRST_CELL) % BoardSize)->IsReadOnly()) << id;
         ASSERT_NO_FATAL_FAILURE(Focus(Cell(c.row, c.column)));
+        const PieceKind before = dialog->GetMark(Cell(c.row, c.column));
         Press(c.key);
         EXPECT_EQ(QApplication::focusWidget(), Cell(c.row2, c.column2));
-        EXPECT_EQ(dialog->GetMark(Cell(c.row, c.column)), UNKNOWN) << "an arrow marks nothing";
+        EXPECT_EQ(dialog->GetMark(Cell(c.row, c.column)), before) << "an arrow marks nothing";
     }
 }
 

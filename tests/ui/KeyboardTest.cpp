@@ -175,12 +175,12 @@ TEST_F(GameWindowKeyboard, AltAndMnemonicClicksAnEnabledButton)
 // Takes clues until one fixes the cell; seed 0's seventh clue falls on (5, 0).
 void ClueUntilFixed(CCorvaneDlg& d, int row, int column)
 {
-    for (int clues = 0; clues < 19 && d.CellAt(row, column)->isEnabled(); ++clues)
+    for (int clues = 0; clues < 19 && !d.CellAt(row, column)->IsReadOnly(); ++clues)
         d.Item<QAbstractButton>(IDC_CLUE)->click();
 }
 
 // Alt and a row number moves the focus to the first usable control after the row label: the row's first
-// enabled cell, or further on in template order when the whole row is disabled.
+// enabled cell (a clue's too, which can be read), or further on in template order when the whole row is disabled.
 TEST_F(GameWindowKeyboard, RowLabelMnemonicMovesTheFocus)
 {
     const struct {
@@ -192,13 +192,13 @@ TEST_F(GameWindowKeyboard, RowLabelMnemonicMovesTheFocus)
         {"row 1", Qt::Key_1, StartAGame, [](CCorvaneDlg& d) -> QWidget* { return d.CellAt(0, 0); }},
         {"row 6", Qt::Key_6, StartAGame, [](CCorvaneDlg& d) -> QWidget* { return d.CellAt(5, 0); }},
         {"row 10", Qt::Key_0, StartAGame, [](CCorvaneDlg& d) -> QWidget* { return d.CellAt(9, 0); }},
-        {"row 6 without its first cell", Qt::Key_6,
+        {"row 6 with a clue on its first cell", Qt::Key_6,
          [](CCorvaneDlg& d) {
              StartAGame(d);
              ClueUntilFixed(d, 5, 0);
-             ASSERT_FALSE(d.CellAt(5, 0)->isEnabled());
+             ASSERT_TRUE(d.CellAt(5, 0)->IsReadOnly());
          },
-         [](CCorvaneDlg& d) -> QWidget* { return d.CellAt(5, 1); }},
+         [](CCorvaneDlg& d) -> QWidget* { return d.CellAt(5, 0); }},
         {"row 6 before the first game", Qt::Key_6, [](CCorvaneDlg&) {},
          [](CCorvaneDlg& d) -> QWidget* { return d.GetDlgItem(IDC_START_GAME); }},
         {"fleet panel", Qt::Key_O, StartAGame, [](CCorvaneDlg& d) -> QWidget* { return d.GetDlgItem(FirstShipCheck); }},

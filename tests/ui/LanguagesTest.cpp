@@ -116,8 +116,8 @@ TEST_P(LanguageTest, ClueNamesItsCellByDigitAndLetter)
     const int column = named.captured(2).at(0).unicode() - 'A';
     EXPECT_EQ(status, ClueStatusText(LoadString(IDS_CLUE_STATUS), row, column));
     // The cell the status line names is the one the clue fixed.
-    EXPECT_FALSE(Cell(row, column)->isEnabled());
-    EXPECT_EQ(CellAccessibleName(9, 6, NORTH, true), given.cellName);
+    EXPECT_TRUE(Cell(row, column)->IsReadOnly());
+    EXPECT_EQ(CellAccessibleName(9, 6, NORTH, CellSource::Clue), given.cellName);
 }
 
 TEST_P(LanguageTest, NumbersOfTheTopLineFollowTheLanguage)

@@ -80,11 +80,11 @@ protected:
         return cells[Below(static_cast<int>(cells.size()))];
     }
 
-    // Clicks a cell and answers its menu; a disabled cell opens nothing.
+    // Clicks a cell and answers its menu; a cell that cannot be changed opens nothing.
     void Play(CellPosition cell, NestedLoopDriver::MenuAction choice)
     {
         NestedLoopDriver driver;
-        if (Cell(cell.row, cell.column)->isEnabled())
+        if (Cell(cell.row, cell.column)->isEnabled() && !Cell(cell.row, cell.column)->IsReadOnly())
             driver.ExpectMenu(std::move(choice));
         Run(driver, Cell(cell.row, cell.column));
     }
@@ -204,7 +204,7 @@ TEST_F(PlayTest, InvariantsHoldThroughRandomPlay)
         // should take back, so a step too many or too few shows as soon as Undo comes down to it.
         ASSERT_EQ(Item(IDC_UNDO)->isEnabled(), !undoable.empty()) << "step " << step;
         for (const CellPosition& clue : clueCells) {
-            ASSERT_FALSE(Cell(clue.row, clue.column)->isEnabled()) << "step " << step;
+            ASSERT_TRUE(Cell(clue.row, clue.column)->IsReadOnly()) << "step " << step;
             ASSERT_EQ(dialog->GetMark(Cell(clue.row, clue.column)), HiddenLayout().At(clue.row, clue.column));
         }
         if (InProgress())
@@ -212,7 +212,8 @@ TEST_F(PlayTest, InvariantsHoldThroughRandomPlay)
                 const int index = id - IDC_FIRST_CELL;
                 const bool clue = std::count(clueCells.begin(), clueCells.end(),
                                              CellPosition{index / BoardSize, index % BoardSize}) > 0;
-                ASSERT_EQ(dialog->CellById(id)->isEnabled(), !clue) << "step " << step << " cell " << id;
+                ASSERT_TRUE(dialog->CellById(id)->isEnabled()) << "step " << step << " cell " << id;
+                ASSERT_EQ(dialog->CellById(id)->IsReadOnly(), clue) << "step " << step << " cell " << id;
             }
         ASSERT_FALSE(InProgress() && IsSolved(HiddenLayout(), Marks())) << "step " << step << ": solved but playing";
         if (won) {

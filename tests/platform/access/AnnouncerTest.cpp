@@ -76,28 +76,39 @@ TEST_F(AnnouncerTest, SpeakNowDoesNotWaitForTheTurnToEnd)
 }
 
 // A screen reader speaks a notification as it shows, without a role word when it is part of a status bar;
-// both say they cannot be seen, since nothing of them is drawn.
-TEST_F(AnnouncerTest, AScreenReaderFindsANotificationInAStatusBarOfTheWindow)
+// both say they cannot be seen, since nothing of them is drawn. Each utterance is a notification that keeps
+// its words, since a screen reader may come to one after the next has shown.
+TEST_F(AnnouncerTest, AScreenReaderFindsEachUtteranceAsANotificationInAStatusBarOfTheWindow)
 {
-    announcer->Say("Water");
-    SpokenAfterThisTurn();
-    QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(announcer);
-    ASSERT_NE(notification, nullptr);
-    EXPECT_EQ(notification->role(), QAccessible::Notification);
-    EXPECT_EQ(notification->text(QAccessible::Name).toStdString(), "Water.");
-    EXPECT_TRUE(notification->state().invisible);
-    EXPECT_EQ(notification->childCount(), 0);
-
-    QAccessibleInterface* bar = notification->parent();
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(announcer);
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->role(), QAccessible::StatusBar);
+    EXPECT_EQ(bar->childCount(), 0) << "nothing said yet";
+
+    announcer->Say("Water");
+    SpokenAfterThisTurn();
+    ASSERT_EQ(bar->childCount(), 1);
+    QAccessibleInterface* water = bar->child(0);
+    ASSERT_NE(water, nullptr);
+    EXPECT_EQ(water->role(), QAccessible::Notification);
+    EXPECT_EQ(water->text(QAccessible::Name).toStdString(), "Water.");
+    EXPECT_TRUE(water->state().invisible);
+    EXPECT_EQ(water->childCount(), 0);
+    EXPECT_EQ(water->parent(), bar);
+    EXPECT_EQ(bar->indexOfChild(water), 0);
     EXPECT_TRUE(bar->state().invisible);
     EXPECT_EQ(bar->text(QAccessible::Name).toStdString(), "");
-    ASSERT_EQ(bar->childCount(), 1);
-    EXPECT_EQ(bar->child(0), notification);
-    EXPECT_EQ(bar->indexOfChild(notification), 0);
     EXPECT_EQ(bar->parent(), QAccessible::queryAccessibleInterface(&window));
-    EXPECT_EQ(notification->window(), window.windowHandle());
+    EXPECT_EQ(water->window(), window.windowHandle());
+
+    const QAccessible::Id waterId = QAccessible::uniqueId(water);
+    announcer->Say("Top");
+    SpokenAfterThisTurn();
+    QAccessibleInterface* top = bar->child(0);
+    EXPECT_EQ(top->text(QAccessible::Name).toStdString(), "Top.");
+    EXPECT_NE(QAccessible::uniqueId(top), waterId);
+    EXPECT_EQ(QAccessible::accessibleInterface(waterId)->text(QAccessible::Name).toStdString(), "Water.")
+        << "the earlier notification keeps its words";
 }
 
 // The game window is the program's main window, with a task-bar button: a frame, whose return from a prompt

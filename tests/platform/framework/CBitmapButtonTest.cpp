@@ -5,6 +5,7 @@
 #include "Pictures.h"
 
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -101,6 +102,30 @@ TEST_F(BitmapButton, StaysSharpOnDoubleDensityScreens)
     // Every picture pixel becomes a 2 x 2 block of its own colour, with no blended colours between.
     const QImage doubled = LoadBitmap(upName).convertToFormat(QImage::Format_RGB32).scaled(44, 44);
     EXPECT_EQ(drawn.copy(0, 0, 44, 44), doubled);
+}
+
+// A read-only button takes the focus and passes on its clicks, by mouse and by the space bar, but is never
+// drawn pressed: what it shows cannot be changed.
+TEST_F(BitmapButton, ReadOnlyTakesFocusAndClicksButIsNeverDrawnPressed)
+{
+    button->LoadBitmaps(upName, downName, focusName, disabledName);
+    button->SetReadOnly(true);
+    QSignalSpy clicks(button, &QAbstractButton::clicked);
+    button->setDown(true);
+    ExpectShows(upName);
+    button->setDown(false);
+
+    QTest::mousePress(button, Qt::LeftButton);
+    ExpectShows(focusName);
+    QTest::mouseRelease(button, Qt::LeftButton);
+    QTest::keyPress(button, Qt::Key_Space);
+    ExpectShows(focusName);
+    QTest::keyRelease(button, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 2);
+
+    button->SetReadOnly(false);
+    button->setDown(true);
+    ExpectShows(downName);
 }
 
 class BitmapButtonStates : public BitmapButton, public ::testing::WithParamInterface<StateCase> {};

@@ -17,7 +17,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTextBlock>
-#include <QTextBrowser>
+#include <QTextEdit>
 #include <QTreeWidget>
 
 namespace {
@@ -98,6 +98,16 @@ protected:
         app.WinHelp(0, HELP_FINDER);
         return OpenHelpViewer();
     }
+
+    // The viewer open and active, as the window system leaves it once it shows; null if it never became so.
+    HelpViewer* OpenAndActive()
+    {
+        HelpViewer* viewer = OpenAtContents();
+        if (!viewer)
+            return nullptr;
+        QApplication::setActiveWindow(viewer);
+        return QTest::qWaitForWindowActive(viewer) ? viewer : nullptr;
+    }
 };
 
 TEST_F(Help, FinderShowsTheHelpFileWithItsHeadingsAsContents)
@@ -129,7 +139,7 @@ TEST_F(Help, IndexAndSearchLeadToTheirPlaces)
     auto* indexField = PartOf<QLineEdit>(viewer, "indexField");
     auto* searchField = PartOf<QLineEdit>(viewer, "searchField");
     auto* results = PartOf<QListWidget>(viewer, "searchResults");
-    auto* text = PartOf<QTextBrowser>(viewer, "text");
+    auto* text = PartOf<QTextEdit>(viewer, "text");
     ASSERT_TRUE(index && indexField && searchField && results && text);
 
     for (const char* keyword :
@@ -151,11 +161,93 @@ TEST_F(Help, IndexAndSearchLeadToTheirPlaces)
     EXPECT_NE(text->verticalScrollBar()->value(), atFill);
 }
 
+// The text is a document with a caret that the keys move, line by line and page by page.
+TEST_F(Help, TheTextHasACaretThatTheKeysMove)
+{
+    HelpViewer* viewer = OpenAndActive();
+    auto* text = PartOf<QTextEdit>(viewer, "text");
+    ASSERT_NE(text, nullptr);
+    EXPECT_TRUE(text->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+    text->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(text->hasFocus());
+    EXPECT_EQ(text->textCursor().position(), 0);
+    QTest::keyClick(text, Qt::Key_Down);
+    const int line = text->textCursor().position();
+    EXPECT_GT(line, 0);
+    QTest::keyClick(text, Qt::Key_PageDown);
+    EXPECT_GT(text->textCursor().position(), line + 100);
+    EXPECT_FALSE(text->textCursor().hasSelection());
+}
+
+// Choosing a place in the contents, the index or the search puts the caret there and the keyboard in the
+// text, where a screen reader reads on; only looking at an entry leaves the keyboard where it is.
+TEST_F(Help, ChoosingAPlacePutsTheCaretAndTheKeyboardThere)
+{
+    HelpViewer* viewer = OpenAndActive();
+    auto* contents = PartOf<QTreeWidget>(viewer, "contents");
+    auto* tabs = PartOf<QTabWidget>(viewer, "tabs");
+    auto* indexField = PartOf<QLineEdit>(viewer, "indexField");
+    auto* searchField = PartOf<QLineEdit>(viewer, "searchField");
+    auto* text = PartOf<QTextEdit>(viewer, "text");
+    ASSERT_TRUE(contents && tabs && indexField && searchField && text);
+    const auto caretLine = [text] { return text->textCursor().block().text().simplified(); };
+    const auto topLine = [text] { return text->cursorForPosition(QPoint(1, 1)).block().text().simplified(); };
+
+    contents->setFocus(Qt::TabFocusReason);
+    const QList<QTreeWidgetItem*> undo = contents->findItems("Undo", Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(undo.size(), 1);
+    contents->setCurrentItem(undo[0]);
+    EXPECT_EQ(topLine(), "Undo") << "looking shows the section";
+    EXPECT_EQ(text->textCursor().position(), 0) << "and leaves the caret";
+    EXPECT_TRUE(contents->hasFocus());
+    QTest::keyClick(contents, Qt::Key_Return);
+    EXPECT_TRUE(text->hasFocus());
+    EXPECT_EQ(caretLine(), "Undo");
+    EXPECT_EQ(text->textCursor().position(), text->textCursor().block().position());
+
+    tabs->setCurrentIndex(1);
+    QTest::keyClicks(indexField, "fill c");
+    QTest::keyClick(indexField, Qt::Key_Return);
+    EXPECT_TRUE(text->hasFocus());
+    EXPECT_TRUE(caretLine().startsWith("Below the pictures, the piece menu holds two commands")) << caretLine().toStdString();
+
+    tabs->setCurrentIndex(2);
+    QTest::keyClicks(searchField, "battleship four");
+    QTest::keyClick(searchField, Qt::Key_Return);
+    EXPECT_TRUE(text->hasFocus());
+    EXPECT_EQ(text->textCursor().selectedText().toLower(), "battleship");
+}
+
+// Escape closes the viewer from wherever the keyboard is in it, and the game window has the keyboard back on
+// the control that had it.
+TEST_F(Help, EscapeClosesTheViewerAndTheGameHasTheKeyboardBack)
+{
+    ASSERT_NO_FATAL_FAILURE(StartWindow());
+    QWidget* about = dialog->GetDlgItem(IDC_ABOUT);
+    about->setFocus(Qt::OtherFocusReason);
+    for (const char* part : {"contents", "indexField", "text"}) {
+        SCOPED_TRACE(part);
+        Button(dialog.get(), IDC_HELP)->click();
+        HelpViewer* viewer = OpenHelpViewer();
+        ASSERT_TRUE(viewer && viewer->isVisible());
+        QApplication::setActiveWindow(viewer);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
+        auto* tabs = PartOf<QTabWidget>(viewer, "tabs");
+        tabs->setCurrentIndex(QString(part) == "indexField" ? 1 : 0);
+        QWidget* focused = viewer->findChild<QWidget*>(part);
+        focused->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(viewer->windowHandle(), Qt::Key_Escape);
+        EXPECT_FALSE(viewer->isVisible());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get(), 2000));
+        EXPECT_EQ(QApplication::focusWidget(), about);
+    }
+}
+
 TEST_F(Help, FinderAgainRaisesTheSameViewerAtTheContents)
 {
     HelpViewer* viewer = OpenAtContents();
     auto* tabs = PartOf<QTabWidget>(viewer, "tabs");
-    auto* text = PartOf<QTextBrowser>(viewer, "text");
+    auto* text = PartOf<QTextEdit>(viewer, "text");
     tabs->setCurrentIndex(1);
     text->verticalScrollBar()->setValue(text->verticalScrollBar()->maximum());
     viewer->close();
@@ -511,7 +603,7 @@ TEST_P(TranslatedHelp, ShowsContentsIndexAndSearchInItsLanguage)
     ASSERT_GE(results->count(), 1);
     EXPECT_EQ(results->item(0)->text(), given.foundSection);
 
-    auto* text = PartOf<QTextBrowser>(&viewer, "text");
+    auto* text = PartOf<QTextEdit>(&viewer, "text");
     EXPECT_EQ(text->document()->firstBlock().next().textDirection(), given.direction);
 }
 

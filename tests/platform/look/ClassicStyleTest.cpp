@@ -126,7 +126,7 @@ QImage DrawnAt(QStyle::PrimitiveElement element, QStyle::State state, QStyleOpti
     QImage image(logical * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::magenta);
-    const ClassicStyle style;
+    const ClassicStyle style(ClassicPalette());
     QStyleOptionButton option;
     option.rect = QRect(QPoint(), logical);
     option.state = state;
