@@ -61,6 +61,9 @@ const LanguageCase LanguageCases[] = {
     {"PortugueseOfBrazil", "pt_BR", "&Novo jogo", QString::fromUtf8("Encouraçado"), "Dica na linha 10, coluna G",
      QString::fromUtf8("Sua frota bate com todos os números e dicas, mas não é a escondida: 1.012 frotas"),
      "Linha 10, coluna G: Topo, dica", "1,25", false},
+    {"Dutch", "nl", "&Nieuw spel", "Slagschip", "Hint in rij 10, kolom G",
+     "Je vloot past bij alle getallen en hints, maar is niet de verborgen vloot: 1.012 vloten",
+     "Rij 10, kolom G: Boven, hint", "1,25", false},
 };
 
 // The game window built after the language's catalogue is installed, as the program builds it at start.
