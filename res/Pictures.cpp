@@ -192,14 +192,14 @@ bool Spreads(const QString& text)
 }
 
 // The label in black on white at a device pixel ratio, drawn well inside a canvas of canvasWidth device
-// pixels, wide enough for any spacing tried.
-QImage RenderLabel(const QString& text, qreal letterSpacing, int canvasWidth, qreal ratio)
+// pixels, wide enough for any spacing tried; smooth everywhere but at scale 1 unless asked.
+QImage RenderLabel(const QString& text, qreal letterSpacing, int canvasWidth, qreal ratio, bool smooth = false)
 {
     QImage canvas(canvasWidth, qRound(MenuHeight * ratio), QImage::Format_ARGB32);
     canvas.fill(Qt::white);
     canvas.setDevicePixelRatio(ratio);
     QPainter painter(&canvas);
-    painter.setFont(LabelFont(letterSpacing, ratio != 1.0));
+    painter.setFont(LabelFont(letterSpacing, smooth || ratio != 1.0));
     painter.setPen(Qt::black);
     painter.drawText(QPoint(MenuLabelLeft, LabelBaseline), text);
     return canvas;
@@ -277,10 +277,14 @@ void DrawLabel(QImage& picture, const QString& text, int left, int right, qreal 
         }
 }
 
-// As wide as its stored picture, or wider where the label needs more room at its own spacing.
+// As wide as its stored picture, or wider where the label needs more room at its own spacing. Smooth
+// glyphs, as other scales draw them, can take a pixel more than sharp ones: the wider of the two counts,
+// so that no scale has to squeeze the word.
 int MenuPictureWidth(PieceKind kind, const QString& label)
 {
-    const int natural = InkWidth(RenderLabel(label, 0, CanvasWidth(label, 1.0), 1.0));
+    const int canvasWidth = CanvasWidth(label, 1.0);
+    const int natural = std::max(InkWidth(RenderLabel(label, 0, canvasWidth, 1.0)),
+                                 InkWidth(RenderLabel(label, 0, canvasWidth, 1.0, true)));
     return std::max(MenuPictureWidths[kind], MenuLabelLeft + natural + MenuLabelRightMargin);
 }
 

@@ -55,6 +55,15 @@ const LanguageCase LanguageCases[] = {
      QString::fromUtf8("التلميح في الصف 10، العمود G"),
      QString::fromUtf8("أسطولك يوافق كل الأعداد والتلميحات، لكنه ليس الأسطول المخفي: عدد الأساطيل التي توافق ما تعرفه ١٬٠١٢."),
      QString::fromUtf8("الصف 10، العمود G: علوي، تلميح"), QString::fromUtf8("١٫٢٥"), true},
+    {"Polish", "pl", "&Nowa gra", "Pancernik", QString::fromUtf8("Podpowiedź w wierszu 10, kolumnie G"),
+     QString::fromUtf8("Twoja flota pasuje do wszystkich liczb i podpowiedzi, ale to nie ta ukryta. Flot zgodnych z tym, co wiesz: 1012."),
+     QString::fromUtf8("Wiersz 10, kolumna G: Górny, podpowiedź"), "1,25", false},
+    {"PortugueseOfBrazil", "pt_BR", "&Novo jogo", QString::fromUtf8("Encouraçado"), "Dica na linha 10, coluna G",
+     QString::fromUtf8("Sua frota bate com todos os números e dicas, mas não é a escondida: 1.012 frotas"),
+     "Linha 10, coluna G: Topo, dica", "1,25", false},
+    {"Dutch", "nl", "&Nieuw spel", "Slagschip", "Hint in rij 10, kolom G",
+     "Je vloot past bij alle getallen en hints, maar is niet de verborgen vloot: 1.012 vloten",
+     "Rij 10, kolom G: Boven, hint", "1,25", false},
 };
 
 // The game window built after the language's catalogue is installed, as the program builds it at start.
