@@ -187,12 +187,15 @@ void MeasureMenu(QMenu& menu, Measures& measures)
             measures.Text(menu, action->text(), TextSize(menu.font(), action->text(), 0, false), room);
             continue;
         }
-        // The word at its own spacing, from its baseline in the picture's face and size.
+        // The word at its own spacing, from its baseline in the picture's face and size, drawn as the picture
+        // is sized: monochrome and unhinted, whose ink can differ by a pixel from a smoothed, hinted word's.
         const int id = action->data().toInt();
         const QString word = PieceLabel(PieceKind(id - IDC_FIRST_PIECE_COMMAND));
         QFont font(QString::fromLatin1(LabelFamily));
         font.setPixelSize(LabelPixelSize);
         font.setBold(LabelBold);
+        font.setStyleStrategy(QFont::NoAntialias);
+        font.setHintingPreference(QFont::PreferNoHinting);
         QImage canvas(4 * LabelPixelSize * (word.size() + 2), 4 * MenuHeight, QImage::Format_RGB32);
         canvas.fill(Qt::white);
         {
