@@ -326,8 +326,8 @@ tasti e i file del gioco.
         <source>LAYOUT</source>
         <extracomment>Rectangles of your own for controls whose texts do not fit, in dialog units: one line each, &quot;&lt;control&gt; = x, y, width, height&quot;, the control named by its English text (&quot;Current Game:&quot;) or, for a button, check box or value, by its number (1005 Give Up, 6000 to 6009 the ships, 1014 the game number). The fit test names what does not fit. Write LAYOUT to keep the English layout.</extracomment>
         <translation>1000 = 4, 248, 47, 14
-1005 = 57, 248, 41, 14
-1003 = 104, 248, 33, 14
+1005 = 56, 248, 44, 14
+1003 = 105, 248, 32, 14
 1004 = 143, 248, 33, 14
 6000 = 216, 41, 54, 10
 6001 = 216, 58, 54, 10
