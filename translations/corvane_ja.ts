@@ -90,6 +90,82 @@ Copyright (c) Brindlemoor
             <numerusform>%nマス</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 at %2</source>
+        <extracomment>%1 a piece, %2 the cell&apos;s letter or number along its line: &quot;Top at C&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>water at %1</source>
+        <extracomment>%1 how many cells (&quot;4 cells&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clue</source>
+        <extracomment>The words that lead a line&apos;s cells by how they are known: &quot;marked Top at C, water at 4 cells&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: count %2; %3</source>
+        <extracomment>%1 the row or column, %2 its ship count, %3 its cells: &quot;Row 3: count 2; marked Top at C&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game is over. Start Game begins a new one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A clue cannot be changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solved without a clue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solved with 1 clue point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Solved with %n clue points</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1. Total games %2, average score %3</source>
+        <extracomment>%1 how the game was solved, %2 the games solved so far, %3 the average score as the top line shows it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row counts %1. Column counts %2</source>
+        <extracomment>Each %1 and %2 is a list of ten counts, the rows&apos; from 1 to 10, the columns&apos; from A to J.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CWinApp</name>
@@ -270,6 +346,10 @@ are handed on to it. The manual page corvane(6) tells the game&apos;s keys and f
         <translation>
             <numerusform>長さ%nマスの船の絵</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Row %1, Column %2: %3, from Give Up</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -494,6 +574,11 @@ Total Games: = 98, 11, 42, 10
         <source>Fill &amp;Column with Water</source>
         <translation>列を水で埋める(&amp;C)</translation>
     </message>
+    <message>
+        <source>Your win will be added to your totals when the other Corvane is done.</source>
+        <extracomment>Shown on the status line when another copy of the game holds the totals file as a game is won.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TotalsStore</name>
@@ -599,28 +684,12 @@ Total Games: = 98, 11, 42, 10
         <translation>%1 の成績をロックできません: %2。ロックせずに保存します。</translation>
     </message>
     <message>
-        <source>%1, and the wins cannot be kept beside them: %2</source>
-        <translation>%1。勝ちを横に置くこともできません: %2</translation>
-    </message>
-    <message>
         <source>it holds bytes that are not text</source>
         <translation>テキストではないバイトを含んでいます</translation>
     </message>
     <message>
         <source>%1 is not a whole number from 0 to %2</source>
         <translation>%1 が 0 から %2 までの整数ではありません</translation>
-    </message>
-    <message numerus="yes">
-        <source>another copy of the program holds them and has changed nothing for %n seconds</source>
-        <translation>
-            <numerusform>別のプログラムが成績を使ったまま、%n 秒間何も変更していません</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>other copies of the program have kept them for %n seconds</source>
-        <translation>
-            <numerusform>ほかのプログラムが %n 秒間成績を使っています</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>%n wins</source>
@@ -633,6 +702,34 @@ Total Games: = 98, 11, 42, 10
         <translation>
             <numerusform>%n点</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>it is a link, not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another copy of the program holds them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder of %1 takes no new files, so the totals are saved by writing over the file itself, which a crash in the middle of a save could damage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it keeps being changed by another program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another copy of the program holds them, and the wins cannot be kept beside them: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot count the win kept in %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no win</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
