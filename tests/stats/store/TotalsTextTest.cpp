@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <iterator>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -68,12 +71,21 @@ TEST_P(TotalsInText, ReadAsStoredOrAsDamage)
     }
 }
 
+// The cases whose totals can be read, and so added to: damaged totals never are.
+std::vector<ReadCase> ReadableCases()
+{
+    std::vector<ReadCase> readable;
+    std::copy_if(std::begin(ReadCases), std::end(ReadCases), std::back_inserter(readable),
+                 [](const ReadCase& c) { return c.totals.has_value(); });
+    return readable;
+}
+
+class TotalsWrittenInText : public ::testing::TestWithParam<ReadCase> {};
+
 // Whatever the file held around them, the totals written into it are the totals read back.
-TEST_P(TotalsInText, ReadBackAsWrittenIntoTheSameText)
+TEST_P(TotalsWrittenInText, ReadBackAsWrittenIntoTheSameText)
 {
     const ReadCase& c = GetParam();
-    if (!c.totals)
-        GTEST_SKIP() << "damaged totals are never added to";
     const Totals written{c.totals->games / 2 + 3, c.totals->score / 3 + 11};
     const StoredTotals reread = ReadTotals(WithTotals(Bytes(c.text), written));
     ASSERT_FALSE(reread.IsDamaged());
@@ -81,6 +93,8 @@ TEST_P(TotalsInText, ReadBackAsWrittenIntoTheSameText)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, TotalsInText, ::testing::ValuesIn(ReadCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, TotalsWrittenInText, ::testing::ValuesIn(ReadableCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Complete when writing the same totals again would change nothing the file says.
