@@ -177,14 +177,14 @@ bool Spreads(const QString& text)
 }
 
 // The label in black on white at a device pixel ratio, drawn well inside a canvas of canvasWidth device
-// pixels, wide enough for any spacing tried.
-QImage RenderLabel(const QString& text, qreal letterSpacing, int canvasWidth, qreal ratio)
+// pixels, wide enough for any spacing tried; smooth as every scale but 1 draws it.
+QImage RenderLabel(const QString& text, qreal letterSpacing, int canvasWidth, qreal ratio, bool smooth)
 {
     QImage canvas(canvasWidth, qRound(MenuHeight * ratio), QImage::Format_ARGB32);
     canvas.fill(Qt::white);
     canvas.setDevicePixelRatio(ratio);
     QPainter painter(&canvas);
-    painter.setFont(LabelFont(letterSpacing, ratio != 1.0));
+    painter.setFont(LabelFont(letterSpacing, smooth));
     painter.setPen(Qt::black);
     painter.drawText(QPoint(MenuLabelLeft, LabelBaseline), text);
     return canvas;
@@ -221,16 +221,16 @@ QImage FittedLabel(const QString& text, int inkWidth, qreal ratio)
 {
     const int canvasWidth = std::max(3 * (qRound(MenuLabelLeft * ratio) + inkWidth), CanvasWidth(text, ratio));
     if (!Spreads(text))
-        return RenderLabel(text, 0, canvasWidth, ratio);
+        return RenderLabel(text, 0, canvasWidth, ratio, ratio != 1.0);
     qreal narrow = -2.0, wide = 4.0;
     for (int step = 0; step < 16; ++step) {
         const qreal middle = (narrow + wide) / 2;
-        if (InkWidth(RenderLabel(text, middle, canvasWidth, ratio)) < inkWidth)
+        if (InkWidth(RenderLabel(text, middle, canvasWidth, ratio, ratio != 1.0)) < inkWidth)
             narrow = middle;
         else
             wide = middle;
     }
-    return RenderLabel(text, wide, canvasWidth, ratio);
+    return RenderLabel(text, wide, canvasWidth, ratio, ratio != 1.0);
 }
 
 // The label written from device column left to right (exclusive), its ink filling exactly that span, or
@@ -257,10 +257,14 @@ void DrawLabel(QImage& picture, const QString& text, int left, int right, qreal 
         }
 }
 
-// As wide as its stored picture, or wider where the label needs more room at its own spacing.
+// As wide as its stored picture, or wider where the label needs more room at its own spacing: drawn
+// monochrome or smooth, whichever reaches further, as the smooth edges of some letters reach a pixel
+// beyond their monochrome ink.
 int MenuPictureWidth(PieceKind kind, const QString& label)
 {
-    const int natural = InkWidth(RenderLabel(label, 0, CanvasWidth(label, 1.0), 1.0));
+    const int canvasWidth = CanvasWidth(label, 1.0);
+    const int natural = std::max(InkWidth(RenderLabel(label, 0, canvasWidth, 1.0, false)),
+                                 InkWidth(RenderLabel(label, 0, canvasWidth, 1.0, true)));
     return std::max(MenuPictureWidths[kind], MenuLabelLeft + natural + MenuLabelRightMargin);
 }
 
