@@ -55,6 +55,12 @@ const LanguageCase LanguageCases[] = {
      QString::fromUtf8("التلميح في الصف 10، العمود G"),
      QString::fromUtf8("أسطولك يوافق كل الأعداد والتلميحات، لكنه ليس الأسطول المخفي: عدد الأساطيل التي توافق ما تعرفه ١٬٠١٢."),
      QString::fromUtf8("الصف 10، العمود G: علوي، تلميح"), QString::fromUtf8("١٫٢٥"), true},
+    // Russian groups thousands with a no-break space.
+    {"Russian", "ru", QString::fromUtf8("&Новая игра"), QString::fromUtf8("Линкор"),
+     QString::fromUtf8("Подсказка: строка 10, столбец G"),
+     QString::fromUtf8("Ваш флот сходится со всеми числами и подсказками, но спрятан другой. Известному подходит флотов: "
+                       "1\u00A0012."),
+     QString::fromUtf8("Строка 10, столбец G: Верхний, подсказка"), "1,25", false},
 };
 
 // The game window built after the language's catalogue is installed, as the program builds it at start.
