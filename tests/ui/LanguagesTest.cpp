@@ -73,6 +73,16 @@ const LanguageCase LanguageCases[] = {
     {"Dutch", "nl", "&Nieuw spel", "Slagschip", "Hint in rij 10, kolom G",
      "Je vloot past bij alle getallen en hints, maar is niet de verborgen vloot: 1.012 vloten",
      "Rij 10, kolom G: Boven, hint", "1,25", false},
+    // Russian groups thousands with a no-break space.
+    {"Russian", "ru", QString::fromUtf8("&Новая игра"), QString::fromUtf8("Линкор"),
+     QString::fromUtf8("Подсказка: строка 10, столбец G"),
+     QString::fromUtf8("Ваш флот сходится со всеми числами и подсказками, но спрятан другой. Известному подходит флотов: "
+                       "1\u00A0012."),
+     QString::fromUtf8("Строка 10, столбец G: Верхний, подсказка"), "1,25", false},
+    {"ChineseSimplified", "zh_CN", QString::fromUtf8("新游戏(&S)"), QString::fromUtf8("战列舰"),
+     QString::fromUtf8("提示在第 10 行 G 列"),
+     QString::fromUtf8("你的舰队符合所有数字和提示，但不是隐藏的那支：符合已知条件的舰队数：1,012。"),
+     QString::fromUtf8("第 10 行 G 列：上端，提示"), "1.25", false},
 };
 
 // The game window built after the language's catalogue is installed, as the program builds it at start.
