@@ -1,14 +1,15 @@
-// Random play against the real window, thousands of steps, with the game's invariants checked after each.
+// Random play against the real window, a thousand steps a walk, with the game's invariants checked after each.
 #include "GameWindowFixture.h"
 
 #include <QRegularExpression>
 
+#include <cstdint>
 #include <random>
 #include <set>
 
 namespace {
 
-constexpr int StepCount = 3000;
+constexpr int StepCount = 1000;
 
 enum class Move { MarkAnyCell, MarkShipCell, ClearWrongWater, Fill, Dismiss, Clue, Undo, GiveUpNo, GiveUpYes, Start };
 
@@ -22,10 +23,12 @@ constexpr struct {
     {Move::GiveUpYes, 1},
 };
 
-class PlayTest : public GameWindowFixture {
+// Each walk takes its own choices, and so plays games of its own: three short walks rather than one long one,
+// so that each stays well within a test's time under the sanitizers.
+class PlayTest : public GameWindowFixture, public ::testing::WithParamInterface<std::uint32_t> {
 protected:
     // The test's own choices, apart from the game's random source.
-    std::mt19937 choices{20240611u};
+    std::mt19937 choices{GetParam()};
 
     int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(choices); }
 
@@ -147,7 +150,7 @@ protected:
     int wins = 0;
 };
 
-TEST_F(PlayTest, InvariantsHoldThroughRandomPlay)
+TEST_P(PlayTest, InvariantsHoldThroughRandomPlay)
 {
     std::set<std::string> seenSinceClue;  // every marking the board has shown since the start or the last clue
     std::vector<std::string> undoable;    // what each Undo should bring back, newest last
@@ -229,11 +232,13 @@ TEST_F(PlayTest, InvariantsHoldThroughRandomPlay)
     RecordProperty("undos", undos);
     RecordProperty("clues", clues);
     // The walk must have gone everywhere worth checking.
-    EXPECT_GE(wins, 10);
-    EXPECT_GE(givenUp, 3);
-    EXPECT_GE(undos, 200);
-    EXPECT_GE(clues, 50);
+    EXPECT_GE(wins, 3);
+    EXPECT_GE(givenUp, 1);
+    EXPECT_GE(undos, 60);
+    EXPECT_GE(clues, 15);
     EXPECT_EQ(games, wins + givenUp + (InProgress() ? 1 : 0));
 }
+
+INSTANTIATE_TEST_SUITE_P(Walks, PlayTest, ::testing::Values(20240611u, 7u, 1999u));
 
 } // namespace
