@@ -46,7 +46,7 @@ def main(program):
 
         player.press("space", r"^Menü für Zeile 1, Spalte A: Unbekannt\.$", "the piece menu to say it is open")
         player.press("Down", r"^Oben\.$", "the first piece of the menu")
-        player.press("Return", r"^Oben\.$", "the new mark")
+        player.press("Return", r"^Zeile 1, Spalte A: Oben push button\.$", "the cell with its new mark")
         player.press("alt+r", r"^Rückgängig: Zeile 1, Spalte A: Unbekannt\.$", "Undo to say what it brought back")
 
         match, _ = player.press("alt+w", r"Hinweis in Zeile (\d+), Spalte ([A-J])\. Der Hinweis zeigt: ([\w-]+)\. "
