@@ -94,79 +94,79 @@ Encuentra la flota oculta con los números.</translation>
     <message>
         <source>%1 at %2</source>
         <extracomment>%1 a piece, %2 the cell&apos;s letter or number along its line: &quot;Top at C&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>water at %1</source>
         <extracomment>%1 how many cells (&quot;4 cells&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>agua en %1</translation>
     </message>
     <message>
         <source>clue</source>
         <extracomment>The words that lead a line&apos;s cells by how they are known: &quot;marked Top at C, water at 4 cells&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pista:</translation>
     </message>
     <message>
         <source>clues</source>
-        <translation type="unfinished"></translation>
+        <translation>pistas:</translation>
     </message>
     <message>
         <source>marked</source>
-        <translation type="unfinished"></translation>
+        <translation>marcadas:</translation>
     </message>
     <message>
         <source>shown</source>
-        <translation type="unfinished"></translation>
+        <translation>reveladas:</translation>
     </message>
     <message>
         <source>nothing marked</source>
-        <translation type="unfinished"></translation>
+        <translation>nada marcado</translation>
     </message>
     <message>
         <source>%1: count %2; %3</source>
         <extracomment>%1 the row or column, %2 its ship count, %3 its cells: &quot;Row 3: count 2; marked Top at C&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: número %2; %3</translation>
     </message>
     <message>
         <source>The game is over. Start Game begins a new one</source>
-        <translation type="unfinished"></translation>
+        <translation>La partida ha terminado. Nueva partida empieza otra</translation>
     </message>
     <message>
         <source>A clue cannot be changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Una pista no se puede cambiar</translation>
     </message>
     <message>
         <source>Solved without a clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Resuelta sin pistas</translation>
     </message>
     <message>
         <source>Solved with 1 clue point</source>
-        <translation type="unfinished"></translation>
+        <translation>Resuelta con 1 punto de pista</translation>
     </message>
     <message numerus="yes">
         <source>Solved with %n clue points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Resuelta con %n punto de pista</numerusform>
+            <numerusform>Resuelta con %n puntos de pista</numerusform>
         </translation>
     </message>
     <message>
         <source>%1. Total games %2, average score %3</source>
         <extracomment>%1 how the game was solved, %2 the games solved so far, %3 the average score as the top line shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Partidas resueltas: %2, puntuación media: %3</translation>
     </message>
     <message>
         <source>Score cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación borrada</translation>
     </message>
     <message>
         <source>Nothing to undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que deshacer</translation>
     </message>
     <message>
         <source>Row counts %1. Column counts %2</source>
         <extracomment>Each %1 and %2 is a list of ten counts, the rows&apos; from 1 to 10, the columns&apos; from A to J.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Números de las filas: %1. Números de las columnas: %2</translation>
     </message>
 </context>
 <context>
@@ -355,7 +355,7 @@ teclas y los archivos del juego.
     </message>
     <message>
         <source>Row %1, Column %2: %3, from Give Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila %1, columna %2: %3, al rendirte</translation>
     </message>
 </context>
 <context>

@@ -94,79 +94,79 @@ Trouvez la flotte cachée grâce aux nombres.</translation>
     <message>
         <source>%1 at %2</source>
         <extracomment>%1 a piece, %2 the cell&apos;s letter or number along its line: &quot;Top at C&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>water at %1</source>
         <extracomment>%1 how many cells (&quot;4 cells&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eau sur %1</translation>
     </message>
     <message>
         <source>clue</source>
         <extracomment>The words that lead a line&apos;s cells by how they are known: &quot;marked Top at C, water at 4 cells&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>indice&#xa0;:</translation>
     </message>
     <message>
         <source>clues</source>
-        <translation type="unfinished"></translation>
+        <translation>indices&#xa0;:</translation>
     </message>
     <message>
         <source>marked</source>
-        <translation type="unfinished"></translation>
+        <translation>marquées&#xa0;:</translation>
     </message>
     <message>
         <source>shown</source>
-        <translation type="unfinished"></translation>
+        <translation>dévoilées&#xa0;:</translation>
     </message>
     <message>
         <source>nothing marked</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune marque</translation>
     </message>
     <message>
         <source>%1: count %2; %3</source>
         <extracomment>%1 the row or column, %2 its ship count, %3 its cells: &quot;Row 3: count 2; marked Top at C&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: total %2&#xa0;; %3</translation>
     </message>
     <message>
         <source>The game is over. Start Game begins a new one</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie est terminée. Nouvelle partie en lance une autre</translation>
     </message>
     <message>
         <source>A clue cannot be changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Un indice ne peut pas être modifié</translation>
     </message>
     <message>
         <source>Solved without a clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolue sans indice</translation>
     </message>
     <message>
         <source>Solved with 1 clue point</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolue avec 1 point d&apos;indice</translation>
     </message>
     <message numerus="yes">
         <source>Solved with %n clue points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Résolue avec %n point d&apos;indice</numerusform>
+            <numerusform>Résolue avec %n points d&apos;indice</numerusform>
         </translation>
     </message>
     <message>
         <source>%1. Total games %2, average score %3</source>
         <extracomment>%1 how the game was solved, %2 the games solved so far, %3 the average score as the top line shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Parties résolues&#xa0;: %2, moyenne des points&#xa0;: %3</translation>
     </message>
     <message>
         <source>Score cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores effacés</translation>
     </message>
     <message>
         <source>Nothing to undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à annuler</translation>
     </message>
     <message>
         <source>Row counts %1. Column counts %2</source>
         <extracomment>Each %1 and %2 is a list of ten counts, the rows&apos; from 1 to 10, the columns&apos; from A to J.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombres des lignes&#xa0;: %1. Nombres des colonnes&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -355,7 +355,7 @@ touches et les fichiers du jeu.
     </message>
     <message>
         <source>Row %1, Column %2: %3, from Give Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1, colonne %2&#xa0;: %3, après abandon</translation>
     </message>
 </context>
 <context>

@@ -94,79 +94,79 @@ Trova la flotta nascosta con i numeri.</translation>
     <message>
         <source>%1 at %2</source>
         <extracomment>%1 a piece, %2 the cell&apos;s letter or number along its line: &quot;Top at C&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2</translation>
     </message>
     <message>
         <source>water at %1</source>
         <extracomment>%1 how many cells (&quot;4 cells&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>acqua in %1</translation>
     </message>
     <message>
         <source>clue</source>
         <extracomment>The words that lead a line&apos;s cells by how they are known: &quot;marked Top at C, water at 4 cells&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>indizio:</translation>
     </message>
     <message>
         <source>clues</source>
-        <translation type="unfinished"></translation>
+        <translation>indizi:</translation>
     </message>
     <message>
         <source>marked</source>
-        <translation type="unfinished"></translation>
+        <translation>segnate:</translation>
     </message>
     <message>
         <source>shown</source>
-        <translation type="unfinished"></translation>
+        <translation>svelate:</translation>
     </message>
     <message>
         <source>nothing marked</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun segno</translation>
     </message>
     <message>
         <source>%1: count %2; %3</source>
         <extracomment>%1 the row or column, %2 its ship count, %3 its cells: &quot;Row 3: count 2; marked Top at C&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: numero %2; %3</translation>
     </message>
     <message>
         <source>The game is over. Start Game begins a new one</source>
-        <translation type="unfinished"></translation>
+        <translation>La partita è finita. Nuova partita ne inizia un&apos;altra</translation>
     </message>
     <message>
         <source>A clue cannot be changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Un indizio non si può cambiare</translation>
     </message>
     <message>
         <source>Solved without a clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Risolta senza indizi</translation>
     </message>
     <message>
         <source>Solved with 1 clue point</source>
-        <translation type="unfinished"></translation>
+        <translation>Risolta con 1 punto di indizio</translation>
     </message>
     <message numerus="yes">
         <source>Solved with %n clue points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Risolta con %n punto di indizio</numerusform>
+            <numerusform>Risolta con %n punti di indizio</numerusform>
         </translation>
     </message>
     <message>
         <source>%1. Total games %2, average score %3</source>
         <extracomment>%1 how the game was solved, %2 the games solved so far, %3 the average score as the top line shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Partite risolte: %2, media punti: %3</translation>
     </message>
     <message>
         <source>Score cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Punteggio azzerato</translation>
     </message>
     <message>
         <source>Nothing to undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Niente da annullare</translation>
     </message>
     <message>
         <source>Row counts %1. Column counts %2</source>
         <extracomment>Each %1 and %2 is a list of ten counts, the rows&apos; from 1 to 10, the columns&apos; from A to J.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Numeri delle righe: %1. Numeri delle colonne: %2</translation>
     </message>
 </context>
 <context>
@@ -355,7 +355,7 @@ tasti e i file del gioco.
     </message>
     <message>
         <source>Row %1, Column %2: %3, from Give Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1, colonna %2: %3, dopo l&apos;abbandono</translation>
     </message>
 </context>
 <context>
