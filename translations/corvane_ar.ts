@@ -98,83 +98,83 @@ Copyright (c) Brindlemoor
     <message>
         <source>%1 at %2</source>
         <extracomment>%1 a piece, %2 the cell&apos;s letter or number along its line: &quot;Top at C&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 في %2</translation>
     </message>
     <message>
         <source>water at %1</source>
         <extracomment>%1 how many cells (&quot;4 cells&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 بالماء</translation>
     </message>
     <message>
         <source>clue</source>
         <extracomment>The words that lead a line&apos;s cells by how they are known: &quot;marked Top at C, water at 4 cells&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تلميح:</translation>
     </message>
     <message>
         <source>clues</source>
-        <translation type="unfinished"></translation>
+        <translation>تلميحات:</translation>
     </message>
     <message>
         <source>marked</source>
-        <translation type="unfinished"></translation>
+        <translation>علاماتك:</translation>
     </message>
     <message>
         <source>shown</source>
-        <translation type="unfinished"></translation>
+        <translation>من الاستسلام:</translation>
     </message>
     <message>
         <source>nothing marked</source>
-        <translation type="unfinished"></translation>
+        <translation>لا علامات</translation>
     </message>
     <message>
         <source>%1: count %2; %3</source>
         <extracomment>%1 the row or column, %2 its ship count, %3 its cells: &quot;Row 3: count 2; marked Top at C&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: العدد %2؛ %3</translation>
     </message>
     <message>
         <source>The game is over. Start Game begins a new one</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهت اللعبة. يبدأ زر لعبة جديدة لعبة أخرى</translation>
     </message>
     <message>
         <source>A clue cannot be changed</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن تغيير التلميح</translation>
     </message>
     <message>
         <source>Solved without a clue</source>
-        <translation type="unfinished"></translation>
+        <translation>حُلّت دون تلميح</translation>
     </message>
     <message>
         <source>Solved with 1 clue point</source>
-        <translation type="unfinished"></translation>
+        <translation>حُلّت بنقطة تلميح واحدة</translation>
     </message>
     <message numerus="yes">
         <source>Solved with %n clue points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>حُلّت بـ %n نقطة تلميح</numerusform>
+            <numerusform>حُلّت بنقطة تلميح واحدة</numerusform>
+            <numerusform>حُلّت بنقطتَي تلميح</numerusform>
+            <numerusform>حُلّت بـ %n نقاط تلميح</numerusform>
+            <numerusform>حُلّت بـ %n نقطة تلميح</numerusform>
+            <numerusform>حُلّت بـ %n نقطة تلميح</numerusform>
         </translation>
     </message>
     <message>
         <source>%1. Total games %2, average score %3</source>
         <extracomment>%1 how the game was solved, %2 the games solved so far, %3 the average score as the top line shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. الألعاب المحلولة: %2، متوسط النقاط: %3</translation>
     </message>
     <message>
         <source>Score cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>مُسحت النتائج</translation>
     </message>
     <message>
         <source>Nothing to undo</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء للتراجع عنه</translation>
     </message>
     <message>
         <source>Row counts %1. Column counts %2</source>
         <extracomment>Each %1 and %2 is a list of ten counts, the rows&apos; from 1 to 10, the columns&apos; from A to J.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أعداد الصفوف %1. أعداد الأعمدة %2</translation>
     </message>
 </context>
 <context>
@@ -378,7 +378,7 @@ are handed on to it. The manual page corvane(6) tells the game&apos;s keys and f
     </message>
     <message>
         <source>Row %1, Column %2: %3, from Give Up</source>
-        <translation type="unfinished"></translation>
+        <translation>الصف %1، العمود %2: %3، من الاستسلام</translation>
     </message>
 </context>
 <context>
@@ -602,7 +602,7 @@ are handed on to it. The manual page corvane(6) tells the game&apos;s keys and f
     <message>
         <source>Your win will be added to your totals when the other Corvane is done.</source>
         <extracomment>Shown on the status line when another copy of the game holds the totals file as a game is won.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>سيُضاف فوزك إلى نتائجك حين ينتهي Corvane الآخر.</translation>
     </message>
 </context>
 <context>
@@ -740,31 +740,31 @@ are handed on to it. The manual page corvane(6) tells the game&apos;s keys and f
     </message>
     <message>
         <source>it is a link, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>إنه رابط وليس ملفًا</translation>
     </message>
     <message>
         <source>another copy of the program holds them</source>
-        <translation type="unfinished"></translation>
+        <translation>تمسك بها نسخة أخرى من البرنامج</translation>
     </message>
     <message>
         <source>The folder of %1 takes no new files, so the totals are saved by writing over the file itself, which a crash in the middle of a save could damage.</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد %1 لا يقبل ملفات جديدة، لذا تُحفظ النتائج بالكتابة فوق الملف نفسه، وقد يتلفه انهيار في منتصف الحفظ.</translation>
     </message>
     <message>
         <source>it keeps being changed by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>يظل برنامج آخر يغيّره</translation>
     </message>
     <message>
         <source>another copy of the program holds them, and the wins cannot be kept beside them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تمسك بها نسخة أخرى من البرنامج، وتعذّر حفظ الانتصارات بجانبها: %1</translation>
     </message>
     <message>
         <source>Cannot count the win kept in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر عدّ الفوز المحفوظ في %1: %2.</translation>
     </message>
     <message>
         <source>it holds no win</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحوي أي فوز</translation>
     </message>
 </context>
 <context>

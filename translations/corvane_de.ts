@@ -94,79 +94,79 @@ Finde die Flotte anhand der Zahlen.</translation>
     <message>
         <source>%1 at %2</source>
         <extracomment>%1 a piece, %2 the cell&apos;s letter or number along its line: &quot;Top at C&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf %2</translation>
     </message>
     <message>
         <source>water at %1</source>
         <extracomment>%1 how many cells (&quot;4 cells&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Wasser</translation>
     </message>
     <message>
         <source>clue</source>
         <extracomment>The words that lead a line&apos;s cells by how they are known: &quot;marked Top at C, water at 4 cells&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis:</translation>
     </message>
     <message>
         <source>clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweise:</translation>
     </message>
     <message>
         <source>marked</source>
-        <translation type="unfinished"></translation>
+        <translation>markiert:</translation>
     </message>
     <message>
         <source>shown</source>
-        <translation type="unfinished"></translation>
+        <translation>gezeigt:</translation>
     </message>
     <message>
         <source>nothing marked</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts markiert</translation>
     </message>
     <message>
         <source>%1: count %2; %3</source>
         <extracomment>%1 the row or column, %2 its ship count, %3 its cells: &quot;Row 3: count 2; marked Top at C&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Zahl %2; %3</translation>
     </message>
     <message>
         <source>The game is over. Start Game begins a new one</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel ist vorbei. Neues Spiel beginnt das nächste</translation>
     </message>
     <message>
         <source>A clue cannot be changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Hinweis lässt sich nicht ändern</translation>
     </message>
     <message>
         <source>Solved without a clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Hinweis gelöst</translation>
     </message>
     <message>
         <source>Solved with 1 clue point</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit 1 Hinweispunkt gelöst</translation>
     </message>
     <message numerus="yes">
         <source>Solved with %n clue points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mit %n Hinweispunkt gelöst</numerusform>
+            <numerusform>Mit %n Hinweispunkten gelöst</numerusform>
         </translation>
     </message>
     <message>
         <source>%1. Total games %2, average score %3</source>
         <extracomment>%1 how the game was solved, %2 the games solved so far, %3 the average score as the top line shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Gelöste Spiele: %2, Punkte im Schnitt: %3</translation>
     </message>
     <message>
         <source>Score cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik gelöscht</translation>
     </message>
     <message>
         <source>Nothing to undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts rückgängig zu machen</translation>
     </message>
     <message>
         <source>Row counts %1. Column counts %2</source>
         <extracomment>Each %1 and %2 is a list of ten counts, the rows&apos; from 1 to 10, the columns&apos; from A to J.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeilenzahlen %1. Spaltenzahlen %2</translation>
     </message>
 </context>
 <context>
@@ -354,7 +354,7 @@ an dieses weitergegeben. Die Handbuchseite corvane(6) nennt Tasten und Dateien.
     </message>
     <message>
         <source>Row %1, Column %2: %3, from Give Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2: %3, durch Aufgeben</translation>
     </message>
 </context>
 <context>
@@ -581,7 +581,7 @@ an dieses weitergegeben. Die Handbuchseite corvane(6) nennt Tasten und Dateien.
     <message>
         <source>Your win will be added to your totals when the other Corvane is done.</source>
         <extracomment>Shown on the status line when another copy of the game holds the totals file as a game is won.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dein Sieg kommt in die Statistik, sobald das andere Corvane fertig ist.</translation>
     </message>
 </context>
 <context>
@@ -711,31 +711,31 @@ an dieses weitergegeben. Die Handbuchseite corvane(6) nennt Tasten und Dateien.
     </message>
     <message>
         <source>it is a link, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Link, keine Datei</translation>
     </message>
     <message>
         <source>another copy of the program holds them</source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderes Exemplar des Programms hält sie</translation>
     </message>
     <message>
         <source>The folder of %1 takes no new files, so the totals are saved by writing over the file itself, which a crash in the middle of a save could damage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner von %1 nimmt keine neuen Dateien an, daher wird die Statistik direkt in die Datei geschrieben; ein Absturz mitten im Speichern könnte sie beschädigen.</translation>
     </message>
     <message>
         <source>it keeps being changed by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei wird ständig von einem anderen Programm geändert</translation>
     </message>
     <message>
         <source>another copy of the program holds them, and the wins cannot be kept beside them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderes Exemplar des Programms hält sie, und die Siege lassen sich nicht daneben ablegen: %1</translation>
     </message>
     <message>
         <source>Cannot count the win kept in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der in %1 abgelegte Sieg lässt sich nicht zählen: %2.</translation>
     </message>
     <message>
         <source>it holds no win</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält keinen Sieg</translation>
     </message>
 </context>
 <context>

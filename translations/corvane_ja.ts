@@ -93,78 +93,78 @@ Copyright (c) Brindlemoor
     <message>
         <source>%1 at %2</source>
         <extracomment>%1 a piece, %2 the cell&apos;s letter or number along its line: &quot;Top at C&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2に%1</translation>
     </message>
     <message>
         <source>water at %1</source>
         <extracomment>%1 how many cells (&quot;4 cells&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>水 %1</translation>
     </message>
     <message>
         <source>clue</source>
         <extracomment>The words that lead a line&apos;s cells by how they are known: &quot;marked Top at C, water at 4 cells&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ヒント：</translation>
     </message>
     <message>
         <source>clues</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒント：</translation>
     </message>
     <message>
         <source>marked</source>
-        <translation type="unfinished"></translation>
+        <translation>自分の印：</translation>
     </message>
     <message>
         <source>shown</source>
-        <translation type="unfinished"></translation>
+        <translation>降参で表示：</translation>
     </message>
     <message>
         <source>nothing marked</source>
-        <translation type="unfinished"></translation>
+        <translation>印はありません</translation>
     </message>
     <message>
         <source>%1: count %2; %3</source>
         <extracomment>%1 the row or column, %2 its ship count, %3 its cells: &quot;Row 3: count 2; marked Top at C&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：数 %2；%3</translation>
     </message>
     <message>
         <source>The game is over. Start Game begins a new one</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームは終わりました。開始で次のゲームを始めます</translation>
     </message>
     <message>
         <source>A clue cannot be changed</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒントは変えられません</translation>
     </message>
     <message>
         <source>Solved without a clue</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒントなしでクリア</translation>
     </message>
     <message>
         <source>Solved with 1 clue point</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒント1点でクリア</translation>
     </message>
     <message numerus="yes">
         <source>Solved with %n clue points</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ヒント%n点でクリア</numerusform>
         </translation>
     </message>
     <message>
         <source>%1. Total games %2, average score %3</source>
         <extracomment>%1 how the game was solved, %2 the games solved so far, %3 the average score as the top line shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1。クリアしたゲーム：%2、平均スコア：%3</translation>
     </message>
     <message>
         <source>Score cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>成績を消去しました</translation>
     </message>
     <message>
         <source>Nothing to undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す操作はありません</translation>
     </message>
     <message>
         <source>Row counts %1. Column counts %2</source>
         <extracomment>Each %1 and %2 is a list of ten counts, the rows&apos; from 1 to 10, the columns&apos; from A to J.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>行の数 %1。列の数 %2</translation>
     </message>
 </context>
 <context>
@@ -349,7 +349,7 @@ are handed on to it. The manual page corvane(6) tells the game&apos;s keys and f
     </message>
     <message>
         <source>Row %1, Column %2: %3, from Give Up</source>
-        <translation type="unfinished"></translation>
+        <translation>%1行%2列：%3、降参で表示</translation>
     </message>
 </context>
 <context>
@@ -577,7 +577,7 @@ Total Games: = 98, 11, 42, 10
     <message>
         <source>Your win will be added to your totals when the other Corvane is done.</source>
         <extracomment>Shown on the status line when another copy of the game holds the totals file as a game is won.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>もう1つの Corvane が終わると、この勝ちが成績に加えられます。</translation>
     </message>
 </context>
 <context>
@@ -705,31 +705,31 @@ Total Games: = 98, 11, 42, 10
     </message>
     <message>
         <source>it is a link, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルではなくリンクです</translation>
     </message>
     <message>
         <source>another copy of the program holds them</source>
-        <translation type="unfinished"></translation>
+        <translation>このプログラムの別のコピーが使用中です</translation>
     </message>
     <message>
         <source>The folder of %1 takes no new files, so the totals are saved by writing over the file itself, which a crash in the middle of a save could damage.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のフォルダーには新しいファイルを作れないため、ファイルそのものに上書きして成績を保存します。保存の途中でクラッシュすると、ファイルが壊れるおそれがあります。</translation>
     </message>
     <message>
         <source>it keeps being changed by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>別のプログラムが変更し続けています</translation>
     </message>
     <message>
         <source>another copy of the program holds them, and the wins cannot be kept beside them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>このプログラムの別のコピーが使用中で、勝ちを横に置くこともできません: %1</translation>
     </message>
     <message>
         <source>Cannot count the win kept in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に置かれた勝ちを数えられません: %2。</translation>
     </message>
     <message>
         <source>it holds no win</source>
-        <translation type="unfinished"></translation>
+        <translation>勝ちが入っていません</translation>
     </message>
 </context>
 <context>
