@@ -23,7 +23,7 @@
 namespace {
 
 // The classic palette's colours.
-constexpr QRgb Face = qRgb(192, 192, 192), Shadow = qRgb(128, 128, 128), Highlight = qRgb(0, 0, 128);
+constexpr QRgb ClassicFace = qRgb(192, 192, 192), ClassicShadow = qRgb(128, 128, 128), ClassicHighlight = qRgb(0, 0, 128);
 constexpr int DialogPointSize = 8;
 // A scroll bar's width, and its arrow buttons' side.
 constexpr int ScrollBarExtent = 16;
@@ -186,17 +186,17 @@ QPalette ClassicStyle::standardPalette() const { return palette; }
 
 QPalette ClassicPalette()
 {
-    QPalette palette(Qt::black, QColor(Face), Qt::white, QColor(Shadow), QColor(160, 160, 160), Qt::black,
-                     Qt::white, Qt::white, QColor(Face));
+    QPalette palette(Qt::black, QColor(ClassicFace), Qt::white, QColor(ClassicShadow), QColor(160, 160, 160), Qt::black,
+                     Qt::white, Qt::white, QColor(ClassicFace));
     palette.setColor(QPalette::Shadow, Qt::black);
-    palette.setColor(QPalette::Highlight, QColor(Highlight));
+    palette.setColor(QPalette::Highlight, QColor(ClassicHighlight));
     palette.setColor(QPalette::HighlightedText, Qt::white);
     palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
     palette.setColor(QPalette::ToolTipText, Qt::black);
     // The darker grey of the pictures' palette: a disabled label or button still reads on the face.
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        palette.setColor(QPalette::Disabled, role, QColor(Shadow));
-    palette.setColor(QPalette::Disabled, QPalette::Base, QColor(Face));
+        palette.setColor(QPalette::Disabled, role, QColor(ClassicShadow));
+    palette.setColor(QPalette::Disabled, QPalette::Base, QColor(ClassicFace));
     return palette;
 }
 

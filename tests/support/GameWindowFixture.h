@@ -28,6 +28,9 @@ void PrintTo(const Case& row, std::ostream* os)
 
 } // namespace
 
+// Seed 0 deals its first clue on Row 8, Column G, a submarine; that row holds 3 ship cells, the column 2.
+inline constexpr CellPosition FirstClue{7, 6};
+
 class GameWindowFixture : public MainWindowFixture {
 protected:
     void SetUp() override

@@ -13,7 +13,6 @@ using GameTest = GameWindowFixture;
 
 constexpr int RowCounts[] = {3, 1, 1, 3, 0, 5, 2, 3, 1, 1};
 constexpr int ColumnCounts[] = {5, 1, 1, 1, 2, 1, 2, 3, 4, 0};
-constexpr CellPosition FirstClue{7, 6};
 
 // The window shows the counts of the layout the seed deals, and Give Up shows that very layout.
 TEST_F(GameTest, StartGameDealsTheSeededLayoutAndShowsItsCounts)

@@ -8,9 +8,6 @@
 
 namespace {
 
-// Seed 0 deals its first clue on Row 8, Column G, a submarine; that row holds 3 ship cells, the column 2.
-constexpr CellPosition FirstClue{7, 6};
-
 class BoardReading : public GameWindowFixture {
 protected:
     // The window's last utterance once the turn that made it has ended; empty when it never spoke.
