@@ -79,6 +79,11 @@ const LanguageCase LanguageCases[] = {
      QString::fromUtf8("Ваш флот сходится со всеми числами и подсказками, но спрятан другой. Известному подходит флотов: "
                        "1\u00A0012."),
      QString::fromUtf8("Строка 10, столбец G: Верхний, подсказка"), "1,25", false},
+    {"Ukrainian", "uk", QString::fromUtf8("&Нова гра"), QString::fromUtf8("Лінкор"),
+     QString::fromUtf8("Підказка: рядок 10, стовпець G"),
+     QString::fromUtf8("Ваш флот відповідає всім числам і підказкам, але прихований інший. Відомому відповідає флотів: "
+                       "1\u00A0012."),
+     QString::fromUtf8("Рядок 10, стовпець G: Верхній, підказка"), "1,25", false},
     {"ChineseSimplified", "zh_CN", QString::fromUtf8("新游戏(&S)"), QString::fromUtf8("战列舰"),
      QString::fromUtf8("提示在第 10 行 G 列"),
      QString::fromUtf8("你的舰队符合所有数字和提示，但不是隐藏的那支：符合已知条件的舰队数：1,012。"),
